@@ -1,0 +1,121 @@
+// The console: message buffer, command list and the screen runner. Screens
+// are continuations, so ExecuteCommand is the only place a screen is drawn.
+#include "shell/console.h"
+
+#include "shell/game.h"
+#include "shell/status_panels.h"
+
+namespace zemra {
+
+ConsoleState& Console() {
+  static ConsoleState state;
+  return state;
+}
+
+void ResetConsole() { Console() = ConsoleState{}; }
+
+void AddMainText(std::string_view text) {
+  ConsoleState& c = Console();
+  if (c.text_count >= kConsoleLines) {
+    ShowAppMessage("error in AddMainText");
+    return;
+  }
+  c.texts[static_cast<std::size_t>(c.text_count++)] = text;
+}
+
+void InsertMainText(int index, std::string_view text) {
+  ConsoleState& c = Console();
+  if (c.text_count >= kConsoleLines || index < 0 || index > c.text_count) {
+    ShowAppMessage("error in InsertMainText");
+    return;
+  }
+  for (int i = c.text_count; i > index; --i) {
+    c.texts[static_cast<std::size_t>(i)] = c.texts[static_cast<std::size_t>(i - 1)];
+  }
+  c.texts[static_cast<std::size_t>(index)] = text;
+  ++c.text_count;
+}
+
+void AddCommand(std::string_view caption, Continuation continuation) {
+  ConsoleState& c = Console();
+  if (c.command_count >= kConsoleCommands) {
+    ShowAppMessage("error in AddCommand");
+    return;
+  }
+  c.commands[static_cast<std::size_t>(c.command_count++)] = TCommand{std::string(caption), continuation};
+}
+
+void SetCommandContinuation(int index, Continuation continuation) {
+  if (index >= 0 && index < kConsoleCommands) Console().commands[static_cast<std::size_t>(index)].continuation = continuation;
+}
+
+void ExecuteCommand(Continuation continuation) {
+  ConsoleState& c = Console();
+  c.text_count = 0;
+  c.command_count = 0;
+  if (continuation != nullptr) continuation();
+  RefreshEnemyPanel();
+  RefreshSelfPanel();
+  RefreshConsole();
+  Host& host = TheHost();
+  host.SetVisible(Control::PanelMainIF, true);
+  host.SetVisible(Control::PanelMainSwordInfo, false);
+}
+
+void RefreshConsole() {
+  ConsoleState& c = Console();
+  Host& host = TheHost();
+  std::string text;
+  for (int i = 0; i < c.text_count; ++i) {
+    text += c.texts[static_cast<std::size_t>(i)];
+    text += "\r\n";
+  }
+  host.SetText(Control::LabMainText, text);
+  // The first command stands on the rightmost button; unused buttons are the leftmost.
+  for (int j = 0; j < c.command_count; ++j) {
+    const int button = kConsoleCommands - 1 - j;
+    host.SetText(CommandButton(button), c.commands[static_cast<std::size_t>(j)].caption);
+    host.SetVisible(CommandButton(button), true);
+    c.button_tags[static_cast<std::size_t>(button)] = j;
+  }
+  for (int button = 0; button < kConsoleCommands - c.command_count; ++button) {
+    host.SetVisible(CommandButton(button), false);
+  }
+}
+
+int SelectedSword() { return Console().selected_sword; }
+void SetSelectedSword(int index) { Console().selected_sword = index; }
+
+void ShowTopPanel(Control panel) {
+  ConsoleState& c = Console();
+  TheHost().SetVisible(c.shown_top, false);
+  c.shown_top = panel;
+  TheHost().SetVisible(panel, true);
+}
+
+Control ShownTopPanel() { return Console().shown_top; }
+
+void ShowImage(std::string_view file) {
+  Console().shown_image = file;
+  TheHost().LoadPicture("dat/" + std::string(file));
+}
+
+void ShowAppMessage(std::string_view text) { TheHost().ShowMessage(text); }
+
+namespace {
+
+void ShowPendingWarning() {
+  ShowAppMessage(Console().pending_warning);
+  Scheduler().DeleteThread("ShowWarningMessage");
+}
+
+}  // namespace
+
+void ShowWarningMessage(std::string_view text) {
+  Console().pending_warning = text;
+  Scheduler().AddThread(ShowPendingWarning, 1, "ShowWarningMessage");
+}
+
+void TerminateGame() { TheHost().Terminate(); }
+
+}  // namespace zemra

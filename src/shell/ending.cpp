@@ -1,0 +1,33 @@
+// Ending and its save; a report that cannot be written does not undo the save.
+#include "shell/ending.h"
+
+#include "shell/console.h"
+#include "shell/game.h"
+#include "shell/report.h"
+#include "shell/save_load.h"
+
+namespace zemra {
+
+void ShowEnding() {
+  ShowImage("end.bmp");
+  ShowTopPanel(Control::PanelMainImage);
+  AddMainText("クリアです。");
+  AddCommand("セーブ", SaveAtEnding);
+  AddCommand("終", TerminateGame);
+}
+
+void SaveAtEnding() {
+  if (SaveGame()) {
+    PlayWave("popon.wav");
+    AddMainText("セーブしました。");
+    AddCommand("終", TerminateGame);
+    if (!WriteReport()) AddMainText(kReportFailedText);
+  } else {
+    PlayWave("bub.wav");
+    AddMainText("セーブ出来ませんでした。");
+    AddCommand("リトライ", SaveAtEnding);
+    AddCommand("あきらめる", ShowEnding);
+  }
+}
+
+}  // namespace zemra

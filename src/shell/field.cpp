@@ -1,0 +1,46 @@
+// The field is redrawn from the run state on every entry; it keeps nothing.
+#include "shell/field.h"
+
+#include <array>
+
+#include "battle/battle_entry.h"
+#include "data/fighter.h"
+#include "data/player_data.h"
+#include "engine/random.h"
+#include "shell/console.h"
+#include "shell/depth_text.h"
+#include "shell/game.h"
+
+namespace zemra {
+namespace {
+
+constexpr int kAnotherDepth = 9;
+
+constexpr std::array<const char*, 10> kFlavourTexts{
+    "花が咲いている。",   "鳥が飛んでいる。",     "風がほほを撫でる。", "やわらかな日差しが降り注いでいる。",
+    "雲が流れている。",   "草が揺れている。",     "空は晴れ渡っている。", "見渡す限りの草原。",
+    "遠くに山が見える。", "どこまでも歩いていける。"};
+
+}  // namespace
+
+void EnterField() {
+  const TPlayerData& run = PlayerData();
+  if (IsDead(run.Fighter)) {
+    GameOver();
+    return;
+  }
+  ShowTopPanel(Control::PanelMainImage);
+  ShowImage(run.Depth == kAnotherDepth ? "another.bmp" : "center.bmp");
+  if (run.Depth != 0) AddMainText(DepthText() + "。");
+  AddMainText(kFlavourTexts[static_cast<std::size_t>(Random(static_cast<int>(kFlavourTexts.size())))]);
+  AddCommand("徘徊", Wander);
+  AddCommand("剣", FieldSwordMenu);
+}
+
+void GameOver() {
+  PlayWave("weak.wav");
+  AddMainText(PlayerData().Fighter.Name + "は死んでしまった。");
+  AddCommand("終", TerminateGame);
+}
+
+}  // namespace zemra

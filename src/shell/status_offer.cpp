@@ -1,0 +1,43 @@
+// "あなたが落としたのはこのステータスですか？": every refusal rolls again.
+#include "shell/status_offer.h"
+
+#include "data/fighter.h"
+#include "data/player_data.h"
+#include "shell/console.h"
+#include "shell/field.h"
+#include "shell/game.h"
+#include "shell/status_panels.h"
+#include "story/story_playback.h"
+
+namespace zemra {
+
+void OfferStatus() {
+  RollPlayerStatus();
+  ShowSelfSwords(nullptr, 0);
+  RefreshSelfPanel();
+  AddMainText("あなたが落としたのはこのステータスですか？");
+  AddCommand("はい", AcceptStatus);
+  AddCommand("いいえ", RejectStatus);
+}
+
+void RejectStatus() {
+  PlayWave("popon.wav");
+  OfferStatus();
+}
+
+void AcceptStatus() {
+  TPlayerData& run = PlayerData();
+  if (IsDead(run.Fighter)) {
+    GameOver();
+    return;
+  }
+  run.Depth = 0;
+  run.Cleared = false;
+  run.Obtained.fill(false);
+  // Rejected rolls marked their swords too; only the accepted ones count.
+  for (int i = 0; i < run.Fighter.SwordCount; ++i) MarkObtained(run.Fighter.Swords[static_cast<std::size_t>(i)].Kind);
+  run.BattleCount = 0;
+  StartStory("プロローグ");
+}
+
+}  // namespace zemra

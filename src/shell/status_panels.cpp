@@ -1,0 +1,141 @@
+// Status panels in the player's green or the enemy's red scheme.
+#include "shell/status_panels.h"
+
+#include <array>
+#include <string>
+
+#include "data/enemy.h"
+#include "data/fighter.h"
+#include "data/player_data.h"
+#include "data/sword.h"
+#include "shell/game.h"
+
+namespace zemra {
+namespace {
+
+struct SchemeColours {
+  Rgb panel;
+  Rgb label;
+  Rgb label_text;
+  Rgb highlight;
+  Rgb info_panel;
+  Rgb info_label;
+  Rgb info_text;
+};
+
+constexpr SchemeColours kSelfScheme{{204, 255, 204}, {221, 255, 221}, {34, 68, 34}, {187, 187, 255},
+                                    {204, 204, 255}, {221, 221, 255}, {34, 34, 68}};
+constexpr SchemeColours kEnemyScheme{{255, 204, 204}, {255, 221, 221}, {68, 34, 34}, {255, 187, 187},
+                                     {255, 204, 204}, {255, 221, 221}, {68, 34, 34}};
+
+constexpr int kSwordLabels = 8;
+constexpr int kLifeStarLimit = 5;
+
+const SchemeColours& Colours(SwordScheme scheme) { return scheme == SwordScheme::Self ? kSelfScheme : kEnemyScheme; }
+
+std::string LifeText(const TFighter& fighter) {
+  if (fighter.MaxHP > kLifeStarLimit) return std::to_string(fighter.HP) + "／" + std::to_string(fighter.MaxHP);
+  std::string marks;
+  for (int i = 1; i <= fighter.MaxHP; ++i) marks += i <= fighter.HP ? "★" : "☆";
+  return marks;
+}
+
+void ShowSwords(SwordScheme scheme, bool enemy, Continuation continuation, int mode) {
+  Host& host = TheHost();
+  SwordPanelState& s = SwordPanel();
+  const SchemeColours& colours = Colours(scheme);
+  host.SetColor(Control::PanelMainSword, colours.panel);
+  host.SetColor(Control::PanelMainSwordInfo, colours.info_panel);
+  host.SetColor(Control::LabSwordInfo, colours.info_label);
+  host.SetFontColor(Control::LabSwordInfo, colours.info_text);
+  for (int i = 0; i < kSwordLabels; ++i) {
+    host.SetColor(SwordLabel(i), colours.label);
+    host.SetFontColor(SwordLabel(i), colours.label_text);
+  }
+  s.scheme = scheme;
+  s.shows_enemy = enemy;
+  s.frozen = mode == 1;
+  if (s.frozen) host.SetColor(SwordLabel(SelectedSword()), colours.highlight);
+  const TFighter& fighter = ShownFighter();
+  for (int i = 0; i < kSwordLabels; ++i) {
+    if (i < fighter.SwordCount) {
+      const TSword& sword = fighter.Swords[static_cast<std::size_t>(i)];
+      host.SetText(SwordLabel(i), sword.Name + " (" + std::to_string(sword.Hit) + ")");
+    } else {
+      host.SetText(SwordLabel(i), "");
+    }
+  }
+  s.bound = continuation;
+  if (ShownTopPanel() != Control::PanelMainSword) ShowTopPanel(Control::PanelMainSword);
+}
+
+}  // namespace
+
+SwordPanelState& SwordPanel() {
+  static SwordPanelState state;
+  return state;
+}
+
+void ResetSwordPanel() { SwordPanel() = SwordPanelState{}; }
+
+const TFighter& ShownFighter() { return SwordPanel().shows_enemy ? Enemy() : PlayerData().Fighter; }
+
+void DrawFighterPanel(Control first, const TFighter& fighter) {
+  Host& host = TheHost();
+  host.SetText(Offset(first, 0), fighter.Name);
+  host.SetText(Offset(first, 1), LifeText(fighter));
+  host.SetText(Offset(first, 2), std::to_string(fighter.Hit));
+  host.SetText(Offset(first, 3), "％");
+  const bool card_shown = fighter.Card != -1;
+  if (card_shown) host.SetText(Offset(first, 4), std::to_string(fighter.Card));
+  host.SetVisible(Offset(first, 4), card_shown);
+  host.SetVisible(Offset(first, 5), card_shown);
+  for (int k = 0; k < 5; ++k) host.SetText(Offset(first, 6 + k), std::to_string(fighter.Cards[static_cast<std::size_t>(k)]));
+}
+
+void RefreshSelfPanel() { DrawFighterPanel(Control::LabSelfName, PlayerData().Fighter); }
+void RefreshEnemyPanel() { DrawFighterPanel(Control::LabEnemyName, Enemy()); }
+
+void ShowSelfSwords(Continuation continuation, int mode) { ShowSwords(SwordScheme::Self, false, continuation, mode); }
+void ShowEnemySwords(Continuation continuation, int mode) { ShowSwords(SwordScheme::Enemy, true, continuation, mode); }
+
+void ClearSwordHover() {
+  SwordPanelState& s = SwordPanel();
+  if (s.hover == -1) return;
+  Host& host = TheHost();
+  host.SetColor(SwordLabel(s.hover), Colours(s.scheme).label);
+  s.hover = -1;
+  host.SetVisible(Control::PanelMainIF, true);
+  host.SetVisible(Control::PanelMainSwordInfo, false);
+}
+
+void ShowSwordInfo(const TSword& sword) {
+  Host& host = TheHost();
+  host.SetText(Control::LabSwordInfo, SwordInfoText(sword));
+  host.SetVisible(Control::PanelMainSwordInfo, true);
+  host.SetVisible(Control::PanelMainIF, false);
+}
+
+void LabMainSwordMouseMove(int label) {
+  SwordPanelState& s = SwordPanel();
+  if (s.frozen || label == s.hover) return;
+  ClearSwordHover();
+  const TFighter& fighter = ShownFighter();
+  if (label < 0 || label >= fighter.SwordCount) return;
+  s.hover = label;
+  TheHost().SetColor(SwordLabel(label), Colours(s.scheme).highlight);
+  ShowSwordInfo(fighter.Swords[static_cast<std::size_t>(label)]);
+}
+
+void OverlayMouseMove() {
+  if (!SwordPanel().frozen) ClearSwordHover();
+}
+
+void LabMainSwordClick(int label) {
+  const SwordPanelState& s = SwordPanel();
+  if (label < 0 || label >= ShownFighter().SwordCount || s.bound == nullptr) return;
+  SetSelectedSword(label);
+  ExecuteCommand(s.bound);
+}
+
+}  // namespace zemra

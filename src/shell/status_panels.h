@@ -1,0 +1,41 @@
+// The fighter panels, the sword row and the sword information panel, drawn
+// from the fighter records, with the sword labels' hover and click handling.
+#pragma once
+
+#include "host/controls.h"
+#include "shell/console.h"
+
+namespace zemra {
+
+struct TFighter;
+struct TSword;
+
+enum class SwordScheme { Self, Enemy };
+
+struct SwordPanelState {
+  SwordScheme scheme = SwordScheme::Self;
+  bool shows_enemy = false;  // whose swords the labels show
+  Continuation bound = nullptr;
+  int hover = -1;
+  bool frozen = false;
+};
+
+SwordPanelState& SwordPanel();
+void ResetSwordPanel();
+
+// Redraws one fighter panel; first_control is LabSelfName or LabEnemyName.
+void DrawFighterPanel(Control first_control, const TFighter& fighter);
+void RefreshSelfPanel();
+void RefreshEnemyPanel();
+
+// Shows the player's or the enemy's swords and binds label clicks.
+// Mode 0 is normal; mode 1 shows SelectedSword as chosen and freezes the row.
+void ShowSelfSwords(Continuation continuation, int mode);
+void ShowEnemySwords(Continuation continuation, int mode);
+void ClearSwordHover();
+void ShowSwordInfo(const TSword& sword);
+
+// The fighter whose swords the row shows.
+const TFighter& ShownFighter();
+
+}  // namespace zemra

@@ -1,0 +1,29 @@
+// Pictures are only checked for being readable; answers default to yes.
+#include "text/text_host.h"
+
+#include <fstream>
+
+#include "engine/data_path.h"
+
+namespace zemra {
+
+bool TextHost::LoadPicture(std::string_view file) {
+  std::ifstream in(ResolveDataPath(file), std::ios::binary);
+  if (!in) {
+    image_.clear();
+    return false;
+  }
+  constexpr std::string_view kDatPrefix = "dat/";
+  image_ = file.starts_with(kDatPrefix) ? file.substr(kDatPrefix.size()) : file;
+  return true;
+}
+
+bool TextHost::AskYesNo(std::string_view text) {
+  boxes_.emplace_back(text);
+  if (answers_.empty()) return true;
+  const bool yes = answers_.front();
+  answers_.pop_front();
+  return yes;
+}
+
+}  // namespace zemra

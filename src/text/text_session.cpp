@@ -1,0 +1,222 @@
+// The text front end's actions and its JSON view of the screen.
+#include "text/text_session.h"
+
+#include <charconv>
+#include <nlohmann/json.hpp>
+#include <sstream>
+#include <vector>
+
+#include "data/player_data.h"
+#include "engine/random.h"
+#include "shell/console.h"
+#include "shell/game.h"
+#include "shell/status_panels.h"
+
+namespace zemra {
+namespace {
+
+using nlohmann::json;
+
+constexpr std::size_t kEditMaxChars = 16;  // the name field's own input limit, in characters
+
+std::vector<std::string> Words(std::string_view text) {
+  std::vector<std::string> words;
+  std::istringstream in{std::string(text)};
+  for (std::string w; in >> w;) words.push_back(w);
+  return words;
+}
+
+bool ParseInt(std::string_view text, long long& value) {
+  const auto [ptr, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+  return ec == std::errc() && ptr == text.data() + text.size();
+}
+
+// Keeps at most n UTF-8 characters, as a line edit with a character limit would.
+std::string FirstChars(std::string_view text, std::size_t n) {
+  std::size_t pos = 0;
+  for (std::size_t count = 0; pos < text.size() && count < n; ++count) {
+    ++pos;
+    while (pos < text.size() && (static_cast<unsigned char>(text[pos]) & 0xC0) == 0x80) ++pos;
+  }
+  return std::string(text.substr(0, pos));
+}
+
+std::vector<std::string> SplitLines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::size_t start = 0;
+  for (std::size_t at; (at = text.find("\r\n", start)) != std::string::npos; start = at + 2) {
+    lines.push_back(text.substr(start, at - start));
+  }
+  if (start < text.size()) lines.push_back(text.substr(start));
+  return lines;
+}
+
+json FighterJson(const TextHost& host, Control first) {
+  json cards = json::array();
+  for (int k = 0; k < 5; ++k) cards.push_back(host.Text(Offset(first, 6 + k)));
+  const Control card = Offset(first, 4);
+  return json{{"name", host.Text(first)},
+              {"life", host.Text(Offset(first, 1))},
+              {"hit", host.Text(Offset(first, 2))},
+              {"card", host.Visible(card) ? json(host.Text(card)) : json(nullptr)},
+              {"cards", cards}};
+}
+
+json SwordsJson(const TextHost& host) {
+  const SwordPanelState& panel = SwordPanel();
+  json labels = json::array();
+  json highlight = json::array();
+  const Rgb highlight_colour = panel.scheme == SwordScheme::Self ? Rgb{187, 187, 255} : Rgb{255, 187, 187};
+  for (int i = 0; i < 8; ++i) {
+    labels.push_back(host.Text(SwordLabel(i)));
+    if (host.Colour(SwordLabel(i)) == highlight_colour) highlight.push_back(i);
+  }
+  return json{{"labels", labels},
+              {"scheme", panel.scheme == SwordScheme::Self ? "self" : "enemy"},
+              {"highlight", highlight},
+              {"frozen", panel.frozen},
+              {"clickable", panel.bound != nullptr}};
+}
+
+json RunJson() {
+  const TPlayerData& run = PlayerData();
+  json obtained = json::array();
+  for (int k = 1; k <= 78; ++k) {
+    if (run.Obtained[static_cast<std::size_t>(k)]) obtained.push_back(k);
+  }
+  return json{{"playerName", run.PlayerName}, {"depth", run.Depth},
+              {"cleared", run.Cleared},       {"kingDefeated", run.KingDefeated},
+              {"battleCount", run.BattleCount}, {"obtained", obtained}};
+}
+
+std::string PageName(const TextHost& host) {
+  if (host.Visible(Control::PageMain)) return "main";
+  if (host.Visible(Control::PageInputName)) return "name";
+  return "title";
+}
+
+std::string TopName(const TextHost& host) {
+  const Control shown = ShownTopPanel();
+  Control top = shown;
+  if (!host.Visible(shown)) {
+    for (Control c : {Control::PanelMainImage, Control::PanelMainEnemy, Control::PanelMainSword}) {
+      if (host.Visible(c)) top = c;
+    }
+  }
+  if (top == Control::PanelMainImage) return "image";
+  if (top == Control::PanelMainEnemy) return "enemy";
+  return "sword";
+}
+
+}  // namespace
+
+TextSession::TextSession(std::uint64_t seed) { StartGame(host_, seed); }
+
+TextSession::~TextSession() { StopGame(); }
+
+std::string TextSession::Perform(std::string_view line) {
+  const std::size_t space = line.find(' ');
+  const std::string_view verb = line.substr(0, space);
+  const std::string_view rest = space == std::string_view::npos ? std::string_view{} : line.substr(space + 1);
+  const std::string error = Act(verb, rest);
+  if (error.empty() && !host_.Terminated()) Scheduler().RunPass();
+  if (host_.Terminated()) finished_ = true;
+  return StateJson(error);
+}
+
+std::string TextSession::Act(std::string_view verb, std::string_view rest) {
+  const bool on_main = host_.Visible(Control::PageMain);
+  if (verb == "title") {
+    if (!host_.Visible(Control::PageTitle)) return "the title page is not shown";
+    PntTitleClick();
+  } else if (verb == "name") {
+    if (!host_.Visible(Control::PageInputName)) return "the name page is not shown";
+    host_.SetNameEditText(FirstChars(rest, kEditMaxChars));
+    BtnInputNameClick();
+  } else if (verb == "answer") {
+    if (rest != "yes" && rest != "no") return "answer takes yes or no";
+    host_.QueueAnswer(rest == "yes");
+  } else if (verb == "press") {
+    if (!on_main || !host_.Visible(Control::PanelMainIF)) return "no console is shown";
+    for (int button = kConsoleCommands - 1; button >= 0; --button) {
+      if (host_.Visible(CommandButton(button)) && host_.Text(CommandButton(button)) == rest) {
+        BtnMainCommandClick(button);
+        return "";
+      }
+    }
+    return "no command " + std::string(rest);
+  } else if (verb == "click" || verb == "hover") {
+    long long index = 0;
+    if (!ParseInt(rest, index) || index < 0 || index > 7) return verb == "click" ? "click takes 0..7" : "hover takes 0..7";
+    if (!on_main || !host_.Visible(Control::PanelMainSword)) return "the sword row is not shown";
+    if (verb == "click") {
+      LabMainSwordClick(static_cast<int>(index));
+    } else {
+      LabMainSwordMouseMove(static_cast<int>(index));
+    }
+  } else if (verb == "leave") {
+    if (!on_main) return "the main page is not shown";
+    OverlayMouseMove();
+  } else if (verb == "rolls") {
+    std::vector<int> values;
+    for (const std::string& word : Words(rest)) {
+      long long v = 0;
+      if (!ParseInt(word, v) || v < 0 || v > 0x7FFFFFFF) return "rolls takes numbers 0 and above";
+      values.push_back(static_cast<int>(v));
+    }
+    QueueRolls(values);
+  } else if (verb == "tick") {
+    long long ms = 0;
+    if (!ParseInt(rest, ms) || ms < 0 || ms > 0x7FFFFFFF) return "tick takes milliseconds";
+    Tick(static_cast<std::uint32_t>(ms));
+  } else if (verb == "quit") {
+    finished_ = true;
+  } else if (verb != "state") {
+    return "unknown action " + std::string(verb);
+  }
+  return "";
+}
+
+void TextSession::Tick(std::uint32_t ms) {
+  // Runs a pass at every moment a job falls due within the span, then at its end.
+  std::uint32_t left = ms;
+  while (!host_.Terminated()) {
+    const auto wait = Scheduler().MsUntilNextDue();
+    if (!wait || *wait > left) break;
+    host_.AdvanceClock(*wait);
+    left -= *wait;
+    Scheduler().RunPass();
+  }
+  host_.AdvanceClock(left);
+  if (!host_.Terminated()) Scheduler().RunPass();
+}
+
+std::string TextSession::StateJson(const std::string& error) {
+  const ConsoleState& console = Console();
+  json commands = json::array();
+  for (int j = 0; j < console.command_count; ++j) commands.push_back(console.commands[static_cast<std::size_t>(j)].caption);
+  json buttons = json::array();
+  for (int b = 0; b < kConsoleCommands; ++b) {
+    buttons.push_back(host_.Visible(CommandButton(b)) ? json(host_.Text(CommandButton(b))) : json(nullptr));
+  }
+  json sounds = json::array();
+  for (const auto& [file, loop] : host_.TakeSounds()) sounds.push_back(json::array({file, loop}));
+  json state{{"page", PageName(host_)},
+             {"top", TopName(host_)},
+             {"image", host_.Image().empty() ? json(nullptr) : json(host_.Image())},
+             {"lines", SplitLines(host_.Text(Control::LabMainText))},
+             {"commands", commands},
+             {"buttons", buttons},
+             {"self", FighterJson(host_, Control::LabSelfName)},
+             {"enemy", FighterJson(host_, Control::LabEnemyName)},
+             {"swords", SwordsJson(host_)},
+             {"info", host_.Visible(Control::PanelMainSwordInfo) ? json(host_.Text(Control::LabSwordInfo)) : json(nullptr)},
+             {"boxes", host_.TakeBoxes()},
+             {"sounds", sounds},
+             {"run", RunJson()},
+             {"terminated", host_.Terminated()}};
+  if (!error.empty()) state["error"] = error;
+  return state.dump(-1, ' ', false, json::error_handler_t::replace);
+}
+
+}  // namespace zemra

@@ -1,0 +1,56 @@
+// Whole runs through the text front end: start-up, title, name page, main page.
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "support/text_runner.h"
+
+namespace zemra {
+namespace {
+
+using nlohmann::json;
+using testing::TextRun;
+
+TEST(TextFrontEnd, StartsOnTheTitlePageWithItsMusic) {
+  TextRun run;
+  const auto out = run.Run({"tick 200", "state"});
+  ASSERT_EQ(out.size(), 3u);
+  EXPECT_EQ(out[0]["page"], "title");
+  EXPECT_EQ(out[0]["sounds"], json::parse(R"([["dat/04b.wav", true]])"));
+  EXPECT_EQ(out[1]["boxes"], json::array());
+  EXPECT_FALSE(out[2]["terminated"].get<bool>());
+}
+
+TEST(TextFrontEnd, ReachesTheMainPageThroughTitleAndName) {
+  TextRun run;
+  const auto out = run.Run({"title", "name ", "answer no", "name 剣聖", "name 剣聖"});
+  ASSERT_EQ(out.size(), 6u);
+  EXPECT_EQ(out[1]["page"], "name");
+  EXPECT_EQ(out[2]["boxes"], json::parse(R"(["銘が入力されていません。"])"));
+  EXPECT_EQ(out[4]["page"], "name");
+  EXPECT_EQ(out[4]["boxes"], json::parse(R"(["≪剣聖≫\r\nこれでいいですか？"])"));
+  const json& main = out[5];
+  EXPECT_EQ(main["page"], "main");
+  EXPECT_EQ(main["boxes"], json::parse(R"(["≪剣聖≫\r\nこれでいいですか？", "刻まれました。"])"));
+  EXPECT_EQ(main["sounds"][0], json::parse(R"(["dat/water.wav", false])"));
+  EXPECT_EQ(main["run"]["playerName"], "剣聖");
+}
+
+TEST(TextFrontEnd, ReportsActionsItCannotDo) {
+  TextRun run;
+  const auto out = run.Run({"press はい", "click 9", "tick -3", "dance", "name x"});
+  ASSERT_EQ(out.size(), 6u);
+  for (std::size_t i = 1; i < out.size(); ++i) {
+    EXPECT_TRUE(out[i].contains("error")) << i;
+    EXPECT_EQ(out[i]["page"], "title");
+  }
+}
+
+TEST(TextFrontEnd, QuitEndsTheRun) {
+  TextRun run;
+  const auto out = run.Run({"quit", "title"});
+  EXPECT_EQ(out.size(), 2u);
+}
+
+}  // namespace
+}  // namespace zemra

@@ -1,0 +1,57 @@
+// Test support: the core started on a recording host (the text front end's
+// TextHost) in a fresh temporary working directory without a save file.
+#pragma once
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <string>
+
+#include "engine/data_path.h"
+#include "shell/game.h"
+#include "text/text_host.h"
+
+namespace zemra::testing {
+
+using FakeHost = TextHost;
+
+class GameFixture : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    old_dir = std::filesystem::current_path();
+    std::string pattern = (std::filesystem::temp_directory_path() / "zemra-test-XXXXXX").string();
+    ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+    work_dir = pattern;
+    std::filesystem::current_path(work_dir);
+    SetProgramDir(ZEMRA_SOURCE_DIR);
+    BeforeStart();
+    ResetGameState();
+    StartGame(host, 1);
+  }
+
+  void TearDown() override {
+    StopGame();
+    ResetGameState();
+    std::filesystem::current_path(old_dir);
+    std::error_code ignored;
+    std::filesystem::remove_all(work_dir, ignored);
+  }
+
+  // Runs before the game starts, in the fresh working directory (write a save file here).
+  virtual void BeforeStart() {}
+
+  // Moves the clock and runs the jobs that fall due, as the main loop would.
+  void Tick(std::uint32_t ms) {
+    for (std::uint32_t i = 0; i < ms; ++i) {
+      host.AdvanceClock(1);
+      Scheduler().RunPass();
+    }
+  }
+
+  FakeHost host;
+  std::filesystem::path old_dir;
+  std::filesystem::path work_dir;
+};
+
+}  // namespace zemra::testing

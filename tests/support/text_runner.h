@@ -1,0 +1,61 @@
+// Runs the text front end as a separate program in a fresh working folder and
+// returns the JSON objects it prints, one per line.
+#pragma once
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <nlohmann/json.hpp>
+#include <string>
+#include <vector>
+
+namespace zemra::testing {
+
+class TextRun {
+ public:
+  TextRun() {
+    std::string pattern = (std::filesystem::temp_directory_path() / "zemra-e2e-XXXXXX").string();
+    if (::mkdtemp(pattern.data()) != nullptr) dir_ = pattern;
+  }
+  ~TextRun() {
+    std::error_code ignored;
+    std::filesystem::remove_all(dir_, ignored);
+  }
+  TextRun(const TextRun&) = delete;
+  TextRun& operator=(const TextRun&) = delete;
+
+  const std::filesystem::path& Dir() const { return dir_; }
+
+  // Feeds the actions and returns every object printed (the first screen first).
+  std::vector<nlohmann::json> Run(const std::vector<std::string>& actions, int seed = 7) const {
+    const auto input = dir_ / "actions.txt";
+    {
+      std::ofstream out(input, std::ios::binary);
+      for (const std::string& a : actions) out << a << '\n';
+    }
+    const std::string command = "cd '" + dir_.string() + "' && '" + ZEMRA_TEXT_PROGRAM + "' --seed " +
+                                std::to_string(seed) + " < actions.txt";
+    std::vector<nlohmann::json> objects;
+    FILE* pipe = ::popen(command.c_str(), "r");
+    if (pipe == nullptr) return objects;
+    std::string line;
+    for (int c; (c = std::fgetc(pipe)) != EOF;) {
+      if (c != '\n') {
+        line.push_back(static_cast<char>(c));
+        continue;
+      }
+      objects.push_back(nlohmann::json::parse(line, nullptr, false));
+      line.clear();
+    }
+    ::pclose(pipe);
+    return objects;
+  }
+
+ private:
+  std::filesystem::path dir_;
+};
+
+}  // namespace zemra::testing
