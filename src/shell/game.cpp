@@ -5,6 +5,7 @@
 #include <string>
 
 #include "battle/battle_flags.h"
+#include "data/enemy.h"
 #include "data/fighter.h"
 #include "data/player_data.h"
 #include "engine/random.h"
@@ -87,6 +88,7 @@ void ResetGameState() {
   ResetPlayerData();
   ResetSwordLottery();
   ResetBattleFlags();
+  ResetEnemy();
   ClearQueuedRolls();
   Title() = TitleState{};
   Story() = StoryState{};

@@ -83,7 +83,7 @@ TEST_F(TitleTest, AnAcceptedNameStartsTheRunOnTheMainPage) {
   EXPECT_EQ(sounds.front(), std::make_pair(std::string("dat/water.wav"), false));
 }
 
-TEST(NameBackground, FadesFromGreenToGrey) {
+TEST(TVorbBitmap, SetSizeFillsWhiteAndBuildsOneRowEntryPerRow) {
   TVorbBitmap bitmap;
   bitmap.SetSize(3, 3);
   EXPECT_EQ(bitmap.RowCount(), 3u);

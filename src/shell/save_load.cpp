@@ -1,0 +1,53 @@
+// Saving and loading. The file is replaced only once the new record is on
+// disk, and a loaded record is used only when every value in it is sound.
+#include "shell/save_load.h"
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <system_error>
+
+#include "data/player_data.h"
+#include "data/save_record.h"
+#include "engine/file_io.h"
+#include "shell/console.h"
+
+namespace zemra {
+namespace {
+
+constexpr char kReadFailedText[] = "（save.datの読み込みに失敗しました。）";
+constexpr char kBadContentText[] = "（save.datの内容が不適切です。）";
+
+bool SaveFileMissing() {
+  std::error_code error;
+  const bool exists = std::filesystem::exists(kSaveFileName, error);
+  return !error && !exists;
+}
+
+}  // namespace
+
+bool SaveGame() {
+  const std::optional<std::string> record = EncodeSaveRecord(PlayerData());
+  if (!record) return false;
+  return WriteFileReplacing(kSaveFileName, *record);
+}
+
+bool LoadGame() {
+  if (SaveFileMissing()) return false;
+  const std::optional<std::string> bytes = ReadWholeFile(kSaveFileName);
+  if (!bytes || bytes->size() < kSaveRecordSize) {
+    ShowWarningMessage(kReadFailedText);
+    return false;
+  }
+  const std::string_view record = std::string_view(*bytes).substr(0, kSaveRecordSize);
+  std::optional<TPlayerData> data;
+  if (CheckCodeMatches(record)) data = DecodePlayerData(record);
+  if (!data) {
+    ShowWarningMessage(kBadContentText);
+    return false;
+  }
+  PlayerData() = std::move(*data);
+  return true;
+}
+
+}  // namespace zemra
