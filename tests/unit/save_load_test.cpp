@@ -1,0 +1,189 @@
+// Saving and loading "save.dat": a faithful round trip, silent absence, the two
+// warnings for damaged files, and a failed save that keeps the old file.
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+
+#include <csignal>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "data/player_data.h"
+#include "data/save_record.h"
+#include "engine/file_io.h"
+#include "shell/save_load.h"
+#include "support/fake_host.h"
+
+namespace zemra {
+namespace {
+
+using testing::GameFixture;
+
+constexpr char kReadFailed[] = "（save.datの読み込みに失敗しました。）";
+constexpr char kBadContent[] = "（save.datの内容が不適切です。）";
+
+class SaveLoadTest : public GameFixture {
+ protected:
+  void SetUp() override {
+    GameFixture::SetUp();
+    host.TakeBoxes();
+  }
+
+  static void MakeRun() {
+    TPlayerData& run = PlayerData();
+    run.PlayerName = "剣師";
+    run.Fighter.BaseName = "あなた";
+    for (const char* name : {"柳屋", "Pawn", "クロス"}) AddSword(run.Fighter, CreateSword(name));
+    RecalcFighter(run.Fighter);
+    FullHeal(run.Fighter);
+    run.Fighter.Card = -1;
+    run.Depth = 4;
+    run.BattleCount = 31;
+  }
+
+  static std::string FileBytes() { return ReadWholeFile(kSaveFileName).value_or("(none)"); }
+
+  // The warnings the scheduler shows once the current handler is over.
+  std::vector<std::string> Warnings() {
+    Tick(2);
+    return host.TakeBoxes();
+  }
+
+  std::vector<std::string> DirectoryEntries() const {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(work_dir)) names.push_back(entry.path().filename());
+    return names;
+  }
+};
+
+TEST_F(SaveLoadTest, ASavedRunLoadsBackByteForByte) {
+  MakeRun();
+  const TPlayerData saved = PlayerData();
+  ASSERT_TRUE(SaveGame());
+  EXPECT_EQ(FileBytes(), EncodeSaveRecord(saved));
+  ResetPlayerData();
+  EXPECT_TRUE(LoadGame());
+  EXPECT_EQ(PlayerData(), saved);
+  EXPECT_TRUE(Warnings().empty());
+}
+
+TEST_F(SaveLoadTest, TwoSavesOfTheSameRunWriteTheSameFile) {
+  MakeRun();
+  ASSERT_TRUE(SaveGame());
+  const std::string first = FileBytes();
+  ASSERT_TRUE(SaveGame());
+  EXPECT_EQ(FileBytes(), first);
+  EXPECT_EQ(DirectoryEntries(), std::vector<std::string>{"save.dat"});
+}
+
+TEST_F(SaveLoadTest, NoSaveFileIsSilent) {
+  EXPECT_FALSE(LoadGame());
+  EXPECT_TRUE(Warnings().empty());
+}
+
+TEST_F(SaveLoadTest, BytesAfterTheRecordAreIgnored) {
+  MakeRun();
+  const TPlayerData saved = PlayerData();
+  ASSERT_TRUE(WriteTextFile(kSaveFileName, *EncodeSaveRecord(saved) + "trailing"));
+  ResetPlayerData();
+  EXPECT_TRUE(LoadGame());
+  EXPECT_EQ(PlayerData(), saved);
+}
+
+struct BadFile {
+  const char* what;
+  std::function<std::string(std::string)> damage;  // from a valid save record
+  const char* warning;
+};
+
+const BadFile kBadFiles[] = {
+    {"empty", [](std::string) { return std::string(); }, kReadFailed},
+    {"one byte short", [](std::string r) { return r.substr(0, kSaveRecordSize - 1); }, kReadFailed},
+    {"one byte changed",
+     [](std::string r) {
+       r[600] = static_cast<char>(r[600] ^ 0x10);
+       return r;
+     },
+     kBadContent},
+    {"check code changed",
+     [](std::string r) {
+       r[1113] = r[1113] == 'a' ? 'b' : 'a';
+       return r;
+     },
+     kBadContent},
+    {"depth 10 under a matching check code",
+     [](std::string r) {
+       r[1024] = 10;
+       const std::string code = MakeCheckCode(r);
+       r.replace(kCheckCodeOffset + 1, code.size(), code);
+       return r;
+     },
+     kBadContent},
+};
+
+TEST_F(SaveLoadTest, ADamagedFileIsReportedAndChangesNothing) {
+  MakeRun();
+  const std::string good = *EncodeSaveRecord(PlayerData());
+  ResetPlayerData();
+  PlayerData().BattleCount = 77;
+  const TPlayerData before = PlayerData();
+  for (const BadFile& bad : kBadFiles) {
+    SCOPED_TRACE(bad.what);
+    const std::string damaged = bad.damage(good);
+    ASSERT_TRUE(WriteTextFile(kSaveFileName, damaged));
+    EXPECT_FALSE(LoadGame());
+    EXPECT_EQ(Warnings(), std::vector<std::string>{bad.warning});
+    EXPECT_EQ(PlayerData(), before);
+    EXPECT_EQ(FileBytes(), damaged);
+  }
+}
+
+// Lowers the largest file this process may write, as a full disk would.
+class FileSizeLimit {
+ public:
+  explicit FileSizeLimit(rlim_t bytes) {
+    old_handler_ = std::signal(SIGXFSZ, SIG_IGN);
+    ::getrlimit(RLIMIT_FSIZE, &old_);
+    rlimit lowered = old_;
+    lowered.rlim_cur = bytes;
+    ::setrlimit(RLIMIT_FSIZE, &lowered);
+  }
+  ~FileSizeLimit() {
+    ::setrlimit(RLIMIT_FSIZE, &old_);
+    std::signal(SIGXFSZ, old_handler_);
+  }
+  FileSizeLimit(const FileSizeLimit&) = delete;
+  FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+ private:
+  rlimit old_{};
+  void (*old_handler_)(int) = nullptr;
+};
+
+TEST_F(SaveLoadTest, AFailedSaveKeepsTheOldFileAndLeavesNoTemporary) {
+  MakeRun();
+  ASSERT_TRUE(SaveGame());
+  const std::string old_file = FileBytes();
+  PlayerData().BattleCount = 32;
+  bool saved = true;
+  {
+    const FileSizeLimit disk_full(512);
+    saved = SaveGame();
+  }
+  EXPECT_FALSE(saved);
+  EXPECT_EQ(FileBytes(), old_file);
+  EXPECT_EQ(DirectoryEntries(), std::vector<std::string>{"save.dat"});
+}
+
+TEST_F(SaveLoadTest, ANameTheCodePageCannotHoldIsNotSaved) {
+  MakeRun();
+  ASSERT_TRUE(SaveGame());
+  const std::string old_file = FileBytes();
+  PlayerData().PlayerName = "한글";
+  EXPECT_FALSE(SaveGame());
+  EXPECT_EQ(FileBytes(), old_file);
+}
+
+}  // namespace
+}  // namespace zemra
