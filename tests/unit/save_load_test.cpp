@@ -91,6 +91,12 @@ TEST_F(SaveLoadTest, BytesAfterTheRecordAreIgnored) {
   EXPECT_EQ(PlayerData(), saved);
 }
 
+// The record with one byte replaced.
+std::string WithByte(std::string record, std::size_t offset, char value) {
+  if (offset < record.size()) record[offset] = value;
+  return record;
+}
+
 struct BadFile {
   const char* what;
   std::function<std::string(std::string)> damage;  // from a valid save record
@@ -102,19 +108,17 @@ const BadFile kBadFiles[] = {
     {"one byte short", [](std::string r) { return r.substr(0, kSaveRecordSize - 1); }, kReadFailed},
     {"one byte changed",
      [](std::string r) {
-       r[600] = static_cast<char>(r[600] ^ 0x10);
-       return r;
+       return WithByte(r, 600, static_cast<char>(r.at(600) ^ 0x10));
      },
      kBadContent},
     {"check code changed",
      [](std::string r) {
-       r[1113] = r[1113] == 'a' ? 'b' : 'a';
-       return r;
+       return WithByte(r, 1113, r.at(1113) == 'a' ? 'b' : 'a');
      },
      kBadContent},
     {"depth 10 under a matching check code",
      [](std::string r) {
-       r[1024] = 10;
+       r.at(1024) = 10;
        const std::string code = MakeCheckCode(r);
        r.replace(kCheckCodeOffset + 1, code.size(), code);
        return r;
