@@ -1,0 +1,310 @@
+// Construction of the window's pages and controls, the Alt/F10 key filter
+// and the deferred start of the game.
+#include "app/main_window.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QTimer>
+#include <optional>
+
+#include "app/game_pump.h"
+#include "app/panel_widgets.h"
+#include "app/picture_box.h"
+#include "app/qt_convert.h"
+#include "app/qt_host.h"
+#include "app/sound_output.h"
+#include "app/sword_row_label.h"
+#include "app/wrapped_label.h"
+#include "shell/game.h"
+
+namespace zemra {
+namespace {
+
+constexpr int kDefaultFontPx = 12;
+constexpr int kLabelFontPx = 16;
+constexpr int kNameLimitChars = 16;
+constexpr int kPanelWidth = 500;
+constexpr int kBandHeight = 125;
+constexpr int kConsoleTop = 250;
+constexpr int kConsoleHeight = 150;
+constexpr int kSwordLabels = 8;
+constexpr int kCommandButtons = 5;
+constexpr int kUpcomingCards = 5;
+
+const QColor kSilver(192, 192, 192);
+const QColor kSkyBlue(0x87, 0xCE, 0xEB);
+constexpr Rgb kCardText{34, 34, 68};
+
+// A fighter-panel control's place in its block, named by the player panel's control.
+constexpr int Slot(Control self_control) {
+  return static_cast<int>(self_control) - static_cast<int>(Control::LabSelfName);
+}
+
+// Where each fighter-panel label stands and how it looks.
+struct FighterLabelPlace {
+  int slot;
+  QRect rect;
+  int px;
+  bool italic;
+  bool centred;
+  std::optional<Rgb> text;
+};
+
+}  // namespace
+
+struct TFormMain::LabelLook {
+  int px = kLabelFontPx;
+  bool bold = true;
+  bool italic = false;
+  Qt::Alignment align = Qt::AlignLeft | Qt::AlignTop;
+  bool wrap = false;
+  std::optional<Rgb> background;  // none: transparent
+  std::optional<Rgb> text;        // none: the default black
+};
+
+TFormMain::TFormMain()
+    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+      sound_(std::make_unique<QtSoundOutput>()),
+      pump_(std::make_unique<GamePump>()),
+      host_(std::make_unique<QtHost>(*this, *sound_, *pump_)) {
+  setWindowTitle(QString::fromUtf8(kWindowCaption));
+  setFont(GameFont(kDefaultFontPx));
+  setFixedSize(kClientWidth, kClientHeight);
+
+  BuildTitlePage();
+  BuildNamePage();
+  BuildMainPage();
+  BuildOverlays();
+
+  QApplication::instance()->installEventFilter(this);
+  CentreOnScreen();
+}
+
+TFormMain::~TFormMain() {
+  // The core's wave player stops its sound through the host: free it while the host lives.
+  if (GameStarted()) StopGame();
+}
+
+void TFormMain::StartDeferred(std::uint64_t seed) {
+  QTimer::singleShot(0, this, [this, seed] {
+    if (GameStarted()) return;
+    StartGame(*host_, seed);
+    pump_->Rearm();
+    // After the start, so the title music is the first file to load.
+    sound_->PreloadGameSounds();
+  });
+}
+
+QPoint TFormMain::CentredTopLeft(const QRect& screen, const QSize& frame) {
+  return QPoint(screen.x() + (screen.width() - frame.width()) / 2, screen.y() + (screen.height() - frame.height()) / 2);
+}
+
+void TFormMain::CentreOnScreen() {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  if (screen == nullptr) return;
+  move(CentredTopLeft(screen->geometry(), frameGeometry().size()));
+}
+
+void TFormMain::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  if (shown_once_) return;
+  shown_once_ = true;
+  // The frame's size is known only once the window is mapped: centre again with it.
+  QTimer::singleShot(0, this, [this] { CentreOnScreen(); });
+}
+
+bool TFormMain::eventFilter(QObject* watched, QEvent* event) {
+  // Alt and F10 would open a window menu on some desktops: the controls never see them.
+  const QEvent::Type type = event->type();
+  if ((type == QEvent::KeyPress || type == QEvent::KeyRelease) && watched->isWidgetType() &&
+      static_cast<QWidget*>(watched)->window() == this) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key == Qt::Key_Alt || key == Qt::Key_AltGr || key == Qt::Key_F10) return true;
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+void TFormMain::Register(Control control, QWidget* widget) { controls_[static_cast<std::size_t>(control)] = widget; }
+
+QWidget* TFormMain::AddPage(Control page, const QColor& background, bool visible) {
+  auto* widget = new QWidget(this);
+  widget->setGeometry(0, 0, kClientWidth, kClientHeight);
+  QPalette palette = widget->palette();
+  palette.setColor(QPalette::Window, background);
+  widget->setPalette(palette);
+  widget->setAutoFillBackground(true);
+  widget->setVisible(visible);
+  Register(page, widget);
+  return widget;
+}
+
+QWidget* TFormMain::AddPanel(Control panel, QWidget* page, int top, int height, const QColor& background,
+                             bool visible) {
+  auto* widget = new BevelPanel(page, background);
+  widget->setGeometry(0, top, kPanelWidth, height);
+  widget->setVisible(visible);
+  Register(panel, widget);
+  return widget;
+}
+
+QLabel* TFormMain::AddLabel(QWidget* parent, const QRect& rect, const LabelLook& look) {
+  QLabel* label = look.wrap ? new WrappedLabel(parent) : new QLabel(parent);
+  StyleLabel(label, rect, look);
+  return label;
+}
+
+void TFormMain::StyleLabel(QLabel* label, const QRect& rect, const LabelLook& look) {
+  label->setGeometry(rect);
+  label->setTextFormat(Qt::PlainText);
+  label->setFont(GameFont(look.px, look.bold, look.italic));
+  label->setAlignment(look.align);
+  QPalette palette = label->palette();
+  if (look.background) palette.setColor(QPalette::Window, ToQColor(*look.background));
+  palette.setColor(QPalette::WindowText, look.text ? ToQColor(*look.text) : QColor(Qt::black));
+  label->setPalette(palette);
+  label->setAutoFillBackground(look.background.has_value());
+}
+
+void TFormMain::BuildTitlePage() {
+  QWidget* page = AddPage(Control::PageTitle, QColor(68, 68, 68), true);
+  auto* paint_box = new PictureBox(page);
+  paint_box->setGeometry(page->rect());
+  paint_box->SetOnClick([this] { pump_->Dispatch(PntTitleClick); });
+  Register(Control::PntTitle, paint_box);
+}
+
+void TFormMain::BuildNamePage() {
+  QWidget* page = AddPage(Control::PageInputName, kSkyBlue, false);
+  auto* background = new PictureBox(page);
+  background->setGeometry(page->rect());
+  Register(Control::ImgInputName, background);
+
+  LabelLook lead;
+  lead.align = Qt::AlignHCenter | Qt::AlignTop;
+  lead.wrap = true;
+  lead.text = Rgb{68, 51, 51};
+  Register(Control::LabInputName, AddLabel(page, QRect(0, 44, 500, 100), lead));
+
+  auto* edit = new QLineEdit(page);
+  edit->setGeometry(100, 188, 300, 24);
+  edit->setFont(GameFont(kLabelFontPx, true));
+  edit->setMaxLength(kNameLimitChars);
+  Register(Control::EditInputName, edit);
+
+  auto* button = new QPushButton(QStringLiteral("刻む"), page);
+  button->setGeometry(200, 281, 100, 50);
+  button->setFont(GameFont(kLabelFontPx, true));
+  connect(button, &QPushButton::clicked, this, [this] { pump_->Dispatch(BtnInputNameClick); });
+  Register(Control::BtnInputName, button);
+}
+
+void TFormMain::BuildMainPage() {
+  QWidget* page = AddPage(Control::PageMain, kSilver, false);
+  BuildSwordRow(AddPanel(Control::PanelMainSword, page, 0, kBandHeight, QColor(204, 255, 204), true));
+
+  QWidget* image_panel = AddPanel(Control::PanelMainImage, page, 0, kBandHeight, QColor(221, 255, 221), false);
+  auto* image = new PictureBox(image_panel);
+  image->setGeometry(image_panel->rect());
+  Register(Control::ImgMainImage, image);
+
+  BuildFighterPanel(AddPanel(Control::PanelMainEnemy, page, 0, kBandHeight, QColor(221, 170, 170), false),
+                    Control::LabEnemyName);
+  BuildFighterPanel(AddPanel(Control::PanelMainSelf, page, kBandHeight, kBandHeight, QColor(170, 221, 170), true),
+                    Control::LabSelfName);
+  BuildConsole(AddPanel(Control::PanelMainIF, page, kConsoleTop, kConsoleHeight, QColor(204, 255, 204), true));
+  BuildSwordInfo(
+      AddPanel(Control::PanelMainSwordInfo, page, kConsoleTop, kConsoleHeight, QColor(204, 204, 255), false));
+}
+
+void TFormMain::BuildSwordRow(QWidget* panel) {
+  LabelLook look;
+  look.align = Qt::AlignCenter;
+  look.background = Rgb{221, 255, 221};
+  look.text = Rgb{34, 68, 34};
+  for (int i = 0; i < kSwordLabels; ++i) {
+    auto* label = new SwordRowLabel(
+        panel, [this, i] { pump_->Dispatch([i] { LabMainSwordClick(i); }); },
+        [this, i] { pump_->Dispatch([i] { LabMainSwordMouseMove(i); }); });
+    StyleLabel(label, QRect(i < 4 ? 10 : 255, 5 + 30 * (i % 4), 235, 25), look);
+    Register(SwordLabel(i), label);
+  }
+}
+
+void TFormMain::BuildFighterPanel(QWidget* panel, Control first) {
+  // Frames first: the card numbers stand on them.
+  auto* current_frame = new CardShape(panel);
+  current_frame->setGeometry(136, 35, 65, 80);
+  Register(Offset(first, Slot(Control::ShapeSelfCardCurrent)), current_frame);
+  for (int k = 0; k < kUpcomingCards; ++k) {
+    auto* frame = new CardShape(panel);
+    frame->setGeometry(208 + 56 * k, 40, 55, 70);
+  }
+
+  LabelLook caption;
+  caption.px = 13;
+  AddLabel(panel, QRect(8, 70, 73, 15), caption)->setText(QStringLiteral("命中率"));
+
+  const FighterLabelPlace places[] = {
+      {Slot(Control::LabSelfName), QRect(8, 8, 345, 25), 16, false, false, std::nullopt},
+      {Slot(Control::LabSelfHP), QRect(8, 32, 113, 25), 16, false, false, std::nullopt},
+      {Slot(Control::LabSelfReliability), QRect(8, 80, 73, 41), 37, true, true, std::nullopt},
+      {Slot(Control::LabSelfReliabilityMax), QRect(82, 96, 49, 25), 16, true, false, std::nullopt},
+      {Slot(Control::LabSelfCardCurrent), QRect(136, 55, 57, 39), 37, true, true, kCardText},
+      {Slot(Control::LabSelfCard0), QRect(208, 58, 48, 33), 32, true, true, kCardText},
+      {Slot(Control::LabSelfCard1), QRect(264, 58, 48, 33), 32, true, true, kCardText},
+      {Slot(Control::LabSelfCard2), QRect(320, 58, 48, 33), 32, true, true, kCardText},
+      {Slot(Control::LabSelfCard3), QRect(376, 58, 48, 33), 32, true, true, kCardText},
+      {Slot(Control::LabSelfCard4), QRect(432, 58, 48, 33), 32, true, true, kCardText},
+  };
+  for (const FighterLabelPlace& place : places) {
+    LabelLook look;
+    look.px = place.px;
+    look.italic = place.italic;
+    if (place.centred) look.align = Qt::AlignHCenter | Qt::AlignTop;
+    look.text = place.text;
+    Register(Offset(first, place.slot), AddLabel(panel, place.rect, look));
+  }
+}
+
+void TFormMain::BuildConsole(QWidget* panel) {
+  LabelLook text;
+  text.wrap = true;
+  text.background = Rgb{221, 255, 221};
+  text.text = Rgb{34, 68, 34};
+  Register(Control::LabMainText, AddLabel(panel, QRect(10, 10, 480, 90), text));
+
+  for (int i = 0; i < kCommandButtons; ++i) {
+    auto* button = new QPushButton(panel);
+    button->setGeometry(10 + 98 * i, 110, 88, 30);
+    button->setFont(GameFont(kLabelFontPx, true));
+    connect(button, &QPushButton::clicked, this, [this, i] { pump_->Dispatch([i] { BtnMainCommandClick(i); }); });
+    Register(CommandButton(i), button);
+  }
+}
+
+void TFormMain::BuildSwordInfo(QWidget* panel) {
+  LabelLook info;
+  info.wrap = true;
+  info.background = Rgb{221, 221, 255};
+  info.text = Rgb{34, 34, 68};
+  Register(Control::LabSwordInfo, AddLabel(panel, QRect(10, 10, 480, 130), info));
+}
+
+void TFormMain::BuildOverlays() {
+  const Control panels[] = {Control::PanelMainSword,     Control::PanelMainSelf,  Control::PanelMainIF,
+                            Control::PanelMainSwordInfo, Control::PanelMainImage, Control::PanelMainEnemy};
+  for (Control panel : panels) {
+    auto* overlay = new PanelOverlay(ControlWidget(panel), [this] { pump_->Dispatch(OverlayMouseMove); });
+    overlay->raise();
+  }
+  // The sword labels take their own mouse moves; buttons stay clickable above the overlay.
+  for (int i = 0; i < kSwordLabels; ++i) ControlWidget(SwordLabel(i))->raise();
+  for (int i = 0; i < kCommandButtons; ++i) ControlWidget(CommandButton(i))->raise();
+}
+
+}  // namespace zemra

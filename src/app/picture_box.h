@@ -1,0 +1,37 @@
+// A widget that shows one picture at its own size from the top-left corner:
+// the title animation's paint box, the name page's background and the main
+// page's picture. It can report a left click and each paint of a picture.
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+#include <functional>
+#include <utility>
+
+namespace zemra {
+
+class PictureBox : public QWidget {
+ public:
+  explicit PictureBox(QWidget* parent);
+
+  void SetPicture(QImage picture);
+  void ClearPicture();
+  const QImage& Picture() const { return picture_; }
+
+  void SetOnClick(std::function<void()> on_click) { on_click_ = std::move(on_click); }
+  // Called after a paint that showed a picture (the benchmark's first frame).
+  void SetOnPainted(std::function<void()> on_painted) { on_painted_ = std::move(on_painted); }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+
+ private:
+  QImage picture_;
+  std::function<void()> on_click_;
+  std::function<void()> on_painted_;
+  bool pressed_ = false;
+};
+
+}  // namespace zemra

@@ -1,0 +1,128 @@
+// Each Host call finds its widget through the window's control table; the
+// kind of widget decides what "text" or "colour" means for it.
+#include "app/qt_host.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <chrono>
+
+#include "app/bitmap_painter.h"
+#include "app/game_pump.h"
+#include "app/main_window.h"
+#include "app/panel_widgets.h"
+#include "app/picture_box.h"
+#include "app/qt_convert.h"
+#include "app/sound_output.h"
+#include "engine/data_path.h"
+#include "shell/game.h"
+
+namespace zemra {
+namespace {
+
+bool ShowBox(QWidget* parent, std::string_view text, QMessageBox::StandardButtons buttons) {
+  QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(kAppTitle), ToQt(text), buttons, parent);
+  box.setFont(parent->font());
+  return box.exec() == QMessageBox::Yes;
+}
+
+}  // namespace
+
+QtHost::QtHost(TFormMain& window, QtSoundOutput& sound, GamePump& pump) : window_(window), sound_(sound), pump_(pump) {}
+
+void QtHost::SetVisible(Control control, bool visible) {
+  if (QWidget* widget = window_.ControlWidget(control)) widget->setVisible(visible);
+}
+
+void QtHost::SetText(Control control, std::string_view text) {
+  QWidget* widget = window_.ControlWidget(control);
+  if (auto* label = qobject_cast<QLabel*>(widget)) {
+    label->setText(ToQt(text));
+  } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+    button->setText(ToQt(text));
+  } else if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+    edit->setText(ToQt(text));
+  }
+}
+
+void QtHost::SetColor(Control control, Rgb colour) {
+  QWidget* widget = window_.ControlWidget(control);
+  if (widget == nullptr) return;
+  if (auto* panel = dynamic_cast<BevelPanel*>(widget)) {
+    panel->SetBackground(ToQColor(colour));
+    return;
+  }
+  QPalette palette = widget->palette();
+  if (palette.color(QPalette::Window) == ToQColor(colour) && widget->autoFillBackground()) return;
+  palette.setColor(QPalette::Window, ToQColor(colour));
+  widget->setPalette(palette);
+  widget->setAutoFillBackground(true);
+}
+
+void QtHost::SetFontColor(Control control, Rgb colour) {
+  QWidget* widget = window_.ControlWidget(control);
+  if (widget == nullptr) return;
+  QPalette palette = widget->palette();
+  if (palette.color(QPalette::WindowText) == ToQColor(colour)) return;
+  palette.setColor(QPalette::WindowText, ToQColor(colour));
+  widget->setPalette(palette);
+}
+
+bool QtHost::LoadPicture(std::string_view file) {
+  auto* image = dynamic_cast<PictureBox*>(window_.ControlWidget(Control::ImgMainImage));
+  if (image == nullptr) return false;
+  const QString path = QFileInfo(QString::fromStdString(ResolveDataPath(file).string())).absoluteFilePath();
+  QImage picture;
+  if (!picture.load(path)) {
+    image->ClearPicture();
+    return false;
+  }
+  image->SetPicture(std::move(picture));
+  return true;
+}
+
+void QtHost::DrawBitmap(Control target, const TVorbBitmap& bitmap) {
+  if (target != Control::PntTitle && target != Control::ImgInputName) return;
+  if (auto* box = dynamic_cast<PictureBox*>(window_.ControlWidget(target))) box->SetPicture(BitmapToImage(bitmap));
+}
+
+void QtHost::FocusNameEdit() {
+  if (QWidget* edit = window_.ControlWidget(Control::EditInputName)) edit->setFocus(Qt::OtherFocusReason);
+}
+
+std::string QtHost::NameEditText() {
+  auto* edit = qobject_cast<QLineEdit*>(window_.ControlWidget(Control::EditInputName));
+  return edit != nullptr ? FromQt(edit->text()) : std::string();
+}
+
+void QtHost::ShowMessage(std::string_view text) {
+  const ModalScope modal(pump_);
+  ShowBox(&window_, text, QMessageBox::Ok);
+}
+
+bool QtHost::AskYesNo(std::string_view text) {
+  const ModalScope modal(pump_);
+  return ShowBox(&window_, text, QMessageBox::Yes | QMessageBox::No);
+}
+
+void QtHost::Beep() { QApplication::beep(); }
+
+void QtHost::Terminate() { pump_.RequestQuit(); }
+
+std::uint32_t QtHost::Clock() {
+  const auto since = std::chrono::steady_clock::now().time_since_epoch();
+  return static_cast<std::uint32_t>(std::chrono::duration_cast<std::chrono::milliseconds>(since).count());
+}
+
+void QtHost::PlaySound(std::string_view file, bool loop) { sound_.PlaySound(file, loop); }
+
+void QtHost::StopSound() { sound_.StopSound(); }
+
+void QtHost::DrawText(TVorbBitmap& bitmap, int x, int y, std::string_view text, const BitmapFont& font) {
+  PaintBitmapText(bitmap, x, y, text, font);
+}
+
+}  // namespace zemra

@@ -1,0 +1,61 @@
+// The game's sounds through Qt Multimedia: one QSoundEffect per file, loaded
+// ahead so a sound starts the moment it is asked for; one sound at a time.
+#pragma once
+
+#include <QObject>
+#include <QSoundEffect>
+#include <array>
+#include <functional>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "engine/wave.h"
+
+namespace zemra {
+
+// Every wave file the game plays.
+inline constexpr std::array<std::string_view, 18> kGameSoundFiles{
+    "dat/04b.wav",       "dat/break.wav", "dat/bub.wav",  "dat/dh.wav",    "dat/dun.wav",  "dat/duty.wav",
+    "dat/hyuun.wav",     "dat/kin.wav",   "dat/open.wav", "dat/popon.wav", "dat/roar.wav", "dat/suka.wav",
+    "dat/thathatha.wav", "dat/turn.wav",  "dat/up.wav",   "dat/water.wav", "dat/weak.wav", "dat/zurl.wav"};
+
+class QtSoundOutput : public QObject, public SoundOutput {
+ public:
+  QtSoundOutput();
+  ~QtSoundOutput() override;
+  QtSoundOutput(const QtSoundOutput&) = delete;
+  QtSoundOutput& operator=(const QtSoundOutput&) = delete;
+
+  // Starts loading a file (a content name such as "dat/popon.wav") in the background.
+  void Preload(std::string_view file);
+  void PreloadGameSounds();
+
+  // A sound asked for while its file is still loading starts once it is
+  // ready, unless another sound (or a stop) was asked for meanwhile.
+  void PlaySound(std::string_view file, bool loop) override;
+  void StopSound() override;
+
+  // True while the sound last asked for plays or waits for its file.
+  bool IsBusy() const;
+  // True while any file asked for is still loading.
+  bool Loading() const;
+  // Called whenever the sound last asked for starts or stops playing.
+  void SetOnPlayingChanged(std::function<void(bool)> callback) { on_playing_changed_ = std::move(callback); }
+
+ private:
+  // The effect for a file, made and loading on first use; none without an audio device.
+  QSoundEffect* Effect(std::string_view file);
+  bool HasDevice();
+  void OnStatusChanged(QSoundEffect* effect);
+
+  std::map<std::string, std::unique_ptr<QSoundEffect>, std::less<>> effects_;
+  std::optional<bool> has_device_;
+  QSoundEffect* current_ = nullptr;
+  bool current_waits_ = false;
+  std::function<void(bool)> on_playing_changed_;
+};
+
+}  // namespace zemra

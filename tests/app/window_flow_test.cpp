@@ -1,0 +1,221 @@
+// The game running in the window: the title animation on the scheduler pump,
+// the way through the name page to the main page, the sword row's mouse
+// handling, modal boxes holding the scheduler, and the end of the program.
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTest>
+
+#include "app/game_pump.h"
+#include "app/modal_answerer.h"
+#include "app/picture_box.h"
+#include "app/qt_host.h"
+#include "app/sword_row_label.h"
+#include "shell/game.h"
+#include "shell/title.h"
+#include "window_test_support.h"
+
+namespace zemra::testing {
+namespace {
+
+const QString kOfferText = QStringLiteral("あなたが落としたのはこのステータスですか？");
+
+class WindowFlowTest : public WindowTest {
+ protected:
+  void SetUp() override {
+    WindowTest::SetUp();
+    StartAndWait();
+  }
+
+  QString LabelText(Control control) const { return qobject_cast<QLabel*>(W(control))->text(); }
+
+  void ClickTitle() { QTest::mouseClick(W(Control::PntTitle), Qt::LeftButton, {}, QPoint(250, 200)); }
+
+  // Types the name and presses "刻む"; returns the texts of the boxes answered.
+  QStringList CarveName(const QString& name, QMessageBox::StandardButton answer) {
+    auto* edit = qobject_cast<QLineEdit*>(W(Control::EditInputName));
+    // Key clicks carry only ASCII: the name goes in as typed text would.
+    edit->setText(name);
+    const ModalAnswerer answerer([answer](const QString&) { return answer; });
+    QTest::mouseClick(W(Control::BtnInputName), Qt::LeftButton);
+    return answerer.Seen();
+  }
+
+  void ReachMainPage() {
+    ClickTitle();
+    CarveName(QStringLiteral("ムラマサ"), QMessageBox::Yes);
+    ASSERT_TRUE(Shown(Control::PageMain));
+  }
+};
+
+TEST_F(WindowFlowTest, TitleAnimatesFromTheSchedulerAndSleepsBetweenFrames) {
+  EXPECT_TRUE(Shown(Control::PageTitle));
+  auto* title = dynamic_cast<PictureBox*>(W(Control::PntTitle));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return Title().frame >= 3; }, 2000));
+  EXPECT_EQ(title->Picture().size(), QSize(500, 400));
+  // Between frames the pump waits on its timer instead of running passes.
+  EXPECT_TRUE(window_->Pump().TimerActive());
+  const int passes = window_->Pump().PassCount();
+  QTest::qWait(500);
+  const int made = window_->Pump().PassCount() - passes;
+  EXPECT_GE(made, 5);
+  EXPECT_LE(made, 11);  // one pass per 51 ms at most
+}
+
+TEST_F(WindowFlowTest, ClickOnTheTitleOpensTheNamePageAndStopsTheAnimation) {
+  ClickTitle();
+  EXPECT_TRUE(Shown(Control::PageInputName));
+  EXPECT_FALSE(Shown(Control::PageTitle));
+  EXPECT_EQ(QApplication::focusWidget(), W(Control::EditInputName));
+  EXPECT_TRUE(LabelText(Control::LabInputName).endsWith(QStringLiteral("（16バイト以内）")));
+  // Nothing is due any more: the program sleeps until the next event.
+  const int frame = Title().frame;
+  QTest::qWait(200);
+  EXPECT_EQ(Title().frame, frame);
+  EXPECT_FALSE(window_->Pump().TimerActive());
+}
+
+TEST_F(WindowFlowTest, NamePageAnswers) {
+  struct Case {
+    QString name;
+    QMessageBox::StandardButton answer;
+    QStringList boxes;
+    Control page;
+  };
+  const QString question = QStringLiteral("≪ムラマサ≫\nこれでいいですか？");
+  const Case cases[] = {
+      {QString(), QMessageBox::Ok, {QStringLiteral("銘が入力されていません。")}, Control::PageInputName},
+      {QStringLiteral("あいうえおかきくけ"),
+       QMessageBox::Ok,
+       {QStringLiteral("銘が規定文字数を超えています。")},
+       Control::PageInputName},
+      {QStringLiteral("ムラマサ"), QMessageBox::No, {question}, Control::PageInputName},
+      {QStringLiteral("ムラマサ"), QMessageBox::Yes, {question, QStringLiteral("刻まれました。")}, Control::PageMain},
+  };
+  ClickTitle();
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name.toStdString());
+    EXPECT_EQ(CarveName(c.name, c.answer), c.boxes);
+    EXPECT_TRUE(Shown(c.page));
+    if (c.page == Control::PageInputName) {
+      EXPECT_EQ(qobject_cast<QLineEdit*>(W(Control::EditInputName))->text(), c.name);
+    }
+  }
+  EXPECT_FALSE(Shown(Control::PageInputName));
+  EXPECT_TRUE(LabelText(Control::LabMainText).startsWith(kOfferText));
+}
+
+TEST_F(WindowFlowTest, MainPageShowsTheOfferWithItsCommandsAndIdles) {
+  ReachMainPage();
+  EXPECT_TRUE(Shown(Control::PanelMainSword));
+  EXPECT_TRUE(Shown(Control::PanelMainSelf));
+  EXPECT_TRUE(Shown(Control::PanelMainIF));
+  EXPECT_FALSE(Shown(Control::PanelMainSwordInfo));
+  EXPECT_EQ(qobject_cast<QPushButton*>(W(Control::BtnMainCommand4))->text(), QStringLiteral("はい"));
+  EXPECT_EQ(qobject_cast<QPushButton*>(W(Control::BtnMainCommand3))->text(), QStringLiteral("いいえ"));
+  for (int i = 0; i < 3; ++i) EXPECT_FALSE(Shown(CommandButton(i))) << i;
+  EXPECT_FALSE(LabelText(Control::LabSelfName).isEmpty());
+  EXPECT_FALSE(LabelText(Control::LabMainSword0).isEmpty());
+  EXPECT_FALSE(window_->Pump().TimerActive());
+
+  // "いいえ" rolls again: the same question comes back.
+  QTest::mouseClick(W(Control::BtnMainCommand3), Qt::LeftButton);
+  EXPECT_TRUE(LabelText(Control::LabMainText).startsWith(kOfferText));
+}
+
+TEST_F(WindowFlowTest, HoveringASwordShowsItsInformationAndThePanelBringsTheConsoleBack) {
+  ReachMainPage();
+  QWidget* label = W(Control::LabMainSword0);
+  // Through the window, so the overlay and the raised labels decide who hears the mouse.
+  QTest::mouseMove(window_.get(), label->mapTo(window_.get(), QPoint(100, 12)));
+  EXPECT_TRUE(QTest::qWaitFor([&] { return Shown(Control::PanelMainSwordInfo); }, 1000));
+  EXPECT_FALSE(Shown(Control::PanelMainIF));
+  EXPECT_FALSE(LabelText(Control::LabSwordInfo).isEmpty());
+  EXPECT_EQ(label->palette().color(QPalette::Window), QColor(187, 187, 255));
+
+  // Between the two columns of labels lies only the panel's overlay.
+  QTest::mouseMove(window_.get(), QPoint(250, 60));
+  EXPECT_TRUE(QTest::qWaitFor([&] { return Shown(Control::PanelMainIF); }, 1000));
+  EXPECT_FALSE(Shown(Control::PanelMainSwordInfo));
+  EXPECT_EQ(label->palette().color(QPalette::Window), QColor(221, 255, 221));
+}
+
+TEST_F(WindowFlowTest, AModalBoxHoldsTheSchedulerUntilItCloses) {
+  ASSERT_TRUE(QTest::qWaitFor([&] { return window_->Pump().PassCount() > 0; }, 2000));
+  int passes_while_open = -1;
+  const ModalAnswerer answerer([&](const QString&) {
+    const int before = window_->Pump().PassCount();
+    QTest::qWait(300);  // six frames' worth of time with the box open
+    passes_while_open = window_->Pump().PassCount() - before;
+    return QMessageBox::Ok;
+  });
+  window_->Pump().Dispatch([] { TheHost().ShowMessage("error in AddMainText"); });
+  EXPECT_EQ(passes_while_open, 0);
+  // Once closed, the handler's end re-arms the pump and the animation goes on.
+  EXPECT_TRUE(window_->Pump().TimerActive());
+  const int passes = window_->Pump().PassCount();
+  EXPECT_TRUE(QTest::qWaitFor([&] { return window_->Pump().PassCount() > passes; }, 1000));
+}
+
+TEST_F(WindowFlowTest, TerminateEndsTheEventLoopAfterTheCurrentHandler) {
+  QTimer::singleShot(0, window_.get(), [this] { window_->Pump().Dispatch([] { TheHost().Terminate(); }); });
+  EXPECT_EQ(QApplication::exec(), 0);
+  EXPECT_TRUE(window_->Pump().Quitting());
+  EXPECT_FALSE(window_->Pump().TimerActive());
+  // Events after the request no longer reach the core.
+  const int frame = Title().frame;
+  window_->Pump().Dispatch(PntTitleClick);
+  EXPECT_FALSE(Shown(Control::PageInputName));
+  EXPECT_EQ(Title().frame, frame);
+}
+
+TEST(SwordRowLabelClicks, ADoubleClickCountsAsASecondClick) {
+  struct Step {
+    QEvent::Type type;
+    Qt::MouseButton button;
+    QPoint at;
+  };
+  struct Case {
+    const char* name;
+    std::vector<Step> steps;
+    int clicks;
+  };
+  const QPoint in(10, 10);
+  const QPoint out(500, 10);
+  const Case cases[] = {
+      {"click", {{QEvent::MouseButtonPress, Qt::LeftButton, in}, {QEvent::MouseButtonRelease, Qt::LeftButton, in}}, 1},
+      {"double click",
+       {{QEvent::MouseButtonPress, Qt::LeftButton, in},
+        {QEvent::MouseButtonRelease, Qt::LeftButton, in},
+        {QEvent::MouseButtonDblClick, Qt::LeftButton, in},
+        {QEvent::MouseButtonRelease, Qt::LeftButton, in}},
+       2},
+      {"released outside",
+       {{QEvent::MouseButtonPress, Qt::LeftButton, in}, {QEvent::MouseButtonRelease, Qt::LeftButton, out}},
+       0},
+      {"right button",
+       {{QEvent::MouseButtonPress, Qt::RightButton, in}, {QEvent::MouseButtonRelease, Qt::RightButton, in}},
+       0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    int clicks = 0;
+    int moves = 0;
+    SwordRowLabel label(
+        nullptr, [&] { ++clicks; }, [&] { ++moves; });
+    label.resize(235, 25);
+    for (const Step& step : c.steps) {
+      const Qt::MouseButtons held =
+          step.type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(step.button);
+      QMouseEvent event(step.type, QPointF(step.at), label.mapToGlobal(QPointF(step.at)), step.button, held,
+                        Qt::NoModifier);
+      QApplication::sendEvent(&label, &event);
+    }
+    EXPECT_EQ(clicks, c.clicks);
+    EXPECT_EQ(moves, 0);
+  }
+}
+
+}  // namespace
+}  // namespace zemra::testing

@@ -1,0 +1,120 @@
+#!/usr/bin/env bash
+# The game's sounds, heard for real: a private PulseAudio server with a null
+# sink, the game's own sound output (zemra6-soundcheck) playing into it, and
+# sox measuring recordings of the sink's monitor. Works as root without a
+# desktop session. Usage: sound_test.sh PATH/TO/zemra6-soundcheck
+set -uo pipefail
+
+check=${1:?usage: sound_test.sh zemra6-soundcheck}
+check=$(cd "$(dirname "$check")" && pwd)/$(basename "$check")
+for tool in pulseaudio pactl parec sox; do
+    command -v "$tool" >/dev/null || { echo "sound test: $tool is missing (apt-get install -y pulseaudio pulseaudio-utils sox)"; exit 1; }
+done
+
+work=$(mktemp -d)
+export HOME=$work/home XDG_RUNTIME_DIR=$work/run PULSE_RUNTIME_PATH=$work/run/pulse
+unset PULSE_SERVER PULSE_SINK DBUS_SESSION_BUS_ADDRESS
+mkdir -p "$HOME" "$PULSE_RUNTIME_PATH"
+chmod 700 "$XDG_RUNTIME_DIR" "$PULSE_RUNTIME_PATH"
+
+server=
+recorder=
+keepalive=
+cleanup() {
+    [ -n "$recorder" ] && kill "$recorder" 2>/dev/null
+    [ -n "$keepalive" ] && kill "$keepalive" 2>/dev/null
+    [ -n "$server" ] && kill "$server" 2>/dev/null
+    wait 2>/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+# --system=false and --disallow-exit let root run a per-test server; -n skips the default modules.
+pulseaudio --daemonize=no --system=false --disallow-exit --exit-idle-time=-1 -n --use-pid-file=false \
+    --load="module-null-sink sink_name=zsink" --load="module-native-protocol-unix" \
+    --log-target=file:"$work/pulse.log" &
+server=$!
+for _ in $(seq 100); do pactl info >/dev/null 2>&1 && break; sleep 0.1; done
+if ! pactl set-default-sink zsink; then
+    echo "sound test: the PulseAudio server did not start"; cat "$work/pulse.log"; exit 1
+fi
+
+# Raw samples on standard output: parec writing a file itself loses most of
+# what it buffered when it is stopped.
+raw=(-t raw -r 44100 -e signed-integer -b 16 -c 2)
+# A stream of silence keeps the null sink rendering at a steady pace; without
+# one its monitor delivers in bursts and short recordings come out empty.
+pacat -p --latency-msec=20 --format=s16le --rate=44100 --channels=2 </dev/zero &
+keepalive=$!
+
+record_start() {
+    parec --latency-msec=20 --format=s16le --rate=44100 --channels=2 -d zsink.monitor >"$work/$1.raw" &
+    recorder=$!
+    sleep 0.3
+}
+record_stop() {
+    sleep 0.2
+    kill "$recorder"; wait "$recorder" 2>/dev/null
+    recorder=
+}
+stat_of() { sox "${raw[@]}" "$work/$1.raw" -n stat 2>&1 | awk -v key="$2" -F: '$1 ~ key {gsub(/ /, "", $2); print $2}'; }
+peak() { stat_of "$1" "Maximum amplitude"; }
+seconds() { stat_of "$1" "Length"; }
+
+passed=0
+failed=0
+verdict() {  # verdict RESULT NAME DETAILS
+    if [ "$1" = 0 ]; then passed=$((passed + 1)); echo "ok   $2"
+    else failed=$((failed + 1)); echo "FAIL $2: $3"; fi
+}
+loud() { awk -v p="$(peak "$1")" 'BEGIN { exit !(p > 0.05) }'; }
+quiet() { awk -v p="$(peak "$1")" -v s="$(seconds "$1")" 'BEGIN { exit !(p < 0.001 && s >= 0.5) }'; }
+
+# Runs the check in MODE; the recording is split where it prints CUT, if it does.
+play() {  # play NAME MODE [FILE]
+    local name=$1; shift
+    record_start "$name"
+    "$check" "$@" >"$work/$name.out" 2>"$work/$name.err" &
+    local player=$!
+    while kill -0 "$player" 2>/dev/null; do
+        if grep -q '^CUT$' "$work/$name.out"; then
+            record_stop; sleep 0.3; record_start "$name.after"; break
+        fi
+        sleep 0.02
+    done
+    wait "$player"
+    echo $? >"$work/$name.rc"
+    record_stop
+    sed 's/^/     /' "$work/$name.out"
+}
+
+start_ms() { sed -n 's/.* started after \([0-9]*\) ms$/\1/p' "$work/$1.out" | head -1; }
+
+play popon play dat/popon.wav
+loud popon && [ "$(cat "$work/popon.rc")" = 0 ] && [ "$(start_ms popon)" -lt 100 ]
+verdict $? "a loaded one-shot is heard at once" "peak $(peak popon), started after $(start_ms popon) ms, exit $(cat "$work/popon.rc")"
+
+play early early dat/water.wav
+loud early && [ "$(cat "$work/early.rc")" = 0 ]
+verdict $? "a sound asked for while loading is heard" "peak $(peak early), exit $(cat "$work/early.rc")"
+
+play again again dat/popon.wav
+loud again && [ "$(cat "$work/again.rc")" = 0 ]
+verdict $? "a sound asked for again while it plays starts over" "peak $(peak again), exit $(cat "$work/again.rc")"
+
+play missing early dat/no_such_sound.wav
+quiet missing && [ "$(cat "$work/missing.rc")" = 1 ]
+verdict $? "a missing file is silent and harmless" "peak $(peak missing), exit $(cat "$work/missing.rc")"
+
+play cut cut
+loud cut && quiet cut.after && [ "$(cat "$work/cut.rc")" = 0 ]
+verdict $? "a one-shot cuts the looping music" \
+    "peak before $(peak cut), after $(peak cut.after) over $(seconds cut.after) s, exit $(cat "$work/cut.rc")"
+
+play cut_early cut-early
+loud cut_early && quiet cut_early.after && [ "$(cat "$work/cut_early.rc")" = 0 ]
+verdict $? "music replaced before it loaded never starts" \
+    "peak before $(peak cut_early), after $(peak cut_early.after) over $(seconds cut_early.after) s, exit $(cat "$work/cut_early.rc")"
+
+echo "$passed passed, $failed failed"
+[ "$failed" = 0 ]
