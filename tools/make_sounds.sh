@@ -21,9 +21,9 @@ final=(-r 22050 -c 1 -e signed-integer -b 16)
 # synth writes at full scale; the gain right after it leaves room for filters
 # and mixing, and finish brings the level back up.
 syn() {
-    local part=$1 spec=$2; shift 2
+    local part=$1 tone=$2; shift 2
     # shellcheck disable=SC2086  # the synth arguments are meant to split
-    sox -R -D -n "${work[@]}" "$tmp/$part.wav" synth $spec gain -12 "$@"
+    sox -R -D -n "${work[@]}" "$tmp/$part.wav" synth $tone gain -12 "$@"
 }
 
 # layer PART SECONDS: delay an existing layer so it starts later in the mix.

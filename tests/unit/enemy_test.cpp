@@ -11,6 +11,7 @@
 #include "data/player_data.h"
 #include "engine/random.h"
 #include "support/fake_host.h"
+#include "support/sword_names.h"
 
 namespace zemra {
 namespace {
@@ -48,11 +49,7 @@ class EnemyTest : public GameFixture {
   }
 };
 
-std::vector<std::string> SwordNames(const TFighter& f) {
-  std::vector<std::string> names;
-  for (int i = 0; i < f.SwordCount; ++i) names.push_back(f.Swords[static_cast<std::size_t>(i)].Name);
-  return names;
-}
+using testing::SwordNames;
 
 struct EnemyCase {
   const char* what;

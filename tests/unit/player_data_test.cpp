@@ -8,6 +8,7 @@
 #include "data/player_data.h"
 #include "engine/random.h"
 #include "support/fake_host.h"
+#include "support/sword_names.h"
 
 namespace zemra {
 namespace {
@@ -22,11 +23,7 @@ std::vector<int> WithDeal(std::vector<int> rolls) {
   return rolls;
 }
 
-std::vector<std::string> SwordNames(const TFighter& f) {
-  std::vector<std::string> names;
-  for (int i = 0; i < f.SwordCount; ++i) names.push_back(f.Swords[static_cast<std::size_t>(i)].Name);
-  return names;
-}
+using testing::SwordNames;
 
 struct RollCase {
   const char* what;
