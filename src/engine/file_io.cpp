@@ -3,12 +3,13 @@
 #include "engine/file_io.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
-#include <fstream>
-#include <iterator>
+#include <limits>
 #include <system_error>
 
 namespace zemra {
@@ -31,7 +32,7 @@ bool WriteAll(int fd, std::string_view bytes) {
 }  // namespace
 
 bool WriteTextFile(const std::filesystem::path& path, std::string_view bytes) {
-  const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+  const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NONBLOCK, 0644);
   if (fd < 0) return false;
   const bool written = WriteAll(fd, bytes);
   const bool closed = ::close(fd) == 0;
@@ -41,7 +42,10 @@ bool WriteTextFile(const std::filesystem::path& path, std::string_view bytes) {
 bool WriteFileReplacing(const std::filesystem::path& path, std::string_view bytes) {
   std::filesystem::path temp = path;
   temp += ".tmp";
-  const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+  // A stale temporary (or anything else in its place) goes first, so the new one is surely ours.
+  std::error_code stale;
+  std::filesystem::remove(temp, stale);
+  const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
   if (fd < 0) return false;
   const bool written = WriteAll(fd, bytes) && ::fsync(fd) == 0;
   const bool closed = ::close(fd) == 0;
@@ -53,12 +57,32 @@ bool WriteFileReplacing(const std::filesystem::path& path, std::string_view byte
   return true;
 }
 
-std::optional<std::string> ReadWholeFile(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return std::nullopt;
-  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (in.bad()) return std::nullopt;
+std::optional<std::string> ReadFileHead(const std::filesystem::path& path, std::size_t max_bytes) {
+  // Non-blocking open: a named pipe in the file's place must not freeze the game.
+  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) return std::nullopt;
+  struct stat info {};
+  std::optional<std::string> bytes;
+  if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode)) {
+    std::string buffer(std::min<std::size_t>(max_bytes, static_cast<std::size_t>(info.st_size)), '\0');
+    std::size_t done = 0;
+    bool failed = false;
+    while (done < buffer.size()) {
+      const ssize_t n = ::read(fd, buffer.data() + done, buffer.size() - done);
+      if (n < 0 && errno == EINTR) continue;
+      if (n < 0) failed = true;
+      if (n <= 0) break;
+      done += static_cast<std::size_t>(n);
+    }
+    buffer.resize(done);
+    if (!failed) bytes = std::move(buffer);
+  }
+  ::close(fd);
   return bytes;
+}
+
+std::optional<std::string> ReadWholeFile(const std::filesystem::path& path) {
+  return ReadFileHead(path, std::numeric_limits<std::size_t>::max());
 }
 
 }  // namespace zemra

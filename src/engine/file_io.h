@@ -18,7 +18,11 @@ bool WriteTextFile(const std::filesystem::path& path, std::string_view bytes);
 // On any failure the old file is untouched, no temporary is left, and the result is false.
 bool WriteFileReplacing(const std::filesystem::path& path, std::string_view bytes);
 
-// The whole file, or nullopt when it cannot be opened or read.
+// At most max_bytes from the start of a regular file, or nullopt when it is
+// not a regular file or cannot be opened or read. Never blocks on a pipe.
+std::optional<std::string> ReadFileHead(const std::filesystem::path& path, std::size_t max_bytes);
+
+// The whole of a regular file, or nullopt as for ReadFileHead.
 std::optional<std::string> ReadWholeFile(const std::filesystem::path& path);
 
 }  // namespace zemra

@@ -34,7 +34,7 @@ bool SaveGame() {
 
 bool LoadGame() {
   if (SaveFileMissing()) return false;
-  const std::optional<std::string> bytes = ReadWholeFile(kSaveFileName);
+  const std::optional<std::string> bytes = ReadFileHead(kSaveFileName, kSaveRecordSize);
   if (!bytes || bytes->size() < kSaveRecordSize) {
     ShowWarningMessage(kReadFailedText);
     return false;

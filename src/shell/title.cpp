@@ -81,21 +81,24 @@ void OpenNameEntry() {
 
 void AcceptNameEntry() {
   Host& host = TheHost();
-  const std::string name = host.NameEditText();
-  if (name.empty()) {
+  const std::string typed = host.NameEditText();
+  if (typed.empty()) {
     ShowAppMessage("銘が入力されていません。");
     return;
   }
   // A character the save file cannot hold would corrupt it: refuse it here.
-  const auto length = SjisLength(name);
-  if (!length) {
+  const auto bytes = Utf8ToSjis(typed);
+  if (!bytes) {
     ShowAppMessage("銘に刻めない文字が含まれています。");
     return;
   }
-  if (*length > static_cast<std::size_t>(kNameLimit)) {
+  if (bytes->size() > static_cast<std::size_t>(kNameLimit)) {
     ShowAppMessage("銘が規定文字数を超えています。");
     return;
   }
+  // The name as the save file will give it back (¥ becomes \, 〜 becomes ～),
+  // so the run keeps one name before and after a load.
+  const std::string name = SjisToUtf8(*bytes).value_or(typed);
   if (!host.AskYesNo("≪" + name + "≫\r\nこれでいいですか？")) return;
   ShowAppMessage("刻まれました。");
   PlayerData().PlayerName = CutSjis(name, kNameLimit);

@@ -2,6 +2,7 @@
 // warnings for damaged files, and a failed save that keeps the old file.
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 #include <csignal>
 #include <filesystem>
@@ -177,6 +178,31 @@ TEST_F(SaveLoadTest, AFailedSaveKeepsTheOldFileAndLeavesNoTemporary) {
   }
   EXPECT_FALSE(saved);
   EXPECT_EQ(FileBytes(), old_file);
+  EXPECT_EQ(DirectoryEntries(), std::vector<std::string>{"save.dat"});
+}
+
+TEST_F(SaveLoadTest, SomethingElseInTheSaveFilesPlaceIsAReadFailure) {
+  struct Case {
+    const char* what;
+    std::function<void()> make;
+  };
+  const Case cases[] = {
+      {"a folder", [] { std::filesystem::create_directory(kSaveFileName); }},
+      {"a named pipe nobody writes to", [] { ::mkfifo(kSaveFileName, 0600); }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    std::filesystem::remove_all(kSaveFileName);
+    c.make();
+    EXPECT_FALSE(LoadGame());
+    EXPECT_EQ(Warnings(), std::vector<std::string>{kReadFailed});
+  }
+}
+
+TEST_F(SaveLoadTest, AStaleTemporaryDoesNotStopASave) {
+  MakeRun();
+  std::filesystem::create_directory("save.dat.tmp");
+  EXPECT_TRUE(SaveGame());
   EXPECT_EQ(DirectoryEntries(), std::vector<std::string>{"save.dat"});
 }
 

@@ -83,6 +83,15 @@ TEST_F(TitleTest, AnAcceptedNameStartsTheRunOnTheMainPage) {
   EXPECT_EQ(sounds.front(), std::make_pair(std::string("dat/water.wav"), false));
 }
 
+TEST_F(TitleTest, TheNameIsKeptAsTheSaveFileWillGiveItBack) {
+  PntTitleClick();
+  host.SetNameEditText("¥100〜");
+  host.TakeBoxes();
+  BtnInputNameClick();
+  EXPECT_EQ(host.TakeBoxes(), (Boxes{"≪\\100～≫\r\nこれでいいですか？", "刻まれました。"}));
+  EXPECT_EQ(PlayerData().PlayerName, "\\100～");
+}
+
 TEST(TVorbBitmap, SetSizeFillsWhiteAndBuildsOneRowEntryPerRow) {
   TVorbBitmap bitmap;
   bitmap.SetSize(3, 3);
