@@ -68,6 +68,18 @@ bool PlayAndReport(zemra::QtSoundOutput& sound, const std::string& file, bool lo
   return started;
 }
 
+// Plays the one-shot over the music, marks its end on standard output and
+// stays quiet a while, so the recording shows whether the music stopped.
+int CutWithOneShot(zemra::QtSoundOutput& sound) {
+  if (!PlayAndReport(sound, "dat/popon.wav", false)) return 1;
+  WaitUntil([&] { return !sound.IsBusy(); }, kPlayTimeoutMs);
+  std::printf("CUT\n");
+  std::fflush(stdout);
+  Pause(kQuietMs);
+  return 0;
+}
+
+
 int Usage() {
   std::fprintf(stderr, "usage: zemra6-soundcheck play FILE | early FILE | again FILE | cut | cut-early\n");
   return 2;
@@ -114,22 +126,12 @@ int main(int argc, char* argv[]) {
     WaitUntil([&] { return !sound.Loading(); }, kLoadTimeoutMs);
     if (!PlayAndReport(sound, "dat/04b.wav", true)) return 1;
     Pause(kLoopMs);
-    if (!PlayAndReport(sound, "dat/popon.wav", false)) return 1;
-    WaitUntil([&] { return !sound.IsBusy(); }, kPlayTimeoutMs);
-    std::printf("CUT\n");
-    std::fflush(stdout);
-    Pause(kQuietMs);
-    return 0;
+    return CutWithOneShot(sound);
   }
 
   if (mode == QLatin1String("cut-early")) {
     sound.PlaySound("dat/04b.wav", true);
-    if (!PlayAndReport(sound, "dat/popon.wav", false)) return 1;
-    WaitUntil([&] { return !sound.IsBusy(); }, kPlayTimeoutMs);
-    std::printf("CUT\n");
-    std::fflush(stdout);
-    Pause(kQuietMs);
-    return 0;
+    return CutWithOneShot(sound);
   }
   return Usage();
 }
