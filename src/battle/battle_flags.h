@@ -1,11 +1,15 @@
-// The battle's module state: the encounter kind read by CreateEnemy and the
-// action flags of the turn loop. Only the data lives here.
+// The battle's module state: the encounter kind and the action flags of the
+// turn loop. The flags keep their values after a battle; the next battle's
+// start resets them.
 #pragma once
+
+#include "data/enemy.h"
 
 namespace zemra {
 
 struct BattleFlags {
-  // Encounter kind; at most one is set, none means an ordinary enemy.
+  // Encounter kind; at most one is set by the entry points, none means an
+  // ordinary enemy.
   bool QueenBattle = false;
   bool BossBattle = false;
   bool RareBattle = false;
@@ -19,5 +23,12 @@ struct BattleFlags {
 
 BattleFlags& CurrentBattle();
 void ResetBattleFlags();
+
+// The enemy the encounter flags ask for; the Queen outranks a boss, a boss the rare enemy.
+EncounterKind EncounterOfFlags();
+
+bool IsBarrierUp();
+bool IsPlayerTurn();
+void RaiseBarrier();
 
 }  // namespace zemra

@@ -5,11 +5,10 @@
 #include <algorithm>
 #include <string>
 
-#include "battle/battle_flags.h"
 #include "data/enemy_tables.h"
 #include "data/player_data.h"
+#include "engine/app_message.h"
 #include "engine/random.h"
-#include "shell/console.h"
 
 namespace zemra {
 namespace {
@@ -123,20 +122,24 @@ void AddSwordsToBoss(std::span<const std::string_view> names) {
   for (std::string_view name : names) Give(name);
 }
 
-void CreateEnemy() {
+void CreateEnemy(EncounterKind kind) {
   TFighter& enemy = Enemy();
   enemy.BaseName = "敵";
   enemy.SwordCount = 0;
   enemy.Swords.fill(TSword{});
-  const BattleFlags& battle = CurrentBattle();
-  if (battle.QueenBattle) {
-    Give("Queen");
-  } else if (battle.BossBattle) {
-    GiveBossSwords();
-  } else if (battle.RareBattle) {
-    GiveZankoSwords();
-  } else {
-    GiveOrdinarySwords();
+  switch (kind) {
+    case EncounterKind::Queen:
+      Give("Queen");
+      break;
+    case EncounterKind::Boss:
+      GiveBossSwords();
+      break;
+    case EncounterKind::Rare:
+      GiveZankoSwords();
+      break;
+    case EncounterKind::Ordinary:
+      GiveOrdinarySwords();
+      break;
   }
   RecalcFighter(enemy);
   FullHeal(enemy);

@@ -14,8 +14,10 @@ namespace zemra {
 TFighter& Enemy();
 void ResetEnemy();
 
-// Rebuilds Enemy for the encounter kind in the battle flags and the depth.
-void CreateEnemy();
+enum class EncounterKind { Ordinary, Boss, Rare, Queen };
+
+// Rebuilds Enemy for the encounter kind and the depth.
+void CreateEnemy(EncounterKind kind);
 
 // Gives Enemy the named swords in order, or ordinary swords when the player
 // holds the first of them.

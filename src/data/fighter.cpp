@@ -3,8 +3,8 @@
 #include "data/fighter.h"
 
 #include "data/player_data.h"
+#include "engine/app_message.h"
 #include "engine/random.h"
-#include "shell/console.h"
 
 namespace zemra {
 

@@ -5,8 +5,8 @@
 
 #include "data/player_data.h"
 #include "data/sword_catalogue.h"
+#include "engine/app_message.h"
 #include "engine/sjis.h"
-#include "shell/console.h"
 
 namespace zemra {
 namespace {

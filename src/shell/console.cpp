@@ -100,7 +100,6 @@ void ShowImage(std::string_view file) {
   TheHost().LoadPicture("dat/" + std::string(file));
 }
 
-void ShowAppMessage(std::string_view text) { TheHost().ShowMessage(text); }
 
 namespace {
 

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "engine/app_message.h"
 #include "host/controls.h"
 
 namespace zemra {
@@ -58,8 +59,6 @@ Control ShownTopPanel();
 // Loads "dat/" + file into the picture panel without showing the panel.
 void ShowImage(std::string_view file);
 
-// Modal OK box captioned "ZEMRA6".
-void ShowAppMessage(std::string_view text);
 // Shows the box later, from the scheduler, once the current handler is over.
 void ShowWarningMessage(std::string_view text);
 

@@ -3,7 +3,8 @@
 
 #include <array>
 
-#include "battle/battle_entry.h"
+#include "battle/battle_flow.h"
+#include "battle/sword_menus.h"
 #include "data/fighter.h"
 #include "data/player_data.h"
 #include "engine/random.h"

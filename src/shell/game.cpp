@@ -5,9 +5,11 @@
 #include <string>
 
 #include "battle/battle_flags.h"
+#include "battle/sword_menus.h"
 #include "data/enemy.h"
 #include "data/fighter.h"
 #include "data/player_data.h"
+#include "drive/drive_dispatch.h"
 #include "engine/random.h"
 #include "shell/console.h"
 #include "shell/field.h"
@@ -50,6 +52,7 @@ void ShowInitialLayout(Host& host) {
 void StartGame(Host& host, std::uint64_t seed) {
   GameObjects& o = Objects();
   o.host = &host;
+  SetAppMessageSink([](std::string_view text) { TheHost().ShowMessage(text); });
   host.SetText(Control::LabInputName, NameLeadText());
   PaintNameBackground();
   ShowInitialLayout(host);
@@ -77,6 +80,7 @@ void StopGame() {
   o.title_bitmap.reset();
   o.wave.reset();
   o.scheduler.reset();
+  SetAppMessageSink(nullptr);
   o.host = nullptr;
 }
 
@@ -89,6 +93,8 @@ void ResetGameState() {
   ResetSwordLottery();
   ResetBattleFlags();
   ResetEnemy();
+  ResetSwordMenus();
+  ResetDrives();
   ClearQueuedRolls();
   Title() = TitleState{};
   Story() = StoryState{};

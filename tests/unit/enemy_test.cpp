@@ -6,7 +6,6 @@
 #include <string_view>
 #include <vector>
 
-#include "battle/battle_flags.h"
 #include "data/enemy.h"
 #include "data/player_data.h"
 #include "engine/random.h"
@@ -18,7 +17,7 @@ namespace {
 
 using testing::GameFixture;
 
-enum class Encounter { Ordinary, Boss, Rare, Queen };
+using Encounter = EncounterKind;
 
 constexpr std::array<std::int32_t, 5> kDeal{3, 14, 15, 92, 65};
 
@@ -39,13 +38,9 @@ class EnemyTest : public GameFixture {
 
   void Build(Encounter encounter, int depth, std::vector<int> rolls) {
     PlayerData().Depth = depth;
-    BattleFlags& battle = CurrentBattle();
-    battle.QueenBattle = encounter == Encounter::Queen;
-    battle.BossBattle = encounter == Encounter::Boss;
-    battle.RareBattle = encounter == Encounter::Rare;
     rolls.insert(rolls.end(), kDeal.begin(), kDeal.end());
     QueueRolls(rolls);
-    CreateEnemy();
+    CreateEnemy(encounter);
   }
 };
 
@@ -164,14 +159,6 @@ TEST_F(EnemyTest, EachDepthsBossHasItsSetAndCheckValues) {
   }
   // Enemy swords never count as obtained.
   EXPECT_EQ(PlayerData().Obtained, (std::array<bool, kSwordKindCount + 1>{}));
-}
-
-TEST_F(EnemyTest, TheQueenWinsOverOtherEncounterFlags) {
-  CurrentBattle().BossBattle = true;
-  CurrentBattle().RareBattle = true;
-  CurrentBattle().QueenBattle = true;
-  CreateEnemy();
-  EXPECT_EQ(SwordNames(Enemy()), std::vector<std::string>{"剣師"});
 }
 
 TEST_F(EnemyTest, ABossListOfMoreThanEightIsReportedAndCutByTheSlots) {

@@ -1,0 +1,99 @@
+// The result classes and the comparison table of an exchange.
+#include "battle/attack.h"
+
+#include "battle/battle_flags.h"
+#include "battle/battle_flow.h"
+#include "data/enemy.h"
+#include "data/player_data.h"
+#include "shell/console.h"
+#include "shell/game.h"
+
+namespace zemra {
+namespace {
+
+constexpr long long kCriticalPotential = 100;
+constexpr long long kHighHitFrom = 180;
+constexpr long long kPotentialLimit = 200;
+
+struct Outcome {
+  const char* sound;
+  int enemy_damage;
+  int player_damage;
+};
+
+void Apply(const Outcome& outcome, const std::string& line) {
+  PlayWave(outcome.sound);
+  AddMainText(line);
+  Enemy().HP -= outcome.enemy_damage;
+  PlayerData().Fighter.HP -= outcome.player_damage;
+}
+
+bool IsAttackClass(std::string_view result) {
+  return result == kMiss || result == kHit || result == kHighHit || result == kCritical;
+}
+
+void ResolveEqual(std::string_view result, bool player_fled) {
+  const std::string& player = PlayerData().Fighter.Name;
+  if (result == kCritical) {
+    Apply({"roar.wav", 1, 1}, "双方１点ずつのダメージを受けた！");
+  } else if (result == kMiss) {
+    Apply({"suka.wav", 0, 0}, player_fled ? player + "は攻撃をかわした！" : "互いに攻撃をかわした！");
+  } else {
+    Apply({"kin.wav", 0, 0}, "互いに攻撃を弾いた！");
+  }
+}
+
+void ResolveDifferent(std::string_view mine, std::string_view theirs) {
+  const std::string& player = PlayerData().Fighter.Name;
+  const std::string& enemy = Enemy().Name;
+  if (mine == kCritical) {
+    Apply({"roar.wav", 2, 0}, enemy + "に２点のダメージを与えた！");
+  } else if (theirs == kCritical) {
+    Apply({"roar.wav", 0, 2}, player + "は２点のダメージを食らった！");
+  } else if (mine == kHighHit || theirs == kMiss) {
+    Apply({"dun.wav", 1, 0}, enemy + "に１点のダメージを与えた！");
+  } else {
+    // Two valid, different classes without a critical: the other side's high hit or my miss.
+    Apply({"zurl.wav", 0, 1}, player + "は１点のダメージを食らった！");
+  }
+}
+
+}  // namespace
+
+long long AttackPotential(const TFighter& fighter) {
+  return static_cast<long long>(fighter.Hit) + static_cast<long long>(fighter.Card);
+}
+
+std::string AttackResult(const TFighter& fighter) {
+  const long long p = AttackPotential(fighter);
+  if (p >= 0 && p < kCriticalPotential) return std::string(kMiss);
+  if (p == kCriticalPotential) return std::string(kCritical);
+  if (p > kCriticalPotential && p < kHighHitFrom) return std::string(kHit);
+  if (p >= kHighHitFrom && p < kPotentialLimit) return std::string(kHighHit);
+  ShowAppMessage("error in AttackResult: AttackPotential(Fighter) = " + std::to_string(p));
+  return "";
+}
+
+void ShowAttackLine(const TFighter& fighter) {
+  AddMainText(fighter.Name + " => " + std::to_string(AttackPotential(fighter)) + " => " + AttackResult(fighter));
+}
+
+void DoAttackResult(std::string_view my_result, std::string_view enemy_result, bool player_fled) {
+  AddMainText("");
+  if (!IsAttackClass(my_result) || !IsAttackClass(enemy_result)) {
+    // A result lost to an earlier error never decides a blow, whatever the other side played.
+    ShowAppMessage(my_result == enemy_result ? "error in DoAttackResult: MyResult = EnemyResult"
+                                             : "error in DoAttackResult: MyResult <> EnemyResult");
+  } else if (my_result == enemy_result) {
+    ResolveEqual(my_result, player_fled);
+  } else {
+    ResolveDifferent(my_result, enemy_result);
+  }
+  BattleFlags& b = CurrentBattle();
+  b.PlayerFights = false;
+  b.PlayerFleeFailed = false;
+  b.EnemyFights = false;
+  AddCommand("≫", AfterAction);
+}
+
+}  // namespace zemra

@@ -1,0 +1,285 @@
+// Each step of a battle is a screen: it fills the console and names the next
+// step through its commands. The flags in CurrentBattle() carry the turn.
+#include "battle/battle_flow.h"
+
+#include <limits>
+#include <string>
+
+#include "battle/attack.h"
+#include "battle/battle_flags.h"
+#include "battle/enemy_ai.h"
+#include "battle/sword_menus.h"
+#include "data/enemy.h"
+#include "data/player_data.h"
+#include "drive/drive_dispatch.h"
+#include "engine/random.h"
+#include "shell/console.h"
+#include "shell/ending.h"
+#include "shell/field.h"
+#include "shell/game.h"
+#include "shell/status_panels.h"
+
+namespace zemra {
+namespace {
+
+constexpr int kBossOdds = 100;
+constexpr int kRareOdds = 25;
+constexpr int kFleeOdds = 2;
+
+TFighter& Player() { return PlayerData().Fighter; }
+
+std::string Quoted(const std::string& name) { return "「" + name + "」"; }
+
+void StartBattle();
+void PlayerMenu();
+void PlayerFight();
+void EnemyTurn();
+void ExchangeBlows();
+void EnemyAttacksAlone();
+void TryFlee();
+void EscapeLosingDepth() { Escape(true); }
+void Victory();
+void ChooseSpoil();
+void SpoilPicked();
+void MakeRoomForSpoil();
+void DropForSpoil();
+void DropAndTake();
+void TakeSpoil();
+void LeaveBattle();
+
+void StartBattle() {
+  TPlayerData& run = PlayerData();
+  // A count at its limit stays there rather than wrap.
+  if (run.BattleCount < std::numeric_limits<std::int32_t>::max()) ++run.BattleCount;
+  CreateEnemy(EncounterOfFlags());
+  BattleFlags& b = CurrentBattle();
+  b.BarrierUp = false;
+  b.PlayerFights = false;
+  b.PlayerFleeFailed = false;
+  b.EnemyFights = false;
+  ShowTopPanel(Control::PanelMainEnemy);
+  AddMainText(Enemy().Name + "が現れた！");
+  b.PlayerTurn = run.Depth < kMaxDepth;
+  AddCommand("戦う", NextTurn);
+  AddCommand("逃げる", EscapeLosingDepth);
+}
+
+void PlayerMenu() {
+  BattleFlags& b = CurrentBattle();
+  b.PlayerFights = false;
+  b.PlayerFleeFailed = false;
+  AddMainText("どうする？");
+  SetSwordMenuSlots(NextTurn, BattleSwordStartConfirmed);
+  AddCommand("ファイト", PlayerFight);
+  AddCommand("剣始動", SwordStartMenu);
+  AddCommand("剣廃棄", SwordDiscardMenu);
+  AddCommand("逃走", TryFlee);
+}
+
+void PlayerFight() {
+  CurrentBattle().PlayerFights = true;
+  AfterAction();
+}
+
+void EnemyTurn() {
+  BattleFlags& b = CurrentBattle();
+  b.EnemyFights = false;
+  int slot = 0;
+  if (EnemyChooseSword(slot)) {
+    if (StartBattleDrive(Enemy(), Player(), slot)) {
+      AnnounceSwordStart(Enemy(), slot);
+      return;
+    }
+    // The enemy only picks drives the dispatch takes; should one ever be
+    // refused, the enemy fights rather than leave the page without a command.
+  }
+  b.EnemyFights = true;
+  AfterAction();
+}
+
+void ExchangeBlows() {
+  TFighter& enemy = Enemy();
+  NextCard(enemy);
+  NextCard(Player());
+  ShowAttackLine(enemy);
+  ShowAttackLine(Player());
+  DoAttackResult(AttackResult(Player()), AttackResult(enemy), false);
+}
+
+void EnemyAttacksAlone() {
+  NextCard(Enemy());
+  ShowAttackLine(Enemy());
+  DoAttackResult(kMiss, AttackResult(Enemy()), true);
+}
+
+void TryFlee() {
+  if (Random(kFleeOdds) == 0) {
+    Escape(true);
+    return;
+  }
+  AddMainText("逃げ切れなかった！");
+  CurrentBattle().PlayerFleeFailed = true;
+  AddCommand("≫", AfterAction);
+}
+
+void Victory() {
+  PlayWave("break.wav");
+  AddMainText(Enemy().Name + "を倒した！");
+  AddCommand("≫", ChooseSpoil);
+}
+
+void ChooseSpoil() {
+  ShowEnemySwords(SpoilPicked, 0);
+  AddMainText("どの剣を奪いますか？");
+  AddCommand("去る", LeaveBattle);
+}
+
+void SpoilPicked() {
+  CurrentBattle().ChosenSpoil = SelectedSword();
+  MakeRoomForSpoil();
+}
+
+const TSword& Spoil() { return Enemy().Swords[static_cast<std::size_t>(CurrentBattle().ChosenSpoil)]; }
+
+void ShowSpoilGain() {
+  AddMainText("");
+  AddMainText("Gain：" + Quoted(Spoil().Name));
+}
+
+void MakeRoomForSpoil() {
+  if (Player().SwordCount < kMaxSwords) {
+    TakeSpoil();
+    return;
+  }
+  ShowSelfSwords(DropForSpoil, 0);
+  AddMainText("スロットに空きがありません。");
+  AddMainText("どの剣を捨てますか？");
+  ShowSpoilGain();
+  AddCommand("キャンセル", ChooseSpoil);
+}
+
+const TSword& SelectedPlayerSword() { return Player().Swords[static_cast<std::size_t>(SelectedSword())]; }
+
+void DropForSpoil() {
+  const TSword& sword = SelectedPlayerSword();
+  if (sword.Cursed) {
+    PlayWave("duty.wav");
+    AddMainText(Quoted(sword.Name) + "は呪われています。");
+    AddMainText("他の剣を選んでください。");
+    ShowSpoilGain();
+    AddCommand("キャンセル", ChooseSpoil);
+    return;
+  }
+  AddMainText(Quoted(sword.Name) + "を捨てます。");
+  AddMainText("よろしいですか？");
+  AddCommand("はい", DropAndTake);
+  AddCommand("いいえ", MakeRoomForSpoil);
+  ShowSelfSwords(nullptr, 1);
+}
+
+void DropAndTake() {
+  AddMainText(Quoted(SelectedPlayerSword().Name) + "を捨てて、");
+  RemoveSword(Player(), SelectedSword());
+  TakeSpoil();
+}
+
+void TakeSpoil() {
+  PlayWave("popon.wav");
+  SetSelectedSword(Player().SwordCount);
+  const TSword spoil = Spoil();
+  AddSword(Player(), spoil);
+  RecalcFighter(Player());
+  AddMainText(Quoted(spoil.Name) + "を手に入れた。");
+  AddCommand("≫", LeaveBattle);
+  ShowSelfSwords(nullptr, 1);
+}
+
+void LeaveBattle() {
+  TPlayerData& run = PlayerData();
+  const BattleFlags& b = CurrentBattle();
+  if (b.QueenBattle) {
+    run.Cleared = true;
+    ShowEnding();
+  } else {
+    EnterField();
+  }
+  if (run.Depth == kMaxDepth && b.BossBattle) run.KingDefeated = true;
+}
+
+}  // namespace
+
+void Wander() {
+  BattleFlags& b = CurrentBattle();
+  b.BossBattle = Random(kBossOdds) == 0;
+  b.QueenBattle = false;
+  b.RareBattle = !b.BossBattle && Random(kRareOdds) == 0;
+  StartBattle();
+}
+
+void StartQueenBattle() {
+  BattleFlags& b = CurrentBattle();
+  b.QueenBattle = true;
+  b.BossBattle = false;
+  b.RareBattle = false;
+  StartBattle();
+}
+
+void StartBossBattle() {
+  BattleFlags& b = CurrentBattle();
+  b.BossBattle = true;
+  b.QueenBattle = false;
+  b.RareBattle = false;
+  StartBattle();
+}
+
+void NextTurn() {
+  ShowTopPanel(Control::PanelMainEnemy);
+  if (CurrentBattle().PlayerTurn) {
+    PlayerMenu();
+  } else {
+    EnemyTurn();
+  }
+}
+
+void AfterAction() {
+  TFighter& enemy = Enemy();
+  Player().Card = kNoCard;
+  enemy.Card = kNoCard;
+  BattleFlags& b = CurrentBattle();
+  if (IsDead(Player())) {
+    GameOver();
+  } else if (IsDead(enemy)) {
+    Victory();
+  } else if (b.PlayerFights && b.EnemyFights) {
+    ExchangeBlows();
+  } else if (b.PlayerFleeFailed && b.EnemyFights) {
+    EnemyAttacksAlone();
+  } else {
+    b.PlayerTurn = !b.PlayerTurn;
+    NextTurn();
+  }
+}
+
+void Escape(bool lose_depth) {
+  PlayWave("thathatha.wav");
+  ShowTopPanel(Control::PanelMainEnemy);
+  AddMainText(Player().Name + "は逃げ出した。");
+  TPlayerData& run = PlayerData();
+  if (lose_depth && run.Depth > 0) {
+    --run.Depth;
+    AddMainText("深度が１下がった。");
+  }
+  AddCommand("≫", EnterField);
+}
+
+void BattleSwordStartConfirmed() {
+  const int slot = SelectedSword();
+  if (StartBattleDrive(Player(), Enemy(), slot)) {
+    AnnounceSwordStart(Player(), slot);
+    ShowSelfSwords(nullptr, 0);
+    return;
+  }
+  RefuseSwordStart(NextTurn);
+}
+
+}  // namespace zemra

@@ -1,0 +1,42 @@
+// The catalogue of drives: each drive name with where it is taken, the text
+// of its start, the caption of its command and its effect.
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "shell/console.h"
+
+namespace zemra {
+
+enum class DriveGroup { Field, Common, Battle };
+
+// How a shot's damage is fixed when it is posted; None for drives that are not shots.
+enum class ShotValue { None, One, Mystery, Two, Three, UserHP, ThirdOfOpponentMaxHP, HalfOfOpponentHP };
+
+struct DriveEntry {
+  int number;
+  std::string_view name;
+  DriveGroup group;
+  // {U} the user, {O} the opponent, {P} the player, {S} the started sword.
+  std::string_view text;
+  std::string_view caption;
+  Continuation effect;
+  ShotValue shot;
+};
+
+inline constexpr std::size_t kDriveRows = 30;
+extern const std::array<DriveEntry, kDriveRows> DriveCatalogue;
+
+// The names that fill a drive text, taken when the drive is dispatched.
+struct DriveTextNames {
+  std::string user;
+  std::string opponent;
+  std::string player;
+  std::string sword;
+};
+
+std::string DriveText(std::string_view pattern, const DriveTextNames& names);
+
+}  // namespace zemra

@@ -1,0 +1,120 @@
+// The dispatch turns a started sword into its drive text and command; the
+// effect runs only when that command is pressed.
+#include "drive/drive_dispatch.h"
+
+#include "battle/battle_flow.h"
+#include "battle/sword_menus.h"
+#include "data/player_data.h"
+#include "drive/drive_catalogue.h"
+#include "engine/random.h"
+#include "shell/game.h"
+
+namespace zemra {
+namespace {
+
+constexpr int kMysteryShotRange = 10;
+
+std::int32_t ShotDamage(ShotValue kind, const TFighter& user, const TFighter& opponent) {
+  switch (kind) {
+    case ShotValue::None:
+    case ShotValue::One: return 1;
+    case ShotValue::Mystery: return Random(kMysteryShotRange);
+    case ShotValue::Two: return 2;
+    case ShotValue::Three: return 3;
+    case ShotValue::UserHP: return user.HP;
+    case ShotValue::ThirdOfOpponentMaxHP: return (opponent.MaxHP + 2) / 3;
+    case ShotValue::HalfOfOpponentHP: return (opponent.HP + 1) / 2;
+  }
+  return 1;
+}
+
+// Compares the slot's drive with one group of the catalogue and posts the match.
+bool PostFromGroup(DriveGroup group, const TSword& sword) {
+  const TDriveContext& context = DriveContext();
+  for (const DriveEntry& entry : DriveCatalogue) {
+    if (entry.group != group || entry.name != sword.DriveName) continue;
+    const DriveTextNames names{context.DriveUser->Name,
+                               context.DriveOpponent != nullptr ? context.DriveOpponent->Name : std::string(),
+                               PlayerData().Fighter.Name, sword.Name};
+    const std::string text = DriveText(entry.text, names);
+    if (entry.shot == ShotValue::None) {
+      PostDrive(text, entry.caption, entry.effect);
+    } else {
+      PostShot(text, entry.caption, entry.effect, ShotDamage(entry.shot, *context.DriveUser, *context.DriveOpponent));
+    }
+    return true;
+  }
+  return false;
+}
+
+const TSword& SwordAt(const TFighter& fighter, int slot) { return fighter.Swords[static_cast<std::size_t>(slot)]; }
+
+bool Occupied(const TFighter& fighter, int slot) { return slot >= 0 && slot < fighter.SwordCount; }
+
+}  // namespace
+
+DriveState& Drives() {
+  static DriveState state;
+  return state;
+}
+
+void ResetDrives() { Drives() = DriveState{}; }
+TDriveContext& DriveContext() { return Drives().context; }
+TPendingDrive& PendingDrive() { return Drives().pending; }
+
+void SetDriveContext(TFighter* user, TFighter* opponent, Continuation after_drive) {
+  DriveContext() = TDriveContext{user, opponent, after_drive};
+}
+
+bool StartFieldDrive(TFighter& player, int slot) {
+  SetDriveContext(&player, nullptr, FieldSwordMenu);
+  if (!Occupied(player, slot)) return false;
+  const TSword& sword = SwordAt(player, slot);
+  return PostFromGroup(DriveGroup::Field, sword) || PostFromGroup(DriveGroup::Common, sword);
+}
+
+bool StartBattleDrive(TFighter& user, TFighter& opponent, int slot) {
+  SetDriveContext(&user, &opponent, AfterAction);
+  if (!Occupied(user, slot)) return false;
+  const TSword& sword = SwordAt(user, slot);
+  return PostFromGroup(DriveGroup::Battle, sword) || PostFromGroup(DriveGroup::Common, sword);
+}
+
+void AnnounceSwordStart(TFighter& fighter, int slot) {
+  PlayWave("hyuun.wav");
+  const TSword& sword = SwordAt(fighter, slot);
+  const std::string name = sword.Name;
+  const std::string drive = sword.DriveName;
+  AddMainText(fighter.Name + "は「" + name + "」を始動させた。");
+  if (!sword.Infinite) {
+    RemoveSword(fighter, slot);
+    InsertMainText(1, "「" + name + "」は砕け散った。");
+  }
+  AddMainText("");
+  AddMainText("≪" + drive + "≫");
+  ShowPendingDriveText();
+  RecalcFighter(fighter);
+}
+
+void PostDrive(std::string_view text, std::string_view caption, Continuation effect) {
+  TPendingDrive& pending = PendingDrive();
+  pending.PendingText = text;
+  pending.PendingCaption = caption;
+  pending.PendingEffect = effect;
+  AddCommand(pending.PendingCaption, pending.PendingEffect);
+}
+
+void PostChapterDrive(std::string_view text, std::string_view caption, Continuation effect, std::int32_t chapter) {
+  PostDrive(text, caption, effect);
+  PendingDrive().ChapterIndex = chapter;
+}
+
+void ShowPendingDriveText() { AddMainText(PendingDrive().PendingText); }
+
+void FinishDrive() {
+  const Continuation after = DriveContext().AfterDrive;
+  // Every dispatch sets the context; the field stands in should it be missing.
+  AddCommand("≫", after != nullptr ? after : FieldSwordMenu);
+}
+
+}  // namespace zemra

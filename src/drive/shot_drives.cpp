@@ -1,0 +1,100 @@
+// Shots: the damage is fixed when the shot is posted, and so is whether the
+// barrier cancels it or the target can knock it down with its next card.
+#include <string>
+
+#include "battle/attack.h"
+#include "battle/battle_flags.h"
+#include "data/enemy.h"
+#include "drive/drive_dispatch.h"
+#include "drive/drive_effects.h"
+#include "shell/game.h"
+
+namespace zemra {
+namespace {
+
+TFighter& Opponent() { return *DriveContext().DriveOpponent; }
+
+void EndShot() {
+  PlayWave(IsPlayerTurn() ? "dun.wav" : "zurl.wav");
+  ShowTopPanel(Control::PanelMainEnemy);
+  FinishDrive();
+}
+
+void StrikeOpponent(std::int32_t damage) {
+  AddMainText(Opponent().Name + "は" + std::to_string(damage) + "点のダメージを受けた。");
+  Opponent().HP -= damage;
+}
+
+}  // namespace
+
+void PostShot(std::string_view text, std::string_view caption, Continuation effect, std::int32_t value) {
+  TPendingDrive& pending = PendingDrive();
+  pending.PendingText = text;
+  pending.PendingCaption = caption;
+  pending.PendingEffect = effect;
+  pending.PendingValue = value;
+  if (IsBarrierUp()) {
+    AddCommand("≫", ShotBlocked);
+    return;
+  }
+  const TFighter& target = Opponent();
+  const long long s = static_cast<long long>(target.Hit) + target.Cards[0];
+  if (s >= 180 || s == 100) {
+    if (IsPlayerTurn()) {
+      // The enemy always spends a good card on knocking the shot down.
+      AddCommand("≫", ShotKnockedDown);
+    } else {
+      AddCommand("≫", effect);
+      AddCommand("打落す", ShotKnockedDown);
+    }
+    return;
+  }
+  AddCommand("≫", effect);
+}
+
+void ShotHit() {
+  StrikeOpponent(PendingDrive().PendingValue);
+  EndShot();
+}
+
+void ShotMystery() {
+  AddMainText(Opponent().Name + "は何点のダメージを受けた？");
+  Opponent().HP -= PendingDrive().PendingValue;
+  EndShot();
+}
+
+void ShotBoth() {
+  const std::int32_t v = PendingDrive().PendingValue;
+  AddMainText("双方共に" + std::to_string(v) + "点のダメージを受けた。");
+  Opponent().HP -= v;
+  DriveContext().DriveUser->HP -= v;
+  EndShot();
+}
+
+void ShotDrain() {
+  std::int32_t& v = PendingDrive().PendingValue;
+  if (Opponent().HP < v) v = Opponent().HP;
+  StrikeOpponent(v);
+  HealUser(v);
+  EndShot();
+}
+
+void ShotBlocked() {
+  PlayWave("weak.wav");
+  AddMainText("しかし結界が現象を棄却した。");
+  ShowTopPanel(Control::PanelMainEnemy);
+  FinishDrive();
+}
+
+void ShotKnockedDown() {
+  PlayWave("kin.wav");
+  TFighter& target = Opponent();
+  NextCard(target);
+  ShowAttackLine(target);
+  AddMainText("");
+  AddMainText(target.Name + "は射撃を打ち落とした！");
+  ShowTopPanel(Control::PanelMainEnemy);
+  FinishDrive();
+}
+
+}  // namespace zemra
