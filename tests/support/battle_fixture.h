@@ -1,0 +1,80 @@
+// Test support for battles and drives: both fighters built from sword names
+// and exact cards, screens run on the console, and what they showed.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+#include "data/enemy.h"
+#include "data/fighter.h"
+#include "data/player_data.h"
+#include "shell/console.h"
+#include "support/fake_host.h"
+
+namespace zemra::testing {
+
+using Hand = std::array<std::int32_t, 5>;
+
+inline void Equip(TFighter& fighter, const std::string& base_name, std::initializer_list<const char*> swords,
+                  const Hand& cards) {
+  fighter = TFighter{};
+  fighter.BaseName = base_name;
+  for (const char* name : swords) AddSword(fighter, CreateSword(name));
+  RecalcFighter(fighter);
+  FullHeal(fighter);
+  fighter.Cards = cards;
+  fighter.Card = kNoCard;
+}
+
+class BattleFixture : public GameFixture {
+ protected:
+  void SetUp() override {
+    GameFixture::SetUp();
+    PlayerData().PlayerName = "剣師";
+    ExecuteCommand(nullptr);
+    host.SetVisible(Control::PageMain, true);
+    host.TakeBoxes();
+    host.TakeSounds();
+  }
+
+  static TFighter& Player() { return PlayerData().Fighter; }
+
+  void Show(Continuation screen) { ExecuteCommand(screen); }
+
+  std::vector<std::string> Lines() const {
+    const ConsoleState& c = Console();
+    return {c.texts.begin(), c.texts.begin() + c.text_count};
+  }
+
+  std::vector<std::string> Captions() const {
+    const ConsoleState& c = Console();
+    std::vector<std::string> captions;
+    for (int j = 0; j < c.command_count; ++j) captions.push_back(c.commands[static_cast<std::size_t>(j)].caption);
+    return captions;
+  }
+
+  // Presses the shown command with this caption; fails the test when there is none.
+  void Press(const std::string& caption) {
+    const ConsoleState& c = Console();
+    for (int j = 0; j < c.command_count; ++j) {
+      if (c.commands[static_cast<std::size_t>(j)].caption == caption) {
+        ExecuteCommand(c.commands[static_cast<std::size_t>(j)].continuation);
+        return;
+      }
+    }
+    ADD_FAILURE() << "no command " << caption;
+  }
+
+  // The sound files played since the last call, without the folder.
+  std::vector<std::string> Sounds() {
+    std::vector<std::string> files;
+    for (const auto& [file, loop] : host.TakeSounds()) files.push_back(file.substr(file.find('/') + 1));
+    return files;
+  }
+};
+
+}  // namespace zemra::testing
