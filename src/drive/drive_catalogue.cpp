@@ -1,6 +1,7 @@
 // The drive catalogue, in table order; the dispatch compares names in this order.
 #include "drive/drive_catalogue.h"
 
+#include "data/sword.h"
 #include "drive/drive_effects.h"
 
 namespace zemra {
@@ -8,7 +9,14 @@ namespace zemra {
 using enum DriveGroup;
 using enum ShotValue;
 
-const std::array<DriveEntry, kDriveRows> DriveCatalogue{{
+constinit const std::array<DriveEntry, kDriveRows> DriveCatalogue{{
+    {1, "休息界", Field, "宿屋が現れた。", "泊まる", Inn, None},
+    {2, "アンダーワールド", Field, "別草原に続く階段が現れた。", "降りる", DescendStairs, None},
+    {3, "アナザーワールド", Field, "最現実に続く階段が現れた。", "降りる", EnterAnother, None},
+    {4, "空間転移", Field, "{P}の体に何かが波打つ。", "≫", Teleport, None},
+    {5, "セーブコンソール", Field, "突き立てた剣がデータベースに接続された。", "セーブ", SaveConsole, None},
+    {6, "破邪の儀式", Field, "教会の扉が開き、ステンドグラスの光が射した。", "入る", ChurchMenu, None},
+    {7, "デュエル", Field, "風が吹き、何者かが{P}の前に立ちはだかった。", "≫", Duel, None},
     {8, "スナップ", Common, "{U}の意識が風を切った。", "≫", Snap, None},
     {9, "ブラッドスナップ", Common, "{U}の意識が紅く明滅した。", "≫", BloodSnap, None},
     {10, "ホワイトスナップ", Common, "{U}の意識がまばゆい白光を溢れさせた。", "≫", WhiteSnap, None},
@@ -17,11 +25,13 @@ const std::array<DriveEntry, kDriveRows> DriveCatalogue{{
     {13, "フラット", Common, "{U}の意識が平らかに広がった。", "≫", Flat, None},
     {14, "ブースト", Common, "{U}の意識が膨れ上がった。", "≫", Boost, None},
     {15, "プラス", Common, "{U}の意識で結線が起こった。", "≫", Plus, None},
+    {16, "ヒンティア", Common, "付箋に文字が浮かび上がった。", "≫", Hint, None},
     {17, "服薬", Common, "その液体は{U}を潤した。", "≫", TakeMedicine, None},
     {18, "服劇薬", Common, "その液体は{U}をとても潤した。", "≫", TakeStrongMedicine, None},
     {19, "服毒", Common, "その液体は{U}を蝕んだ。", "≫", TakePoison, None},
     {20, "服劇毒", Common, "その液体は{U}をとても蝕んだ。", "≫", TakeStrongPoison, None},
     {21, "自傷", Common, "砕けた衝撃で{U}の腕が傷ついた。", "≫", HurtSelf, None},
+    {22, "大服薬", Common, "その液体は{U}に染み渡った。", "≫", Inn, None},
     {24, "チェンジ", Battle, "{U}と{O}の意識が交錯した。", "≫", ChangeCards, None},
     {25, "トレース", Battle, "{O}の意識を追想した。", "≫", TraceCards, None},
     {26, "煙幕引き", Battle, "{O}は煙に巻かれた。", "≫", SmokeEscape, None},
@@ -40,6 +50,12 @@ const std::array<DriveEntry, kDriveRows> DriveCatalogue{{
     {39, "Ｂ★Ｓ★Ｓ", Battle, "{O}の半身が血の海に浸かる。", "≫", BSS, None},
     {40, "ヌルドライブ", Battle, "すべてを打ち消すヌル領域が発生した。", "≫", NullDrive, None},
 }};
+
+constinit const DriveEntry MemoryDrive{23, "記憶遡行・", Common, "紐解かれた記憶が流れ出す。", "≫", MemoryChapter, None};
+
+std::string MemoryDriveName(std::size_t chapter) {
+  return std::string(MemoryDrive.name) + std::string(ChapterNames[chapter]) + "章";
+}
 
 std::string DriveText(std::string_view pattern, const DriveTextNames& names) {
   std::string text;

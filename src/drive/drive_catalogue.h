@@ -26,8 +26,13 @@ struct DriveEntry {
   ShotValue shot;
 };
 
-inline constexpr std::size_t kDriveRows = 30;
+inline constexpr std::size_t kDriveRows = 39;
 extern const std::array<DriveEntry, kDriveRows> DriveCatalogue;
+
+// Row 23: the ten memory drives, "記憶遡行・" + chapter suffix + "章", taken
+// in both places after every other common drive.
+extern const DriveEntry MemoryDrive;
+std::string MemoryDriveName(std::size_t chapter);
 
 // The names that fill a drive text, taken when the drive is dispatched.
 struct DriveTextNames {

@@ -47,6 +47,18 @@ bool PostFromGroup(DriveGroup group, const TSword& sword) {
   return false;
 }
 
+// The common step's last comparison: the memory drives, chapter by chapter.
+bool PostMemoryDrive(const TSword& sword) {
+  for (std::size_t i = 0; i < ChapterNames.size(); ++i) {
+    if (sword.DriveName != MemoryDriveName(i)) continue;
+    PostChapterDrive(MemoryDrive.text, MemoryDrive.caption, MemoryDrive.effect, static_cast<std::int32_t>(i));
+    return true;
+  }
+  return false;
+}
+
+bool PostCommon(const TSword& sword) { return PostFromGroup(DriveGroup::Common, sword) || PostMemoryDrive(sword); }
+
 const TSword& SwordAt(const TFighter& fighter, int slot) { return fighter.Swords[static_cast<std::size_t>(slot)]; }
 
 bool Occupied(const TFighter& fighter, int slot) { return slot >= 0 && slot < fighter.SwordCount; }
@@ -70,14 +82,14 @@ bool StartFieldDrive(TFighter& player, int slot) {
   SetDriveContext(&player, nullptr, FieldSwordMenu);
   if (!Occupied(player, slot)) return false;
   const TSword& sword = SwordAt(player, slot);
-  return PostFromGroup(DriveGroup::Field, sword) || PostFromGroup(DriveGroup::Common, sword);
+  return PostFromGroup(DriveGroup::Field, sword) || PostCommon(sword);
 }
 
 bool StartBattleDrive(TFighter& user, TFighter& opponent, int slot) {
   SetDriveContext(&user, &opponent, AfterAction);
   if (!Occupied(user, slot)) return false;
   const TSword& sword = SwordAt(user, slot);
-  return PostFromGroup(DriveGroup::Battle, sword) || PostFromGroup(DriveGroup::Common, sword);
+  return PostFromGroup(DriveGroup::Battle, sword) || PostCommon(sword);
 }
 
 void AnnounceSwordStart(TFighter& fighter, int slot) {

@@ -43,4 +43,20 @@ void Barrier();
 void BSS();
 void NullDrive();
 
+// Field events and the drives that act outside the cards.
+void Inn();  // the full heal of the inn and of 大服薬
+void DescendStairs();
+void EnterAnother();
+void Teleport();
+void SaveConsole();
+void SaveGiveUp();
+void ChurchMenu();
+void ChurchPick();
+void ChurchPurify();
+void ChurchLeave();
+void Duel();
+void Hint();
+void Hint2();
+void MemoryChapter();
+
 }  // namespace zemra

@@ -11,7 +11,9 @@
 
 #include "data/enemy.h"
 #include "data/fighter.h"
+#include "battle/battle_flags.h"
 #include "data/player_data.h"
+#include "drive/drive_dispatch.h"
 #include "shell/console.h"
 #include "support/fake_host.h"
 
@@ -30,6 +32,28 @@ inline void Equip(TFighter& fighter, const std::string& base_name, std::initiali
   fighter.Card = kNoCard;
 }
 
+// What a started sword asks of the dispatch; a screen reads it, so it is kept here.
+struct StartRequest {
+  bool battle = true;
+  bool by_player = true;
+  int slot = 0;
+  bool accepted = false;
+};
+
+inline StartRequest& PendingStart() {
+  static StartRequest request;
+  return request;
+}
+
+inline void StartRequestedSword() {
+  StartRequest& r = PendingStart();
+  TFighter& player = PlayerData().Fighter;
+  TFighter& user = r.by_player ? player : Enemy();
+  TFighter& opponent = r.by_player ? Enemy() : player;
+  r.accepted = r.battle ? StartBattleDrive(user, opponent, r.slot) : StartFieldDrive(player, r.slot);
+  if (r.accepted) AnnounceSwordStart(user, r.slot);
+}
+
 class BattleFixture : public GameFixture {
  protected:
   void SetUp() override {
@@ -44,6 +68,14 @@ class BattleFixture : public GameFixture {
   static TFighter& Player() { return PlayerData().Fighter; }
 
   void Show(Continuation screen) { ExecuteCommand(screen); }
+
+  // Starts the sword in the slot as the dispatch's callers do; true when it was taken.
+  bool Start(int slot, bool battle = true, bool by_player = true) {
+    PendingStart() = StartRequest{battle, by_player, slot, false};
+    CurrentBattle().PlayerTurn = by_player;
+    Show(StartRequestedSword);
+    return PendingStart().accepted;
+  }
 
   std::vector<std::string> Lines() const {
     const ConsoleState& c = Console();

@@ -21,35 +21,11 @@ using testing::Hand;
 using testing::SwordNames;
 using Texts = std::vector<std::string>;
 
-struct StartRequest {
-  bool battle = true;
-  bool by_player = true;
-  int slot = 0;
-  bool accepted = false;
-};
-StartRequest g_start;
-
-void StartSword() {
-  TFighter& player = PlayerData().Fighter;
-  TFighter& user = g_start.by_player ? player : Enemy();
-  TFighter& opponent = g_start.by_player ? Enemy() : player;
-  g_start.accepted = g_start.battle ? StartBattleDrive(user, opponent, g_start.slot) : StartFieldDrive(player, g_start.slot);
-  if (g_start.accepted) AnnounceSwordStart(user, g_start.slot);
-}
-
 class DriveTest : public BattleFixture {
  protected:
   void SetUp() override {
     BattleFixture::SetUp();
     Equip(Enemy(), "敵", {"ダブルクロス", "ダブルクロス"}, {1, 2, 3, 4, 5});
-  }
-
-  // Starts the sword in the slot and returns whether the dispatch took it.
-  bool Start(int slot, bool battle = true, bool by_player = true) {
-    g_start = StartRequest{battle, by_player, slot, false};
-    CurrentBattle().PlayerTurn = by_player;
-    Show(StartSword);
-    return g_start.accepted;
   }
 };
 

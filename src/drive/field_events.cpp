@@ -1,0 +1,127 @@
+// The field events and the drives that act outside the cards: the full heal,
+// stairs, teleport, the save console, the duel, the hints and the memories.
+#include <string>
+
+#include "battle/battle_flow.h"
+#include "data/player_data.h"
+#include "drive/drive_dispatch.h"
+#include "drive/drive_effects.h"
+#include "drive/hint_table.h"
+#include "engine/random.h"
+#include "shell/ending.h"
+#include "shell/game.h"
+#include "shell/report.h"
+#include "shell/save_load.h"
+#include "story/chapter_playback.h"
+
+namespace zemra {
+namespace {
+
+constexpr std::int32_t kLastStairsDepth = 8;  // the stairs go no deeper; the Queen waits here
+constexpr int kOtherDepths = 9;
+constexpr int kHintCount = static_cast<int>(HintTable.size());
+
+const std::string& PlayerName() { return PlayerData().Fighter.Name; }
+
+void CannotDescend() {
+  PlayWave("bub.wav");
+  AddMainText("これ以上は降りられない。");
+}
+
+void GoDown(std::int32_t depth) {
+  PlayWave("thathatha.wav");
+  AddMainText(PlayerName() + "は階段を降りていった。");
+  PlayerData().Depth = depth;
+}
+
+}  // namespace
+
+void Inn() {
+  PlayWave("up.wav");
+  TFighter& user = *DriveContext().DriveUser;
+  FullHeal(user);
+  AddMainText(user.Name + "の体力が全快した。");
+  FinishDrive();
+}
+
+void DescendStairs() {
+  TPlayerData& run = PlayerData();
+  if (!run.Cleared && run.Depth == kLastStairsDepth) {
+    PlayWave("thathatha.wav");
+    StartQueenBattle();
+    return;
+  }
+  if (run.Depth >= kLastStairsDepth) {
+    CannotDescend();
+  } else {
+    GoDown(run.Depth + 1);
+  }
+  FinishDrive();
+}
+
+void EnterAnother() {
+  if (PlayerData().Depth >= kMaxDepth) {
+    CannotDescend();
+  } else {
+    GoDown(kMaxDepth);
+  }
+  FinishDrive();
+}
+
+void Teleport() {
+  PlayWave("open.wav");
+  TPlayerData& run = PlayerData();
+  int r = Random(kOtherDepths);
+  if (r >= run.Depth) ++r;
+  run.Depth = r;
+  AddMainText(PlayerName() + "は" + std::to_string(r) + "階に転移した。");
+  FinishDrive();
+}
+
+void SaveConsole() {
+  // A player already dead (the last life point broke with the sword) is not
+  // written over the last good save: every later start would open on the
+  // game-over screen.
+  if (!IsDead(PlayerData().Fighter) && SaveGame()) {
+    PlayWave("popon.wav");
+    AddMainText("セーブしました。");
+    if (!WriteReport()) AddMainText(kReportFailedText);
+    FinishDrive();
+    return;
+  }
+  PlayWave("bub.wav");
+  AddMainText("セーブ出来ませんでした。");
+  AddCommand("リトライ", SaveConsole);
+  AddCommand("あきらめる", SaveGiveUp);
+}
+
+void SaveGiveUp() {
+  AddMainText("セーブをあきらめました。");
+  FinishDrive();
+}
+
+void Duel() { StartBossBattle(); }
+
+void Hint() {
+  PlayWave("popon.wav");
+  PendingDrive().HintNumber = Random(kHintCount) + 1;
+  AddMainText("あのね。");
+  AddCommand("≫", Hint2);
+}
+
+void Hint2() {
+  PlayWave("popon.wav");
+  const std::int32_t n = PendingDrive().HintNumber;
+  if (n >= 1 && n <= kHintCount) {
+    AddMainText(HintTable[static_cast<std::size_t>(n - 1)]);
+  } else {
+    ShowAppMessage("error in Hint2");
+  }
+  AddMainText("（ヒント No." + std::to_string(n) + " / " + std::to_string(kHintCount) + "）");
+  FinishDrive();
+}
+
+// The chapter's last page leads to the field; started in battle, it ends the battle.
+void MemoryChapter() { StartChapter(PendingDrive().ChapterIndex); }
+
+}  // namespace zemra
