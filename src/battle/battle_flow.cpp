@@ -170,11 +170,7 @@ void DropForSpoil() {
     AddCommand("キャンセル", ChooseSpoil);
     return;
   }
-  AddMainText(Quoted(sword.Name) + "を捨てます。");
-  AddMainText("よろしいですか？");
-  AddCommand("はい", DropAndTake);
-  AddCommand("いいえ", MakeRoomForSpoil);
-  ShowSelfSwords(nullptr, 1);
+  AskAboutChosenSword("を捨てます。", DropAndTake, MakeRoomForSpoil);
 }
 
 void DropAndTake() {
@@ -273,13 +269,7 @@ void Escape(bool lose_depth) {
 }
 
 void BattleSwordStartConfirmed() {
-  const int slot = SelectedSword();
-  if (StartBattleDrive(Player(), Enemy(), slot)) {
-    AnnounceSwordStart(Player(), slot);
-    ShowSelfSwords(nullptr, 0);
-    return;
-  }
-  RefuseSwordStart(NextTurn);
+  StartChosenSword([](TFighter& player, int slot) { return StartBattleDrive(player, Enemy(), slot); }, NextTurn);
 }
 
 }  // namespace zemra

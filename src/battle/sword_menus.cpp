@@ -37,45 +37,23 @@ void StartConfirmed() {
 }
 
 void SwordStartPick() {
-  const TSword& sword = Chosen();
-  if (sword.DriveName.empty()) {
-    PlayWave("bub.wav");
-    AddMainText(Quoted(sword.Name) + "には始動能力がありません。");
-    AddMainText("他の剣を選んでください。");
-    AddCommand("戻る", Back);
+  if (Chosen().DriveName.empty()) {
+    RefuseChosenSword("bub.wav", "には始動能力がありません。", Back);
     return;
   }
-  ShowSelfSwords(nullptr, 1);
-  AddMainText(Quoted(sword.Name) + "を始動させます。");
-  AddMainText("よろしいですか？");
-  AddCommand("はい", StartConfirmed);
-  AddCommand("いいえ", SwordStartMenu);
+  AskAboutChosenSword("を始動させます。", StartConfirmed, SwordStartMenu);
 }
 
 void FieldSwordStartConfirmed() {
-  const int slot = SelectedSword();
-  if (StartFieldDrive(Player(), slot)) {
-    AnnounceSwordStart(Player(), slot);
-    ShowSelfSwords(nullptr, 0);
-    return;
-  }
-  RefuseSwordStart(FieldSwordMenu);
+  StartChosenSword([](TFighter& player, int slot) { return StartFieldDrive(player, slot); }, FieldSwordMenu);
 }
 
 void SwordDiscardPick() {
-  const TSword& sword = Chosen();
-  if (sword.Cursed) {
-    PlayWave("duty.wav");
-    AddMainText(Quoted(sword.Name) + "は呪われています。");
-    AddMainText("他の剣を選んでください。");
-    AddCommand("戻る", Back);
+  if (Chosen().Cursed) {
+    RefuseChosenSword("duty.wav", "は呪われています。", Back);
     return;
   }
-  ShowSelfSwords(nullptr, 1);
-  AddMainText(Quoted(sword.Name) + "を捨てます。");
-  AddMainText("よろしいですか？");
-  AddCommand("はい", SwordDiscardConfirmed);
-  AddCommand("いいえ", SwordDiscardMenu);
+  AskAboutChosenSword("を捨てます。", SwordDiscardConfirmed, SwordDiscardMenu);
 }
 
 void SwordDiscardConfirmed() {
@@ -146,11 +124,29 @@ void FieldSwordMenu() {
   AddCommand("捨てる", SwordDiscardMenu);
 }
 
-void RefuseSwordStart(Continuation back) {
-  PlayWave("bub.wav");
-  AddMainText(Quoted(Chosen().Name) + "は今は始動できません。");
+void RefuseChosenSword(const char* sound, std::string_view reason, Continuation back) {
+  PlayWave(sound);
+  AddMainText(Quoted(Chosen().Name) + std::string(reason));
   AddMainText("他の剣を選んでください。");
   AddCommand("戻る", back);
+}
+
+void AskAboutChosenSword(std::string_view action, Continuation yes, Continuation no) {
+  ShowSelfSwords(nullptr, 1);
+  AddMainText(Quoted(Chosen().Name) + std::string(action));
+  AddMainText("よろしいですか？");
+  AddCommand("はい", yes);
+  AddCommand("いいえ", no);
+}
+
+void StartChosenSword(bool (*dispatch)(TFighter& player, int slot), Continuation back) {
+  const int slot = SelectedSword();
+  if (dispatch(Player(), slot)) {
+    AnnounceSwordStart(Player(), slot);
+    ShowSelfSwords(nullptr, 0);
+    return;
+  }
+  RefuseChosenSword("bub.wav", "は今は始動できません。", back);
   ShowSelfSwords(SwordStartPick, 0);
 }
 

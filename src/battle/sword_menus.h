@@ -2,6 +2,9 @@
 // the battle menu and the field sword menu through two continuation slots.
 #pragma once
 
+#include <string_view>
+
+#include "data/fighter.h"
 #include "shell/console.h"
 
 namespace zemra {
@@ -21,7 +24,13 @@ void SwordStartMenu();
 void SwordDiscardMenu();
 void FieldSwordMenu();
 
-// The refusal of a sword the dispatch does not take here; "戻る" runs back.
-void RefuseSwordStart(Continuation back);
+// Pages about the player's sword in the slot last clicked ("「name」" + text).
+// A refusal: the sound, the reason, "他の剣を選んでください。" and "戻る".
+void RefuseChosenSword(const char* sound, std::string_view reason, Continuation back);
+// A confirmation with the chosen label frozen: "はい" or "いいえ".
+void AskAboutChosenSword(std::string_view action, Continuation yes, Continuation no);
+// Starts the chosen sword through the dispatch, or refuses it and lets the
+// player pick another; "戻る" runs back.
+void StartChosenSword(bool (*dispatch)(TFighter& player, int slot), Continuation back);
 
 }  // namespace zemra
