@@ -11,7 +11,7 @@ packages=(
   fonts-ipafont-gothic
   libgtest-dev nlohmann-json3-dev
   pulseaudio pulseaudio-utils sox
-  desktop-file-utils appstream qt6-translations-l10n
+  desktop-file-utils appstream
   clang python3
 )
 
