@@ -11,6 +11,8 @@ packages=(
   fonts-ipafont-gothic
   libgtest-dev nlohmann-json3-dev
   pulseaudio pulseaudio-utils sox
+  desktop-file-utils appstream
+  clang python3
 )
 
 missing=()
@@ -25,4 +27,4 @@ if ((${#missing[@]})); then
 fi
 
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build build -j"$(nproc)"
+cmake --build build -j2

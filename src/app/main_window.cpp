@@ -1,8 +1,9 @@
-// Construction of the window's pages and controls, the Alt/F10 key filter
-// and the deferred start of the game.
+// Construction of the window's pages and controls, the key filter (Alt/F10
+// swallowed, command keys on the main page) and the deferred start of the game.
 #include "app/main_window.h"
 
 #include <QApplication>
+#include <QAbstractButton>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -12,6 +13,7 @@
 #include <optional>
 
 #include "app/game_pump.h"
+#include "app/keyboard_commands.h"
 #include "app/panel_widgets.h"
 #include "app/picture_box.h"
 #include "app/qt_convert.h"
@@ -19,6 +21,7 @@
 #include "app/sound_output.h"
 #include "app/sword_row_label.h"
 #include "app/wrapped_label.h"
+#include "shell/console.h"
 #include "shell/game.h"
 
 namespace zemra {
@@ -120,13 +123,24 @@ void TFormMain::showEvent(QShowEvent* event) {
 
 bool TFormMain::eventFilter(QObject* watched, QEvent* event) {
   // Alt and F10 would open a window menu on some desktops: the controls never see them.
+  // A modal box is a window of its own, so its keys never reach the commands.
   const QEvent::Type type = event->type();
   if ((type == QEvent::KeyPress || type == QEvent::KeyRelease) && watched->isWidgetType() &&
       static_cast<QWidget*>(watched)->window() == this) {
     const int key = static_cast<QKeyEvent*>(event)->key();
     if (key == Qt::Key_Alt || key == Qt::Key_AltGr || key == Qt::Key_F10) return true;
+    if (type == QEvent::KeyPress && PressMainPageCommand(static_cast<QKeyEvent*>(event))) return true;
   }
   return QWidget::eventFilter(watched, event);
+}
+
+bool TFormMain::PressMainPageCommand(const QKeyEvent* key) {
+  // The name page keeps its keys for the name field; a held key presses once.
+  const QWidget* page = ControlWidget(Control::PageMain);
+  if (page == nullptr || !page->isVisible() || key->isAutoRepeat()) return false;
+  std::array<QAbstractButton*, kConsoleCommands> buttons{};
+  for (int i = 0; i < kConsoleCommands; ++i) buttons[static_cast<std::size_t>(i)] = qobject_cast<QAbstractButton*>(ControlWidget(CommandButton(i)));
+  return PressCommandForKey(buttons, key->key());
 }
 
 void TFormMain::Register(Control control, QWidget* widget) { controls_[static_cast<std::size_t>(control)] = widget; }

@@ -15,6 +15,8 @@
 
 class QLabel;
 
+class QKeyEvent;
+
 namespace zemra {
 
 class GamePump;
@@ -62,6 +64,8 @@ class TFormMain : public QWidget {
   void BuildSwordInfo(QWidget* panel);
   void BuildOverlays();
   void CentreOnScreen();
+  // Presses the command a key stands for while the main page shows; true when one was pressed.
+  bool PressMainPageCommand(const QKeyEvent* key);
 
   std::array<QWidget*, kControlCount> controls_{};
   std::unique_ptr<QtSoundOutput> sound_;

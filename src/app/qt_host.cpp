@@ -8,7 +8,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <array>
 #include <chrono>
+#include <utility>
 
 #include "app/bitmap_painter.h"
 #include "app/game_pump.h"
@@ -23,9 +25,17 @@
 namespace zemra {
 namespace {
 
+// The standard buttons speak Japanese whatever the system's language, as the
+// rest of the window does.
+constexpr std::array<std::pair<QMessageBox::StandardButton, const char*>, 3> kButtonCaptions{{
+    {QMessageBox::Yes, "はい"}, {QMessageBox::No, "いいえ"}, {QMessageBox::Ok, "OK"}}};
+
 bool ShowBox(QWidget* parent, std::string_view text, QMessageBox::StandardButtons buttons) {
   QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(kAppTitle), ToQt(text), buttons, parent);
   box.setFont(parent->font());
+  for (const auto& [which, caption] : kButtonCaptions) {
+    if (QAbstractButton* button = box.button(which)) button->setText(QString::fromUtf8(caption));
+  }
   return box.exec() == QMessageBox::Yes;
 }
 
@@ -101,11 +111,22 @@ std::string QtHost::NameEditText() {
 void QtHost::ShowMessage(std::string_view text) {
   const ModalScope modal(pump_);
   ShowBox(&window_, text, QMessageBox::Ok);
+  RefocusNameEdit();
 }
 
 bool QtHost::AskYesNo(std::string_view text) {
   const ModalScope modal(pump_);
-  return ShowBox(&window_, text, QMessageBox::Yes | QMessageBox::No);
+  const bool yes = ShowBox(&window_, text, QMessageBox::Yes | QMessageBox::No);
+  RefocusNameEdit();
+  return yes;
+}
+
+void QtHost::RefocusNameEdit() {
+  // After a box on the name page the player goes on typing the name.
+  const QWidget* page = window_.ControlWidget(Control::PageInputName);
+  if (page == nullptr || !page->isVisible()) return;
+  window_.activateWindow();
+  FocusNameEdit();
 }
 
 void QtHost::Beep() { QApplication::beep(); }

@@ -42,6 +42,7 @@ class QtHost : public Host {
   void DrawText(TVorbBitmap& bitmap, int x, int y, std::string_view text, const BitmapFont& font) override;
 
  private:
+  void RefocusNameEdit();
   TFormMain& window_;
   QtSoundOutput& sound_;
   GamePump& pump_;

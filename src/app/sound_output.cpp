@@ -9,6 +9,7 @@
 #include <QUrl>
 
 #include "engine/data_path.h"
+#include "engine/wave_check.h"
 
 namespace zemra {
 
@@ -28,13 +29,17 @@ QSoundEffect* QtSoundOutput::Effect(std::string_view file) {
   if (auto found = effects_.find(file); found != effects_.end()) return found->second.get();
   // Without an audio device (a server with no desktop session) the game is silent.
   if (!HasDevice()) return nullptr;
+  // A damaged file never reaches Qt: its loader thread can hang on it, and
+  // the effect's destructor then waits for that thread forever at quit.
+  const std::filesystem::path resolved = ResolveDataPath(file);
+  if (!IsPlayableWaveFile(resolved)) return nullptr;
   auto effect = std::make_unique<QSoundEffect>();
   QSoundEffect* raw = effect.get();
   connect(raw, &QSoundEffect::statusChanged, this, [this, raw] { OnStatusChanged(raw); });
   connect(raw, &QSoundEffect::playingChanged, this, [this, raw] {
     if (raw == current_ && on_playing_changed_) on_playing_changed_(raw->isPlaying());
   });
-  const QString path = QString::fromStdString(ResolveDataPath(file).string());
+  const QString path = QString::fromStdString(resolved.string());
   raw->setSource(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()));
   return effects_.emplace(std::string(file), std::move(effect)).first->second.get();
 }

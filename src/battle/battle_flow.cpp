@@ -2,7 +2,6 @@
 // step through its commands. The flags in CurrentBattle() carry the turn.
 #include "battle/battle_flow.h"
 
-#include <limits>
 #include <string>
 
 #include "battle/attack.h"
@@ -49,8 +48,7 @@ void LeaveBattle();
 
 void StartBattle() {
   TPlayerData& run = PlayerData();
-  // A count at its limit stays there rather than wrap.
-  if (run.BattleCount < std::numeric_limits<std::int32_t>::max()) ++run.BattleCount;
+  CountBattle();
   CreateEnemy(EncounterOfFlags());
   BattleFlags& b = CurrentBattle();
   b.BarrierUp = false;

@@ -2,6 +2,8 @@
 // so queued results reproduce any starting status.
 #include "data/player_data.h"
 
+#include <limits>
+
 #include "engine/random.h"
 
 namespace zemra {
@@ -30,6 +32,11 @@ void ResetPlayerData() { PlayerData() = TPlayerData{}; }
 void MarkObtained(std::int32_t kind) {
   if (kind < 1 || kind > kSwordKindCount) return;
   PlayerData().Obtained[static_cast<std::size_t>(kind)] = true;
+}
+
+void CountBattle() {
+  std::int32_t& count = PlayerData().BattleCount;
+  if (count < std::numeric_limits<std::int32_t>::max()) ++count;
 }
 
 void RollPlayerStatus() {

@@ -32,6 +32,9 @@ void ResetPlayerData();
 // Records kind 1..78 as obtained; other values are ignored.
 void MarkObtained(std::int32_t kind);
 
+// Counts a battle start; the count stops at its largest value instead of wrapping.
+void CountBattle();
+
 // Rolls a new set of swords for the player's fighter and finishes it.
 void RollPlayerStatus();
 

@@ -164,6 +164,19 @@ TFighter ReadFighter(RecordReader& in) {
   return fighter;
 }
 
+// The fighter as the game keeps it: name and life follow from the swords, the
+// hit rate and cards stay in their ranges. The hit rate may lag behind the
+// swords after a drive lowers it, so only its range is checked.
+bool FighterIsSound(const TFighter& fighter) {
+  TFighter derived = fighter;
+  RecalcFighter(derived);
+  constexpr std::int32_t kHighestCard = 100;  // a drive can raise a card to 100
+  const auto card_ok = [](std::int32_t card) { return card >= 0 && card <= kHighestCard; };
+  return fighter.Name == derived.Name && fighter.MaxHP == derived.MaxHP && fighter.HP <= fighter.MaxHP &&
+         fighter.Hit >= 0 && fighter.Hit <= kMaxHit && (fighter.Card == kNoCard || card_ok(fighter.Card)) &&
+         std::ranges::all_of(fighter.Cards, card_ok);
+}
+
 }  // namespace
 
 std::optional<std::string> EncodeSword(const TSword& sword) {
@@ -229,7 +242,9 @@ std::optional<TPlayerData> DecodePlayerData(std::string_view record) {
   data.KingDefeated = in.Bool(kPlayerKingDefeated);
   for (std::size_t k = 1; k < data.Obtained.size(); ++k) data.Obtained[k] = in.Bool(kPlayerObtained + k);
   data.BattleCount = in.Int32(kPlayerBattleCount);
-  if (!in.ok()) return std::nullopt;
+  in.Require(data.BattleCount >= 0);
+  // Only a record whose sword slots are sound can be checked against its swords.
+  if (!in.ok() || !FighterIsSound(data.Fighter)) return std::nullopt;
   return data;
 }
 

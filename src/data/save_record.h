@@ -31,7 +31,10 @@ std::optional<std::string> EncodePlayerData(const TPlayerData& data);
 // PlayerData from the first 1112 bytes. Refuses a short record and any value
 // the game never makes: a sword count outside 0..8, a depth outside 0..9, a
 // sword in use that does not fit its kind, a boolean other than 0 or 1, a
-// string that is not code page 932 or overruns its capacity. Slots past the
+// string that is not code page 932 or overruns its capacity, a fighter whose
+// name or MaxHP is not what its swords give, HP above MaxHP, a hit rate
+// outside 0..100, cards outside 0..100 (-1 for none in play), a negative
+// battle count. Slots past the
 // sword count mean nothing and are read leniently.
 std::optional<TPlayerData> DecodePlayerData(std::string_view record);
 

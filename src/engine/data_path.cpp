@@ -22,6 +22,9 @@ std::filesystem::path ResolveDataPath(std::string_view name) {
   if (!ProgramDir().empty()) {
     const std::filesystem::path beside = ProgramDir() / relative;
     if (std::filesystem::exists(beside, ec)) return beside;
+    // Installed: the programs in bin/, the content in share/zemra6/.
+    const std::filesystem::path installed = ProgramDir() / ZEMRA_DATA_FROM_PROGRAM / relative;
+    if (std::filesystem::exists(installed, ec)) return installed;
   }
   return relative;
 }

@@ -178,9 +178,13 @@ std::string TextSession::Act(std::string_view verb, std::string_view rest) {
 }
 
 void TextSession::Tick(std::uint32_t ms) {
-  // Runs a pass at every moment a job falls due within the span, then at its end.
+  // Runs a pass at every moment a job falls due within the span, then at its
+  // end. Past a bounded number of passes the rest of the span is skipped at
+  // once and a job due many times runs once, as the window's loop does after
+  // a long pause, so that any step answers promptly.
+  constexpr int kMaxPassesPerTick = 1000;
   std::uint32_t left = ms;
-  while (!host_.Terminated()) {
+  for (int pass = 0; pass < kMaxPassesPerTick && !host_.Terminated(); ++pass) {
     const auto wait = Scheduler().MsUntilNextDue();
     if (!wait || *wait > left) break;
     host_.AdvanceClock(*wait);

@@ -1,5 +1,6 @@
 // The Host as the core uses it, on a window whose game has not started:
 // texts, colours, pictures, bitmaps, text drawn into a bitmap, message boxes.
+#include <QAbstractButton>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
@@ -164,6 +165,27 @@ TEST_F(HostTest, MessageBoxesAreCaptionedAndAnswered) {
   const ModalAnswerer answerer(ModalAnswerer::Agree);
   window_->Host().ShowMessage("刻まれました。");
   EXPECT_EQ(answerer.Seen(), QStringList{QStringLiteral("刻まれました。")});
+}
+
+TEST_F(HostTest, MessageBoxButtonsSpeakJapanese) {
+  QStringList captions;
+  const auto read_captions = [&captions](const QString&) {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    for (QAbstractButton* button : box->buttons()) captions << button->text();
+    return QMessageBox::Yes;
+  };
+  {
+    const ModalAnswerer answerer(read_captions);
+    window_->Host().AskYesNo("これでいいですか？");
+  }
+  captions.sort();
+  EXPECT_EQ(captions, (QStringList{QStringLiteral("いいえ"), QStringLiteral("はい")}));
+  captions.clear();
+  {
+    const ModalAnswerer answerer(read_captions);
+    window_->Host().ShowMessage("刻まれました。");
+  }
+  EXPECT_EQ(captions, QStringList{QStringLiteral("OK")});
 }
 
 }  // namespace

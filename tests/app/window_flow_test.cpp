@@ -1,6 +1,8 @@
 // The game running in the window: the title animation on the scheduler pump,
 // the way through the name page to the main page, the sword row's mouse
 // handling, modal boxes holding the scheduler, and the end of the program.
+#include <array>
+
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -12,6 +14,7 @@
 #include "app/picture_box.h"
 #include "app/qt_host.h"
 #include "app/sword_row_label.h"
+#include "shell/console.h"
 #include "shell/game.h"
 #include "shell/title.h"
 #include "window_test_support.h"
@@ -100,6 +103,8 @@ TEST_F(WindowFlowTest, NamePageAnswers) {
     EXPECT_TRUE(Shown(c.page));
     if (c.page == Control::PageInputName) {
       EXPECT_EQ(qobject_cast<QLineEdit*>(W(Control::EditInputName))->text(), c.name);
+      // Focus comes back once the window is active again after the box.
+      EXPECT_TRUE(QTest::qWaitFor([this] { return QApplication::focusWidget() == W(Control::EditInputName); }, 1000));
     }
   }
   EXPECT_FALSE(Shown(Control::PageInputName));
@@ -122,6 +127,37 @@ TEST_F(WindowFlowTest, MainPageShowsTheOfferWithItsCommandsAndIdles) {
   // "いいえ" rolls again: the same question comes back.
   QTest::mouseClick(W(Control::BtnMainCommand3), Qt::LeftButton);
   EXPECT_TRUE(LabelText(Control::LabMainText).startsWith(kOfferText));
+}
+
+TEST_F(WindowFlowTest, CommandKeysPressTheShownCommandsFromTheRight) {
+  ReachMainPage();
+  // The offer shows "はい" (rightmost, the first command) and "いいえ" beside it.
+  std::array<int, kConsoleCommands> clicks{};
+  for (int i = 0; i < kConsoleCommands; ++i) {
+    QObject::connect(qobject_cast<QPushButton*>(W(CommandButton(i))), &QPushButton::clicked,
+                     [&clicks, i] { ++clicks[static_cast<std::size_t>(i)]; });
+  }
+  const auto press = [this](Qt::Key key) {
+    QWidget* target = QApplication::focusWidget();
+    QTest::keyClick(target != nullptr ? target : window_.get(), key);
+  };
+  for (Qt::Key unbound : {Qt::Key_3, Qt::Key_5, Qt::Key_6, Qt::Key_0, Qt::Key_A, Qt::Key_F10, Qt::Key_Alt}) press(unbound);
+  EXPECT_EQ(clicks, (std::array<int, kConsoleCommands>{}));
+  press(Qt::Key_2);
+  EXPECT_EQ(clicks, (std::array<int, kConsoleCommands>{0, 0, 0, 1, 0}));
+  EXPECT_TRUE(LabelText(Control::LabMainText).startsWith(kOfferText));
+  press(Qt::Key_Return);
+  EXPECT_EQ(clicks, (std::array<int, kConsoleCommands>{0, 0, 0, 1, 1}));
+  EXPECT_FALSE(LabelText(Control::LabMainText).startsWith(kOfferText));
+}
+
+TEST_F(WindowFlowTest, OnTheNamePageDigitsAndEnterGoToTheNameField) {
+  ClickTitle();
+  auto* edit = qobject_cast<QLineEdit*>(W(Control::EditInputName));
+  QTest::keyClicks(edit, QStringLiteral("12"));
+  QTest::keyClick(edit, Qt::Key_Return);
+  EXPECT_EQ(edit->text(), QStringLiteral("12"));
+  EXPECT_TRUE(Shown(Control::PageInputName));
 }
 
 TEST_F(WindowFlowTest, HoveringASwordShowsItsInformationAndThePanelBringsTheConsoleBack) {

@@ -21,6 +21,18 @@ TEST(TextFrontEnd, StartsOnTheTitlePageWithItsMusic) {
   EXPECT_FALSE(out[2]["terminated"].get<bool>());
 }
 
+// A step of the largest size used to run the title job once per 50 ms of it.
+TEST(TextFrontEnd, AHugeClockStepAnswersAndPlayGoesOn) {
+  TextRun run;
+  const auto out = run.Run({"tick 2147483647", "tick 2147483647", "tick 60", "title"});
+  ASSERT_EQ(out.size(), 5u);
+  for (std::size_t i = 1; i < 4; ++i) {
+    EXPECT_FALSE(out[i].contains("error")) << i;
+    EXPECT_EQ(out[i]["page"], "title") << i;
+  }
+  EXPECT_EQ(out[4]["page"], "name");
+}
+
 TEST(TextFrontEnd, ReachesTheMainPageThroughTitleAndName) {
   TextRun run;
   const auto out = run.Run({"title", "name ", "answer no", "name 剣聖", "name 剣聖"});

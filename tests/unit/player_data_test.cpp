@@ -2,6 +2,8 @@
 // kinds, and the reset to the program-start state.
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include <string>
 #include <vector>
 
@@ -95,6 +97,15 @@ TEST_F(PlayerDataTest, MarkObtainedIgnoresValuesOutsideTheKinds) {
   MarkObtained(78);
   EXPECT_TRUE(PlayerData().Obtained[1]);
   EXPECT_TRUE(PlayerData().Obtained[78]);
+}
+
+TEST_F(PlayerDataTest, TheBattleCountStopsAtItsLargestValue) {
+  PlayerData().BattleCount = 41;
+  CountBattle();
+  EXPECT_EQ(PlayerData().BattleCount, 42);
+  PlayerData().BattleCount = std::numeric_limits<std::int32_t>::max();
+  CountBattle();
+  EXPECT_EQ(PlayerData().BattleCount, std::numeric_limits<std::int32_t>::max());
 }
 
 TEST_F(PlayerDataTest, ResetReturnsToTheProgramStartState) {

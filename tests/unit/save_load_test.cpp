@@ -1,10 +1,8 @@
 // Saving and loading "save.dat": a faithful round trip, silent absence, the two
 // warnings for damaged files, and a failed save that keeps the old file.
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 
-#include <csignal>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -15,10 +13,12 @@
 #include "engine/file_io.h"
 #include "shell/save_load.h"
 #include "support/fake_host.h"
+#include "support/file_size_limit.h"
 
 namespace zemra {
 namespace {
 
+using testing::FileSizeLimit;
 using testing::GameFixture;
 
 constexpr char kReadFailed[] = "（save.datの読み込みに失敗しました。）";
@@ -143,28 +143,6 @@ TEST_F(SaveLoadTest, ADamagedFileIsReportedAndChangesNothing) {
     EXPECT_EQ(FileBytes(), damaged);
   }
 }
-
-// Lowers the largest file this process may write, as a full disk would.
-class FileSizeLimit {
- public:
-  explicit FileSizeLimit(rlim_t bytes) {
-    old_handler_ = std::signal(SIGXFSZ, SIG_IGN);
-    ::getrlimit(RLIMIT_FSIZE, &old_);
-    rlimit lowered = old_;
-    lowered.rlim_cur = bytes;
-    ::setrlimit(RLIMIT_FSIZE, &lowered);
-  }
-  ~FileSizeLimit() {
-    ::setrlimit(RLIMIT_FSIZE, &old_);
-    std::signal(SIGXFSZ, old_handler_);
-  }
-  FileSizeLimit(const FileSizeLimit&) = delete;
-  FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-
- private:
-  rlimit old_{};
-  void (*old_handler_)(int) = nullptr;
-};
 
 TEST_F(SaveLoadTest, AFailedSaveKeepsTheOldFileAndLeavesNoTemporary) {
   MakeRun();

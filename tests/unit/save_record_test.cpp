@@ -243,7 +243,27 @@ const Mutation kMutations[] = {
     {"description length 65 in use", 98, {65}, false},
     {"Fighter.Name not code page 932", 0, {1, 0x80}, false},
     {"PlayerName cut inside a character", 1004, {1, 0x8C}, false},
-    {"Queen renamed", 168, {6, 0x83, 0x89, 0x81, 0x5B, 0x83, 0x5F}, true},
+    {"HP 2147483647", 36, {0xFF, 0xFF, 0xFF, 0x7F}, false},
+    {"HP one above MaxHP", 36, {9, 0, 0, 0}, false},
+    {"HP far below zero", 36, {0, 0, 0, 0x80}, true},
+    {"MaxHP -5", 40, {0xFB, 0xFF, 0xFF, 0xFF}, false},
+    {"MaxHP not the swords' life", 40, {2, 0, 0, 0}, false},
+    {"hit rate -2147483648", 44, {0, 0, 0, 0x80}, false},
+    {"hit rate 101", 44, {101, 0, 0, 0}, false},
+    {"hit rate below the swords' (after a drive)", 44, {0, 0, 0, 0}, true},
+    {"hit rate 100", 44, {100, 0, 0, 0}, true},
+    {"display name no sword gives", 0, {2, 'X', 'Y'}, false},
+    {"card in play 12345", 980, {0x39, 0x30, 0, 0}, false},
+    {"card in play -2", 980, {0xFE, 0xFF, 0xFF, 0xFF}, false},
+    {"card in play none", 980, {0xFF, 0xFF, 0xFF, 0xFF}, true},
+    {"card in play 100", 980, {100, 0, 0, 0}, true},
+    {"upcoming card -1", 984, {0xFF, 0xFF, 0xFF, 0xFF}, false},
+    {"upcoming card 2147483647", 1000, {0xFF, 0xFF, 0xFF, 0x7F}, false},
+    {"upcoming card 101", 988, {101, 0, 0, 0}, false},
+    {"upcoming card 100", 988, {100, 0, 0, 0}, true},
+    {"battle count -1", 1108, {0xFF, 0xFF, 0xFF, 0xFF}, false},
+    {"battle count 2147483647", 1108, {0xFF, 0xFF, 0xFF, 0x7F}, true},
+    {"Queen renamed, the display name left behind", 168, {6, 0x83, 0x89, 0x81, 0x5B, 0x83, 0x5F}, false},
     {"garbage in an unused slot", 280, {0xE7, 3, 0, 0, 200, 0x80}, true},
     {"booleans 5 in an unused slot", 301, {5, 5}, true},
     {"padding bytes", 34, {0xAA, 0xBB}, true},
@@ -259,6 +279,11 @@ TEST_F(SaveRecordTest, RecordsTheGameNeverWritesAreRefused) {
     EXPECT_EQ(DecodePlayerData(changed).has_value(), m.accepted) << m.what;
   }
   EXPECT_FALSE(DecodePlayerData(base.substr(0, kPlayerRecordSize - 1)));
+
+  // A Queen may bear any name, and the display name follows it.
+  std::string renamed = base;
+  for (const std::size_t at : {std::size_t{0}, std::size_t{168}}) Put(renamed, at, {6, 0x83, 0x89, 0x81, 0x5B, 0x83, 0x5F});
+  EXPECT_TRUE(DecodePlayerData(renamed));
 }
 
 TEST_F(SaveRecordTest, UnusedSlotsKeepWhatDecodes) {

@@ -1,0 +1,27 @@
+// Fuzzes the text front end's action stream: each input is the standard
+// input of one run, played line by line from a fresh game, as zemra6-text
+// does. Any crash, hang or sanitizer report is a fault.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "shell/game.h"
+#include "text/text_session.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  constexpr int kMaxActions = 300;  // keeps one input quick
+  std::string_view input(reinterpret_cast<const char*>(data), size);
+  zemra::ResetGameState();
+  zemra::TextSession session(1);
+  (void)session.StateJson();
+  for (int count = 0; count < kMaxActions && !input.empty() && !session.Finished(); ++count) {
+    const std::size_t end = input.find('\n');
+    std::string line(input.substr(0, end));
+    input = end == std::string_view::npos ? std::string_view{} : input.substr(end + 1);
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (line.empty()) continue;
+    (void)session.Perform(line);
+  }
+  return 0;
+}

@@ -1,0 +1,23 @@
+// Where the game keeps its save and report when it is started from the
+// desktop's application menu: a folder of its own under the user's data
+// folder, instead of whatever folder the menu happened to start it in.
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+
+namespace zemra {
+
+// The front ends' option that asks for it; the launcher entry passes it.
+inline constexpr char kDesktopOption[] = "--desktop";
+
+// $XDG_DATA_HOME/zemra6, or ~/.local/share/zemra6 when XDG_DATA_HOME is unset,
+// empty or not absolute; nullopt when neither it nor HOME gives a folder.
+std::optional<std::filesystem::path> UserDataDir();
+
+// Creates the folder when needed and makes it the working directory. On
+// failure returns a message for the player and leaves the working directory alone.
+std::optional<std::string> EnterUserDataDir();
+
+}  // namespace zemra

@@ -1,0 +1,30 @@
+// The window program's start and quit, as zemra6 does it, for the damaged-sound
+// test: the window comes up (its sounds loading, the title music asked for),
+// stays a moment, and is closed. Prints "CLOSED" once the window and its sound
+// output are destroyed, so a quit that hangs is seen by its absence.
+#include <QApplication>
+#include <QTimer>
+#include <chrono>
+#include <cstdint>
+#include <cstdio>
+
+#include "app/main_window.h"
+#include "engine/data_path.h"
+#include "shell/game.h"
+
+int main(int argc, char* argv[]) {
+  constexpr int kShownMs = 1500;
+  QApplication app(argc, argv);
+  QApplication::setApplicationName(QString::fromUtf8(zemra::kAppTitle));
+  zemra::SetProgramDir(QApplication::applicationDirPath().toStdString());
+  {
+    zemra::TFormMain window;
+    window.show();
+    const auto now = std::chrono::steady_clock::now().time_since_epoch();
+    window.StartDeferred(static_cast<std::uint64_t>(now.count()));
+    QTimer::singleShot(kShownMs, &window, &QWidget::close);
+    QApplication::exec();
+  }
+  std::printf("CLOSED\n");
+  return 0;
+}
