@@ -21,7 +21,10 @@ IconvHandle OpenConverter(const char* to, const char* from) {
   return IconvHandle(cd);
 }
 
-std::optional<std::string> Convert(const char* to, const char* from, std::string_view in) {
+// With a replacement, a byte that cannot be converted becomes that text and
+// conversion goes on at the next byte; without one it fails the whole call.
+std::optional<std::string> Convert(const char* to, const char* from, std::string_view in,
+                                   std::string_view replacement = {}) {
   IconvHandle cd = OpenConverter(to, from);
   if (!cd) return std::nullopt;
   std::string out;
@@ -34,7 +37,11 @@ std::optional<std::string> Convert(const char* to, const char* from, std::string
     std::size_t dst_left = buf.size();
     const std::size_t rc = iconv(static_cast<iconv_t>(cd.get()), &src, &src_left, &dst, &dst_left);
     out.append(buf.data(), buf.size() - dst_left);
-    if (rc == static_cast<std::size_t>(-1) && errno != E2BIG) return std::nullopt;
+    if (rc != static_cast<std::size_t>(-1) || errno == E2BIG) continue;
+    if (replacement.empty()) return std::nullopt;
+    out.append(replacement);
+    ++src;
+    --src_left;
   }
   return out;
 }
@@ -53,6 +60,10 @@ std::size_t Utf8SequenceLength(unsigned char c) {
 std::optional<std::string> Utf8ToSjis(std::string_view utf8) { return Convert("CP932", "UTF-8", utf8); }
 
 std::optional<std::string> SjisToUtf8(std::string_view sjis) { return Convert("UTF-8", "CP932", sjis); }
+
+std::string SjisToUtf8Lenient(std::string_view sjis) {
+  return Convert("UTF-8", "CP932", sjis, "\uFFFD").value_or(std::string());
+}
 
 std::optional<std::size_t> SjisLength(std::string_view utf8) {
   const auto bytes = Utf8ToSjis(utf8);

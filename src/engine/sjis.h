@@ -17,6 +17,10 @@ std::optional<std::string> Utf8ToSjis(std::string_view utf8);
 // UTF-8 text of code page 932 bytes; nullopt when the bytes are not valid.
 std::optional<std::string> SjisToUtf8(std::string_view sjis);
 
+// UTF-8 text of code page 932 bytes; each byte that does not convert becomes
+// U+FFFD and the rest is converted as well as it can be.
+std::string SjisToUtf8Lenient(std::string_view sjis);
+
 // Length in code page 932 bytes (a full-width character counts two); nullopt
 // when the text cannot be held.
 std::optional<std::size_t> SjisLength(std::string_view utf8);

@@ -2,6 +2,8 @@
 // are continuations, so ExecuteCommand is the only place a screen is drawn.
 #include "shell/console.h"
 
+#include <utility>
+
 #include "shell/game.h"
 #include "shell/status_panels.h"
 
@@ -104,14 +106,21 @@ void ShowImage(std::string_view file) {
 namespace {
 
 void ShowPendingWarning() {
-  ShowAppMessage(Console().pending_warning);
+  ShowAppMessage(std::exchange(Console().pending_warning, {}));
   Scheduler().DeleteThread("ShowWarningMessage");
 }
 
 }  // namespace
 
 void ShowWarningMessage(std::string_view text) {
-  Console().pending_warning = text;
+  // Two warnings at start-up (story file and save file) share one box, so neither is lost.
+  std::string& pending = Console().pending_warning;
+  if (!pending.empty()) {
+    pending += "\n";
+    pending += text;
+    return;
+  }
+  pending = text;
   Scheduler().AddThread(ShowPendingWarning, 1, "ShowWarningMessage");
 }
 

@@ -17,6 +17,7 @@
 #include "shell/status_panels.h"
 #include "shell/title.h"
 #include "story/story_playback.h"
+#include "story/story_script.h"
 
 namespace zemra {
 namespace {
@@ -61,6 +62,7 @@ void StartGame(Host& host, std::uint64_t seed) {
   auto beep = [&host] { host.Beep(); };
   o.wave = std::make_unique<TVorbWave>(host, beep);
   o.scheduler = std::make_unique<TVorbTimer>([&host] { return host.Clock(); }, beep);
+  CreateStoryScript();
   o.title_bitmap = std::make_unique<TVorbBitmap>();
   o.title_bitmap->SetSize(kClientWidth, kClientHeight);
   o.title_bitmap->SetTextPainter(&host);
@@ -98,6 +100,7 @@ void ResetGameState() {
   ClearQueuedRolls();
   Title() = TitleState{};
   Story() = StoryState{};
+  ResetStoryScript();
 }
 
 Host& TheHost() { return *Objects().host; }

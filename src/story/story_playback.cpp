@@ -45,12 +45,16 @@ StoryState& Story() {
   return state;
 }
 
-void StartStory(std::string_view name) {
+void ShowStoryPanel() {
   // The picture takes the top band without becoming the remembered panel;
   // the field that ends the story shows it again properly.
   Host& host = TheHost();
   host.SetVisible(Control::PanelMainImage, true);
   if (ShownTopPanel() != Control::PanelMainImage) host.SetVisible(ShownTopPanel(), false);
+}
+
+void StartStory(std::string_view name) {
+  ShowStoryPanel();
   Story().counter = 0;
   for (const TStoryProcSet& story : kStories) {
     if (name == story.name) {

@@ -13,6 +13,8 @@ struct StoryState {
 
 StoryState& Story();
 
+// Shows the picture panel over the top band for a story or a chapter.
+void ShowStoryPanel();
 void StartStory(std::string_view name);
 void StoryStep();
 

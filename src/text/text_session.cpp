@@ -11,6 +11,7 @@
 #include "shell/console.h"
 #include "shell/game.h"
 #include "shell/status_panels.h"
+#include "story/chapter_playback.h"
 
 namespace zemra {
 namespace {
@@ -169,6 +170,12 @@ std::string TextSession::Act(std::string_view verb, std::string_view rest) {
     long long ms = 0;
     if (!ParseInt(rest, ms) || ms < 0 || ms > 0x7FFFFFFF) return "tick takes milliseconds";
     Tick(static_cast<std::uint32_t>(ms));
+  } else if (verb == "chapter") {
+    // A development aid: plays a memory chapter as its scroll's drive would.
+    long long index = 0;
+    if (!ParseInt(rest, index) || index < 0 || index >= kChapterCount) return "chapter takes 0..9";
+    if (!on_main || !host_.Visible(Control::PanelMainIF)) return "no console is shown";
+    ExecuteCommand(ChapterContinuation(static_cast<int>(index)));
   } else if (verb == "quit") {
     finished_ = true;
   } else if (verb != "state") {

@@ -86,10 +86,10 @@ TEST_F(ConsoleTest, AScreenWithoutCommandsHidesEveryButton) {
 TEST_F(ConsoleTest, AWarningIsShownOnceFromTheSchedulerAfterTheHandler) {
   host.TakeBoxes();
   ShowWarningMessage("first");
-  ShowWarningMessage("second");  // replaces the pending text; each call adds a job
+  ShowWarningMessage("second");  // joins the pending one: neither is lost, one box
   EXPECT_TRUE(host.TakeBoxes().empty());
   Tick(10);
-  EXPECT_EQ(host.TakeBoxes(), (std::vector<std::string>{"second", "second"}));
+  EXPECT_EQ(host.TakeBoxes(), (std::vector<std::string>{"first\nsecond"}));
   Tick(100);
   EXPECT_TRUE(host.TakeBoxes().empty());
 }

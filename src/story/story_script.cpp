@@ -1,0 +1,65 @@
+// Start-up of the story script and the game's side of its commands.
+#include "story/story_script.h"
+
+#include <string>
+
+#include "engine/data_path.h"
+#include "shell/console.h"
+#include "shell/field.h"
+#include "shell/game.h"
+
+namespace zemra {
+namespace {
+
+constexpr int kStoryPageSize = 5;
+constexpr char kUnreadableText[] = "（dat/kiriha.datの読み込みに失敗しました。）";
+constexpr char kTooLongText[] = "（dat/kiriha.datが長すぎるため、9999行目より後を読み込みませんでした。）";
+
+std::unique_ptr<TVorbScript>& Holder() {
+  static std::unique_ptr<TVorbScript> script;
+  return script;
+}
+
+void AddPageToConsole(const TVorbScript::Page& page) {
+  for (const std::string& line : page) AddMainText(line);
+}
+
+void ShowScriptImage(const TVorbScript::Words& words) {
+  if (words.size() >= 2 && IsPlainPictureName(words[1])) ShowImage(words[1]);
+}
+
+// The page's "≫" (command 0, added before the page was gathered) leads home.
+void SetReturnToField() { SetCommandContinuation(0, EnterField); }
+
+void ReportScriptError(std::string_view text) {
+  ShowAppMessage("error in ScriptStep: " + std::string(text));
+  SetReturnToField();
+}
+
+}  // namespace
+
+void CreateStoryScript() {
+  auto script = std::make_unique<TVorbScript>([] { TheHost().Beep(); }, [] { TheHost().Terminate(); });
+  if (!script->LoadFile(ResolveDataPath(kStoryFileName), true)) {
+    ShowWarningMessage(kUnreadableText);
+  } else if (script->DroppedLines() > 0) {
+    ShowWarningMessage(kTooLongText);
+  }
+  script->SetPageSize(kStoryPageSize);
+  script->SetPageHandler(AddPageToConsole);
+  script->RegisterCommandWithArgs("#image", ShowScriptImage);
+  script->RegisterCommand("#SetReturn", SetReturnToField);
+  script->SetErrorHandler(ReportScriptError);
+  Holder() = std::move(script);
+}
+
+TVorbScript* StoryScript() { return Holder().get(); }
+
+void ResetStoryScript() { Holder().reset(); }
+
+bool IsPlainPictureName(std::string_view name) {
+  return !name.empty() && name.find('/') == std::string_view::npos && name.find('\\') == std::string_view::npos &&
+         name.find("..") == std::string_view::npos;
+}
+
+}  // namespace zemra

@@ -1,0 +1,48 @@
+#!/usr/bin/env python3
+"""Writes the story script dat/kiriha.dat from tools/story/kiriha.txt.
+
+The source is plain UTF-8 text, one script line a line. Each line becomes code
+page 932 with a CR LF end and is scrambled with the game's one-byte mask
+(kScrambleMask in src/engine/text_utils.h): every byte of 32 and above is
+XORed with it. The output depends only on the source, byte for byte.
+"""
+
+import os
+import sys
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+SOURCE = os.path.join(HERE, "story", "kiriha.txt")
+TARGET = os.path.normpath(os.path.join(HERE, "..", "dat", "kiriha.dat"))
+
+MASK = 0x0B
+# Widest line the five-line console shows without wrapping, in code page 932 bytes.
+MAX_LINE_BYTES = 56
+
+
+def scramble(data):
+    return bytes(b ^ MASK if b >= 32 else b for b in data)
+
+
+def main():
+    with open(SOURCE, encoding="utf-8") as f:
+        lines = f.read().split("\n")
+    if lines and lines[-1] == "":
+        lines.pop()
+    out = bytearray()
+    for number, line in enumerate(lines, 1):
+        if "//" in line:
+            sys.exit(f"{SOURCE}:{number}: '//' would start a comment")
+        try:
+            encoded = line.encode("cp932")
+        except UnicodeEncodeError as error:
+            sys.exit(f"{SOURCE}:{number}: not in code page 932: {error}")
+        if len(encoded) > MAX_LINE_BYTES:
+            sys.exit(f"{SOURCE}:{number}: {len(encoded)} bytes, wider than the console")
+        out += scramble(encoded) + b"\r\n"
+    os.makedirs(os.path.dirname(TARGET), exist_ok=True)
+    with open(TARGET, "wb") as f:
+        f.write(out)
+
+
+if __name__ == "__main__":
+    main()
