@@ -19,6 +19,7 @@
 #include "shell/status_panels.h"
 #include "support/battle_fixture.h"
 #include "support/sword_names.h"
+#include "story/chapter_playback.h"
 
 namespace zemra {
 namespace {
@@ -252,6 +253,34 @@ TEST_F(FieldEventTest, HintsTakeTwoPages) {
   Show(Hint2);
   EXPECT_EQ(host.TakeBoxes(), Texts{"error in Hint2"});
   EXPECT_EQ(Lines(), Texts{"（ヒント No.12 / 11）"});
+}
+
+TEST_F(FieldEventTest, EachMemoryScrollPlaysItsOwnChapter) {
+  for (int i = 0; i < 10; ++i) {
+    Show(ChapterContinuation(i));
+    const Texts first_page = Lines();
+    Carry(("霧葉記憶絵巻・" + std::string(ChapterNames[static_cast<std::size_t>(i)])).c_str());
+    StartInField(1);
+    EXPECT_EQ(Lines().back(), "紐解かれた記憶が流れ出す。");
+    EXPECT_EQ(PendingDrive().ChapterIndex, i);
+    Press("≫");
+    EXPECT_EQ(Lines(), first_page) << i;
+    EXPECT_FALSE(first_page.empty()) << i;
+    EXPECT_TRUE(host.Visible(Control::PanelMainImage)) << i;
+  }
+}
+
+TEST_F(FieldEventTest, AChapterStartedInBattleEndsTheBattleInTheField) {
+  Equip(Player(), "あなた", {"ダブルクロス", "霧葉記憶絵巻・三"}, {1, 2, 3, 4, 5});
+  Equip(Enemy(), "敵", {"ダブルクロス"}, {1, 2, 3, 4, 5});
+  PlayerData().Depth = 5;
+  ASSERT_TRUE(Start(1));
+  Press("≫");
+  for (int page = 0; page < 20 && Captions() == Texts{"≫"}; ++page) Press("≫");
+  EXPECT_EQ(Captions(), (Texts{"徘徊", "剣"}));
+  EXPECT_EQ(PlayerData().Depth, 5);
+  EXPECT_EQ(Enemy().HP, 2);
+  EXPECT_TRUE(host.TakeBoxes().empty());
 }
 
 TEST_F(FieldEventTest, TheElixirHealsFullyInBattleToo) {
