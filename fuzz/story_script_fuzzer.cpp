@@ -6,7 +6,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 #include <string>
 
@@ -18,14 +17,7 @@ namespace {
 constexpr int kPagesPlayed = 64;
 
 std::filesystem::path ScratchFile() {
-  static const std::filesystem::path path = [] {
-    std::atexit([] {
-      std::error_code ignored;
-      std::filesystem::remove(ScratchFile(), ignored);
-    });
-    return std::filesystem::temp_directory_path() / ("zemra-story-fuzz-" + std::to_string(::getpid()) + ".dat");
-  }();
-  return path;
+  return std::filesystem::temp_directory_path() / ("zemra-story-fuzz-" + std::to_string(::getpid()) + ".dat");
 }
 
 void Play(const std::filesystem::path& file, bool descramble, std::string_view label) {
@@ -53,5 +45,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const bool descramble = size > 0 && (data[0] & 1) != 0;
   Play(file, descramble, "");
   Play(file, descramble, "@" + std::string(zemra::ChapterNames[size % zemra::ChapterNames.size()]));
+  std::error_code ignored;
+  std::filesystem::remove(file, ignored);
   return 0;
 }
