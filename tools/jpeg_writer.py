@@ -59,9 +59,9 @@ def scaled_quant(table, quality):
     return [max(1, min(255, (q * scale + 50) // 100)) for q in table]
 
 
-def huffman_codes(spec):
+def huffman_codes(table):
     """Symbol -> (code, length) of a table given as code counts per length."""
-    bits, values = spec
+    bits, values = table
     codes, code, k = {}, 0, 0
     for length in range(1, 17):
         for _ in range(bits[length - 1]):
@@ -165,8 +165,8 @@ def encode(width, height, pixel, quality=90):
         out += segment(0xDB, bytes([index]) + bytes(quant[ZIGZAG[k]] for k in range(64)))
     out += segment(0xC0, struct.pack(">BHHB", 8, height, width, 3) +
                    bytes([1, 0x11, 0, 2, 0x11, 1, 3, 0x11, 1]))
-    for table_class, index, spec in ((0, 0, DC_LUMA), (1, 0, AC_LUMA), (0, 1, DC_CHROMA), (1, 1, AC_CHROMA)):
-        out += segment(0xC4, bytes([(table_class << 4) | index]) + bytes(spec[0]) + bytes(spec[1]))
+    for table_class, index, huffman in ((0, 0, DC_LUMA), (1, 0, AC_LUMA), (0, 1, DC_CHROMA), (1, 1, AC_CHROMA)):
+        out += segment(0xC4, bytes([(table_class << 4) | index]) + bytes(huffman[0]) + bytes(huffman[1]))
     out += segment(0xDA, bytes([3, 1, 0x00, 2, 0x11, 3, 0x11, 0, 63, 0]))
     out += writer.out
     out += b"\xFF\xD9"
