@@ -12,7 +12,7 @@ packages=(
   libgtest-dev nlohmann-json3-dev
   pulseaudio pulseaudio-utils sox
   desktop-file-utils appstream
-  clang python3
+  clang libclang-rt-dev python3
 )
 
 missing=()
