@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "data/common.h"
+#include "engine/byte_order.h"
 #include "engine/sjis.h"
 
 namespace zemra {
@@ -97,9 +98,7 @@ class RecordReader {
   RecordReader(std::string_view bytes, bool strict) : bytes_(bytes), strict_(strict) {}
 
   std::int32_t Int32(std::size_t at) const {
-    std::uint32_t u = 0;
-    for (std::size_t i = 0; i < 4; ++i) u |= static_cast<std::uint32_t>(static_cast<unsigned char>(bytes_[at + i])) << (8 * i);
-    return static_cast<std::int32_t>(u);
+    return static_cast<std::int32_t>(ReadLittleEndian(bytes_, at, 4));
   }
 
   bool Bool(std::size_t at) {

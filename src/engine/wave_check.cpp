@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "engine/byte_order.h"
 #include "engine/file_io.h"
 
 namespace zemra {
@@ -18,21 +19,13 @@ constexpr std::uint16_t kFormatPcm = 1;
 constexpr std::uint16_t kFormatExtensible = 0xFFFE;
 constexpr std::size_t kMaxWaveBytes = 64u << 20;  // far above any sound the game ships
 
-std::uint32_t Le(std::string_view bytes, std::size_t at, std::size_t width) {
-  std::uint32_t value = 0;
-  for (std::size_t i = 0; i < width; ++i) {
-    value |= static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[at + i])) << (8 * i);
-  }
-  return value;
-}
-
 bool FormatIsPcm(std::string_view chunk) {
   if (chunk.size() < kPcmFormatSize) return false;
-  const std::uint32_t format = Le(chunk, 0, 2);
-  const std::uint32_t channels = Le(chunk, 2, 2);
-  const std::uint32_t rate = Le(chunk, 4, 4);
-  const std::uint32_t block_align = Le(chunk, 12, 2);
-  const std::uint32_t bits = Le(chunk, 14, 2);
+  const std::uint32_t format = ReadLittleEndian(chunk, 0, 2);
+  const std::uint32_t channels = ReadLittleEndian(chunk, 2, 2);
+  const std::uint32_t rate = ReadLittleEndian(chunk, 4, 4);
+  const std::uint32_t block_align = ReadLittleEndian(chunk, 12, 2);
+  const std::uint32_t bits = ReadLittleEndian(chunk, 14, 2);
   return (format == kFormatPcm || format == kFormatExtensible) && channels >= 1 && channels <= 8 && rate >= 1 &&
          rate <= 384000 && bits >= 8 && bits <= 32 && bits % 8 == 0 && block_align == channels * bits / 8;
 }
@@ -45,7 +38,7 @@ bool IsPlayableWave(std::string_view bytes) {
   std::size_t at = kRiffHeaderSize;
   while (bytes.size() - at >= kChunkHeaderSize) {
     const std::string_view id = bytes.substr(at, 4);
-    const std::size_t size = Le(bytes, at + 4, 4);
+    const std::size_t size = ReadLittleEndian(bytes, at + 4, 4);
     const std::size_t body = at + kChunkHeaderSize;
     if (size > bytes.size() - body) return false;  // a chunk that runs past the end of the file
     const std::string_view chunk = bytes.substr(body, size);
