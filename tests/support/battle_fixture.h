@@ -20,6 +20,8 @@
 namespace zemra::testing {
 
 using Hand = std::array<std::int32_t, 5>;
+// Console lines, captions or sound files, as the tests compare them.
+using Texts = std::vector<std::string>;
 
 inline void Equip(TFighter& fighter, const std::string& base_name, std::initializer_list<const char*> swords,
                   const Hand& cards) {

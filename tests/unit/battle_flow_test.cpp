@@ -15,7 +15,7 @@ namespace {
 
 using testing::BattleFixture;
 using testing::Equip;
-using Texts = std::vector<std::string>;
+using testing::Texts;
 
 class BattleFlowTest : public BattleFixture {
  protected:

@@ -19,7 +19,7 @@ using testing::BattleFixture;
 using testing::Equip;
 using testing::Hand;
 using testing::SwordNames;
-using Texts = std::vector<std::string>;
+using testing::Texts;
 
 class DriveTest : public BattleFixture {
  protected:

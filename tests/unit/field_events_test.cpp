@@ -27,7 +27,7 @@ namespace {
 using testing::BattleFixture;
 using testing::Equip;
 using testing::SwordNames;
-using Texts = std::vector<std::string>;
+using testing::Texts;
 
 class FieldEventTest : public BattleFixture {
  protected:

@@ -17,7 +17,7 @@ namespace {
 using testing::BattleFixture;
 using testing::Equip;
 using testing::SwordNames;
-using Texts = std::vector<std::string>;
+using testing::Texts;
 
 class FieldSwordMenuTest : public BattleFixture {
  protected:
