@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "shell/game.h"
+#include "game/game.h"
 #include "text/text_session.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

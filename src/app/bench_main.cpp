@@ -9,7 +9,6 @@
 #include <unistd.h>
 
 #include <QApplication>
-#include <QLineEdit>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QThread>
@@ -27,8 +26,8 @@
 #include "app/main_window.h"
 #include "app/modal_answerer.h"
 #include "app/picture_box.h"
-#include "engine/data_path.h"
-#include "shell/game.h"
+#include "engine/program_locations.h"
+#include "game/game.h"
 
 namespace {
 
@@ -54,9 +53,7 @@ void Say(const std::string& line) {
 int RunChild(int argc, char* argv[], const QString& scene) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QString::fromUtf8(zemra::kAppTitle));
-  zemra::SetProgramDir(QApplication::applicationDirPath().toStdString());
-
-  zemra::TFormMain window;
+  zemra::TFormMain window(zemra::ResolveProgramLocations(QApplication::applicationDirPath().toStdString(), false).locations);
   auto* title = static_cast<zemra::PictureBox*>(window.ControlWidget(zemra::Control::PntTitle));
   bool first_frame = true;
   title->SetOnPainted([&] {
@@ -72,12 +69,10 @@ int RunChild(int argc, char* argv[], const QString& scene) {
   if (scene == QLatin1String("main")) {
     // Queued after the start: the title page is up when this runs.
     QTimer::singleShot(0, &window, [&window] {
-      window.Pump().Dispatch(zemra::PntTitleClick);
-      auto* edit = static_cast<QLineEdit*>(window.ControlWidget(zemra::Control::EditInputName));
-      edit->setText(QStringLiteral("ベンチ"));
+      window.Pump().Apply(zemra::Input::TitleClick());
       {
         const zemra::ModalAnswerer answerer(zemra::ModalAnswerer::Agree);
-        window.Pump().Dispatch(zemra::BtnInputNameClick);
+        window.Pump().Apply(zemra::Input::NameGiven("ベンチ"));
       }
       Say(window.ControlWidget(zemra::Control::PageMain)->isVisible() ? "READY" : "FAILED");
     });

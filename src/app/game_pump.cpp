@@ -1,13 +1,14 @@
 // The scheduler pump: no polling. A precise single-shot timer is armed for
-// the next due job after every handler and every pass; with no job it stays
-// off and the program sleeps until the next window event.
+// the next due job after every input; with no job it stays off and the
+// program sleeps until the next window event. The game's clock moves only by
+// the clock steps applied here, each carrying the real time since the last.
 #include "app/game_pump.h"
 
 #include <QCoreApplication>
 #include <algorithm>
 #include <climits>
 
-#include "shell/game.h"
+#include "game/game.h"
 
 namespace zemra {
 
@@ -17,14 +18,22 @@ GamePump::GamePump() {
   connect(&timer_, &QTimer::timeout, this, [this] { RunDuePass(); });
 }
 
-void GamePump::Dispatch(const std::function<void()>& handler) {
+void GamePump::StartClock() { since_start_.start(); }
+
+std::uint32_t GamePump::RealMs() const {
+  return since_start_.isValid() ? static_cast<std::uint32_t>(since_start_.elapsed()) : 0;
+}
+
+void GamePump::Apply(const Input& input) {
   if (!GameStarted() || quitting_) return;
-  handler();
-  Rearm();
+  ++apply_depth_;
+  ApplyInput(input);
+  --apply_depth_;
+  if (apply_depth_ == 0) Rearm();
 }
 
 void GamePump::Rearm() {
-  if (InModal() || in_pass_) return;
+  if (InModal() || apply_depth_ > 0) return;
   if (quitting_ || !GameStarted()) {
     timer_.stop();
     return;
@@ -34,17 +43,17 @@ void GamePump::Rearm() {
     timer_.stop();
     return;
   }
-  timer_.start(static_cast<int>(std::min<std::uint32_t>(*wait, INT_MAX)));
+  // The game's clock stands where the last step left it; real time has moved on since.
+  const std::uint32_t lag = RealMs() - GameClock();
+  const std::uint32_t delay = *wait > lag ? *wait - lag : 0;
+  timer_.start(static_cast<int>(std::min<std::uint32_t>(delay, INT_MAX)));
 }
 
 void GamePump::RunDuePass() {
   // A modal box from a handler or a job holds the loop: skip; the box's opener re-arms.
-  if (InModal() || in_pass_ || quitting_ || !GameStarted()) return;
-  in_pass_ = true;
-  Scheduler().RunPass();
+  if (InModal() || apply_depth_ > 0 || quitting_ || !GameStarted()) return;
   ++passes_;
-  in_pass_ = false;
-  Rearm();
+  Apply(Input::ClockStep(RealMs() - GameClock()));
 }
 
 void GamePump::RequestQuit() {

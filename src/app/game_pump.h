@@ -1,11 +1,15 @@
-// Drives the core from Qt's event loop: every window event is passed to the
-// core through Dispatch, and the scheduler's next pass is one single-shot
-// timer away. Between passes the program sleeps in the event loop.
+// Drives the core from Qt's event loop: every window event becomes an Input
+// applied through Apply, and the scheduler's next pass is one single-shot
+// timer away, applied as a clock step. Between them the program sleeps in
+// the event loop.
 #pragma once
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QTimer>
-#include <functional>
+#include <cstdint>
+
+#include "game/input.h"
 
 namespace zemra {
 
@@ -13,9 +17,12 @@ class GamePump : public QObject {
  public:
   GamePump();
 
-  // Runs a window event's handler in the core, then arms the timer for the
-  // next due job. Ignored before the game starts and once it is ending.
-  void Dispatch(const std::function<void()>& handler);
+  // Starts the real clock the game's clock steps follow; called with StartGame.
+  void StartClock();
+  // Applies one input to the game, then arms the timer for the next due job.
+  // Ignored before the game starts and once it is ending. An input applied
+  // while another is being applied (a box's answer) arms nothing itself.
+  void Apply(const Input& input);
   // Arms the one timer for the scheduler's next due job, or none.
   void Rearm();
 
@@ -34,10 +41,13 @@ class GamePump : public QObject {
 
  private:
   void RunDuePass();
+  // Milliseconds since StartClock, wrapping as the game's clock does.
+  std::uint32_t RealMs() const;
 
   QTimer timer_;
+  QElapsedTimer since_start_;
   int modal_depth_ = 0;
-  bool in_pass_ = false;
+  int apply_depth_ = 0;
   bool quitting_ = false;
   int passes_ = 0;
 };

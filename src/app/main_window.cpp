@@ -21,8 +21,8 @@
 #include "app/sound_output.h"
 #include "app/sword_row_label.h"
 #include "app/wrapped_label.h"
-#include "shell/console.h"
-#include "shell/game.h"
+#include "game/game.h"
+#include "runtime/console.h"
 
 namespace zemra {
 namespace {
@@ -69,12 +69,14 @@ struct TFormMain::LabelLook {
   std::optional<Rgb> text;        // none: the default black
 };
 
-TFormMain::TFormMain()
+TFormMain::TFormMain(GameLocations locations)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                            Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       sound_(std::make_unique<QtSoundOutput>()),
       pump_(std::make_unique<GamePump>()),
-      host_(std::make_unique<QtHost>(*this, *sound_, *pump_)) {
+      host_(std::make_unique<QtHost>(*this, *sound_, *pump_)),
+      locations_(std::move(locations)) {
+  sound_->SetLocations(locations_);
   setWindowTitle(QString::fromUtf8(kWindowCaption));
   setFont(GameFont(kDefaultFontPx));
   setFixedSize(kClientWidth, kClientHeight);
@@ -93,10 +95,12 @@ TFormMain::~TFormMain() {
   if (GameStarted()) StopGame();
 }
 
-void TFormMain::StartDeferred(std::uint64_t seed) {
-  QTimer::singleShot(0, this, [this, seed] {
+void TFormMain::StartDeferred(std::uint64_t seed, std::optional<std::string> warning) {
+  QTimer::singleShot(0, this, [this, seed, warning = std::move(warning)] {
     if (GameStarted()) return;
-    StartGame(*host_, seed);
+    StartGame(*host_, seed, locations_);
+    pump_->StartClock();
+    if (warning) ShowWarningMessage(*warning);
     pump_->Rearm();
     // After the start, so the title music is the first file to load.
     sound_->PreloadGameSounds();
@@ -188,7 +192,7 @@ void TFormMain::BuildTitlePage() {
   QWidget* page = AddPage(Control::PageTitle, QColor(68, 68, 68), true);
   auto* paint_box = new PictureBox(page);
   paint_box->setGeometry(page->rect());
-  paint_box->SetOnClick([this] { pump_->Dispatch(PntTitleClick); });
+  paint_box->SetOnClick([this] { pump_->Apply(Input::TitleClick()); });
   Register(Control::PntTitle, paint_box);
 }
 
@@ -213,7 +217,7 @@ void TFormMain::BuildNamePage() {
   auto* button = new QPushButton(QStringLiteral("刻む"), page);
   button->setGeometry(200, 281, 100, 50);
   button->setFont(GameFont(kLabelFontPx, true));
-  connect(button, &QPushButton::clicked, this, [this] { pump_->Dispatch(BtnInputNameClick); });
+  connect(button, &QPushButton::clicked, this, [this, edit] { pump_->Apply(Input::NameGiven(FromQt(edit->text()))); });
   Register(Control::BtnInputName, button);
 }
 
@@ -242,8 +246,7 @@ void TFormMain::BuildSwordRow(QWidget* panel) {
   look.text = Rgb{34, 68, 34};
   for (int i = 0; i < kSwordLabels; ++i) {
     auto* label = new SwordRowLabel(
-        panel, [this, i] { pump_->Dispatch([i] { LabMainSwordClick(i); }); },
-        [this, i] { pump_->Dispatch([i] { LabMainSwordMouseMove(i); }); });
+        panel, [this, i] { pump_->Apply(Input::SwordClick(i)); }, [this, i] { pump_->Apply(Input::SwordHover(i)); });
     StyleLabel(label, QRect(i < 4 ? 10 : 255, 5 + 30 * (i % 4), 235, 25), look);
     Register(SwordLabel(i), label);
   }
@@ -296,7 +299,9 @@ void TFormMain::BuildConsole(QWidget* panel) {
     auto* button = new QPushButton(panel);
     button->setGeometry(10 + 98 * i, 110, 88, 30);
     button->setFont(GameFont(kLabelFontPx, true));
-    connect(button, &QPushButton::clicked, this, [this, i] { pump_->Dispatch([i] { BtnMainCommandClick(i); }); });
+    connect(button, &QPushButton::clicked, this, [this, i, button] {
+      pump_->Apply(Input::Command(i, FromQt(button->text())));
+    });
     Register(CommandButton(i), button);
   }
 }
@@ -313,7 +318,7 @@ void TFormMain::BuildOverlays() {
   const Control panels[] = {Control::PanelMainSword,     Control::PanelMainSelf,  Control::PanelMainIF,
                             Control::PanelMainSwordInfo, Control::PanelMainImage, Control::PanelMainEnemy};
   for (Control panel : panels) {
-    auto* overlay = new PanelOverlay(ControlWidget(panel), [this] { pump_->Dispatch(OverlayMouseMove); });
+    auto* overlay = new PanelOverlay(ControlWidget(panel), [this] { pump_->Apply(Input::Leave()); });
     overlay->raise();
   }
   // The sword labels take their own mouse moves; buttons stay clickable above the overlay.

@@ -10,7 +10,10 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
+#include <string>
 
+#include "engine/locations.h"
 #include "host/controls.h"
 
 class QLabel;
@@ -25,18 +28,20 @@ class QtSoundOutput;
 
 class TFormMain : public QWidget {
  public:
-  TFormMain();
+  explicit TFormMain(GameLocations locations = {});
   ~TFormMain() override;
   TFormMain(const TFormMain&) = delete;
   TFormMain& operator=(const TFormMain&) = delete;
 
-  // Starts the game from the event loop, so the window is up and painting first.
-  void StartDeferred(std::uint64_t seed);
+  // Starts the game from the event loop, so the window is up and painting
+  // first; a start-up warning comes as the game's deferred warning box.
+  void StartDeferred(std::uint64_t seed, std::optional<std::string> warning = std::nullopt);
 
   QWidget* ControlWidget(Control control) const { return controls_[static_cast<std::size_t>(control)]; }
   QtHost& Host() { return *host_; }
   GamePump& Pump() { return *pump_; }
   QtSoundOutput& Sound() { return *sound_; }
+  const GameLocations& ContentLocations() const { return locations_; }
 
   // Top-left corner that centres a window of the given outer size on the
   // screen; negative when the screen is the smaller.
@@ -71,6 +76,7 @@ class TFormMain : public QWidget {
   std::unique_ptr<QtSoundOutput> sound_;
   std::unique_ptr<GamePump> pump_;
   std::unique_ptr<QtHost> host_;
+  GameLocations locations_;
   bool shown_once_ = false;
 };
 

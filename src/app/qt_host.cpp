@@ -19,8 +19,7 @@
 #include "app/picture_box.h"
 #include "app/qt_convert.h"
 #include "app/sound_output.h"
-#include "engine/data_path.h"
-#include "shell/game.h"
+#include "game/game.h"
 
 namespace zemra {
 namespace {
@@ -84,7 +83,7 @@ void QtHost::SetFontColor(Control control, Rgb colour) {
 bool QtHost::LoadPicture(std::string_view file) {
   auto* image = dynamic_cast<PictureBox*>(window_.ControlWidget(Control::ImgMainImage));
   if (image == nullptr) return false;
-  const QString path = QFileInfo(QString::fromStdString(ResolveDataPath(file).string())).absoluteFilePath();
+  const QString path = QFileInfo(QString::fromStdString(window_.ContentLocations().Content(file).string())).absoluteFilePath();
   QImage picture;
   if (!picture.load(path)) {
     image->ClearPicture();
@@ -103,22 +102,20 @@ void QtHost::FocusNameEdit() {
   if (QWidget* edit = window_.ControlWidget(Control::EditInputName)) edit->setFocus(Qt::OtherFocusReason);
 }
 
-std::string QtHost::NameEditText() {
-  auto* edit = qobject_cast<QLineEdit*>(window_.ControlWidget(Control::EditInputName));
-  return edit != nullptr ? FromQt(edit->text()) : std::string();
-}
-
 void QtHost::ShowMessage(std::string_view text) {
   const ModalScope modal(pump_);
   ShowBox(&window_, text, QMessageBox::Ok);
   RefocusNameEdit();
 }
 
-bool QtHost::AskYesNo(std::string_view text) {
-  const ModalScope modal(pump_);
-  const bool yes = ShowBox(&window_, text, QMessageBox::Yes | QMessageBox::No);
+void QtHost::ShowQuestion(std::string_view text) {
+  bool yes = false;
+  {
+    const ModalScope modal(pump_);
+    yes = ShowBox(&window_, text, QMessageBox::Yes | QMessageBox::No);
+  }
   RefocusNameEdit();
-  return yes;
+  pump_.Apply(Input::Answer(yes));
 }
 
 void QtHost::RefocusNameEdit() {
@@ -132,11 +129,6 @@ void QtHost::RefocusNameEdit() {
 void QtHost::Beep() { QApplication::beep(); }
 
 void QtHost::Terminate() { pump_.RequestQuit(); }
-
-std::uint32_t QtHost::Clock() {
-  const auto since = std::chrono::steady_clock::now().time_since_epoch();
-  return static_cast<std::uint32_t>(std::chrono::duration_cast<std::chrono::milliseconds>(since).count());
-}
 
 void QtHost::PlaySound(std::string_view file, bool loop) { sound_.PlaySound(file, loop); }
 

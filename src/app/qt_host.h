@@ -1,8 +1,7 @@
 // The Host the core talks to, carried out on the Qt window: controls by name,
-// modal boxes, pictures, sound, the clock and the end of the application.
+// modal boxes, pictures, sound and the end of the application.
 #pragma once
 
-#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -27,14 +26,13 @@ class QtHost : public Host {
   void DrawBitmap(Control target, const TVorbBitmap& bitmap) override;
 
   void FocusNameEdit() override;
-  std::string NameEditText() override;
 
   void ShowMessage(std::string_view text) override;
-  bool AskYesNo(std::string_view text) override;
+  // Waits for the player's answer and applies it as an answer input.
+  void ShowQuestion(std::string_view text) override;
 
   void Beep() override;
   void Terminate() override;
-  std::uint32_t Clock() override;
 
   void PlaySound(std::string_view file, bool loop) override;
   void StopSound() override;

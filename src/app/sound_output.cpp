@@ -8,7 +8,6 @@
 #include <QMediaDevices>
 #include <QUrl>
 
-#include "engine/data_path.h"
 #include "engine/wave_check.h"
 
 namespace zemra {
@@ -31,7 +30,7 @@ QSoundEffect* QtSoundOutput::Effect(std::string_view file) {
   if (!HasDevice()) return nullptr;
   // A damaged file never reaches Qt: its loader thread can hang on it, and
   // the effect's destructor then waits for that thread forever at quit.
-  const std::filesystem::path resolved = ResolveDataPath(file);
+  const std::filesystem::path resolved = locations_.Content(file);
   if (!IsPlayableWaveFile(resolved)) return nullptr;
   auto effect = std::make_unique<QSoundEffect>();
   QSoundEffect* raw = effect.get();

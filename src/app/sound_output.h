@@ -12,6 +12,7 @@
 #include <string>
 #include <string_view>
 
+#include "engine/locations.h"
 #include "engine/wave.h"
 
 namespace zemra {
@@ -29,6 +30,8 @@ class QtSoundOutput : public QObject, public SoundOutput {
   QtSoundOutput(const QtSoundOutput&) = delete;
   QtSoundOutput& operator=(const QtSoundOutput&) = delete;
 
+  // Where content names such as "dat/popon.wav" are looked up.
+  void SetLocations(GameLocations locations) { locations_ = std::move(locations); }
   // Starts loading a file (a content name such as "dat/popon.wav") in the background.
   void Preload(std::string_view file);
   void PreloadGameSounds();
@@ -56,6 +59,7 @@ class QtSoundOutput : public QObject, public SoundOutput {
   QSoundEffect* current_ = nullptr;
   bool current_waits_ = false;
   std::function<void(bool)> on_playing_changed_;
+  GameLocations locations_;
 };
 
 }  // namespace zemra

@@ -20,7 +20,7 @@
 #include <string>
 
 #include "app/sound_output.h"
-#include "engine/data_path.h"
+#include "engine/program_locations.h"
 
 namespace {
 
@@ -89,11 +89,11 @@ int Usage() {
 
 int main(int argc, char* argv[]) {
   QCoreApplication app(argc, argv);
-  zemra::SetProgramDir(QCoreApplication::applicationDirPath().toStdString());
   const QStringList args = QCoreApplication::arguments();
   if (args.size() < 2) return Usage();
   const QString mode = args.at(1);
   zemra::QtSoundOutput sound;
+  sound.SetLocations(zemra::ResolveProgramLocations(QCoreApplication::applicationDirPath().toStdString(), false).locations);
 
   if (mode == QLatin1String("play") || mode == QLatin1String("early")) {
     if (args.size() < 3) return Usage();

@@ -5,8 +5,8 @@
 #include "battle/battle_flow.h"
 #include "data/enemy.h"
 #include "data/player_data.h"
-#include "shell/console.h"
-#include "shell/game.h"
+#include "runtime/console.h"
+#include "runtime/game_objects.h"
 
 namespace zemra {
 namespace {

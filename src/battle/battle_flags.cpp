@@ -1,11 +1,12 @@
 // The one home of the battle flags.
 #include "battle/battle_flags.h"
 
+#include "engine/module_state.h"
+
 namespace zemra {
 
 BattleFlags& CurrentBattle() {
-  static BattleFlags flags;
-  return flags;
+  return ModuleState<BattleFlags>();
 }
 
 void ResetBattleFlags() { CurrentBattle() = BattleFlags{}; }

@@ -10,13 +10,14 @@
 #include "battle/sword_menus.h"
 #include "data/enemy.h"
 #include "data/player_data.h"
-#include "drive/drive_dispatch.h"
+#include "battle/drive_starters.h"
 #include "engine/random.h"
-#include "shell/console.h"
-#include "shell/ending.h"
-#include "shell/field.h"
-#include "shell/game.h"
-#include "shell/status_panels.h"
+#include "runtime/console.h"
+#include "runtime/ending.h"
+#include "runtime/game_over.h"
+#include "runtime/screen_routes.h"
+#include "runtime/game_objects.h"
+#include "runtime/status_panels.h"
 
 namespace zemra {
 namespace {
@@ -84,10 +85,7 @@ void EnemyTurn() {
   b.EnemyFights = false;
   int slot = 0;
   if (EnemyChooseSword(slot)) {
-    if (StartBattleDrive(Enemy(), Player(), slot)) {
-      AnnounceSwordStart(Enemy(), slot);
-      return;
-    }
+    if (StartBattleDriveFromBattle(Enemy(), Player(), slot)) return;
     // The enemy only picks drives the dispatch takes; should one ever be
     // refused, the enemy fights rather than leave the page without a command.
   }
@@ -267,7 +265,7 @@ void Escape(bool lose_depth) {
 }
 
 void BattleSwordStartConfirmed() {
-  StartChosenSword([](TFighter& player, int slot) { return StartBattleDrive(player, Enemy(), slot); }, NextTurn);
+  StartChosenSword([](TFighter& player, int slot) { return StartBattleDriveFromBattle(player, Enemy(), slot); }, NextTurn);
 }
 
 }  // namespace zemra

@@ -1,15 +1,18 @@
 // The sword menus. S is always the player's sword in the slot last clicked.
 #include "battle/sword_menus.h"
 
+#include "engine/module_state.h"
+
 #include <string>
 #include <utility>
 
 #include "data/fighter.h"
 #include "data/player_data.h"
-#include "drive/drive_dispatch.h"
-#include "shell/field.h"
-#include "shell/game.h"
-#include "shell/status_panels.h"
+#include "battle/drive_starters.h"
+#include "runtime/game_over.h"
+#include "runtime/screen_routes.h"
+#include "runtime/game_objects.h"
+#include "runtime/status_panels.h"
 
 namespace zemra {
 namespace {
@@ -45,7 +48,7 @@ void SwordStartPick() {
 }
 
 void FieldSwordStartConfirmed() {
-  StartChosenSword([](TFighter& player, int slot) { return StartFieldDrive(player, slot); }, FieldSwordMenu);
+  StartChosenSword([](TFighter& player, int slot) { return StartFieldDriveFromMenu(player, slot); }, FieldSwordMenu);
 }
 
 void SwordDiscardPick() {
@@ -88,8 +91,7 @@ void SwordSortPick() {
 }  // namespace
 
 SwordMenuState& SwordMenus() {
-  static SwordMenuState state;
-  return state;
+  return ModuleState<SwordMenuState>();
 }
 
 void ResetSwordMenus() { SwordMenus() = SwordMenuState{}; }
@@ -142,7 +144,6 @@ void AskAboutChosenSword(std::string_view action, Continuation yes, Continuation
 void StartChosenSword(bool (*dispatch)(TFighter& player, int slot), Continuation back) {
   const int slot = SelectedSword();
   if (dispatch(Player(), slot)) {
-    AnnounceSwordStart(Player(), slot);
     ShowSelfSwords(nullptr, 0);
     return;
   }

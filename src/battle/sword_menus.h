@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "data/fighter.h"
-#include "shell/console.h"
+#include "runtime/console.h"
 
 namespace zemra {
 

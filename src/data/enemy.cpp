@@ -2,6 +2,8 @@
 // and only then, so queued rolls rebuild any enemy exactly.
 #include "data/enemy.h"
 
+#include "engine/module_state.h"
+
 #include <algorithm>
 #include <string>
 
@@ -24,8 +26,7 @@ struct EnemyState {
 };
 
 EnemyState& State() {
-  static EnemyState state;
-  return state;
+  return ModuleState<EnemyState>();
 }
 
 // Depth is kept in 0..9 by the loader and the drives; the clamp only keeps a

@@ -2,6 +2,8 @@
 // RecalcFighter then derives the name, life and hit rate from them.
 #include "data/fighter.h"
 
+#include "engine/module_state.h"
+
 #include "data/player_data.h"
 #include "engine/app_message.h"
 #include "engine/random.h"
@@ -69,8 +71,7 @@ void NextCard(TFighter& fighter) {
 }
 
 SwordLotteryState& SwordLottery() {
-  static SwordLotteryState state;
-  return state;
+  return ModuleState<SwordLotteryState>();
 }
 
 void ResetSwordLottery() { SwordLottery() = SwordLotteryState{}; }

@@ -2,6 +2,8 @@
 // so queued results reproduce any starting status.
 #include "data/player_data.h"
 
+#include "engine/module_state.h"
+
 #include <limits>
 
 #include "engine/random.h"
@@ -23,8 +25,7 @@ TSword RollSignatureSword() {
 }  // namespace
 
 TPlayerData& PlayerData() {
-  static TPlayerData data;
-  return data;
+  return ModuleState<TPlayerData>();
 }
 
 void ResetPlayerData() { PlayerData() = TPlayerData{}; }

@@ -8,8 +8,8 @@
 #include "drive/drive_dispatch.h"
 #include "drive/drive_effects.h"
 #include "engine/random.h"
-#include "shell/game.h"
-#include "shell/status_panels.h"
+#include "runtime/game_objects.h"
+#include "runtime/status_panels.h"
 
 namespace zemra {
 namespace {

@@ -5,8 +5,8 @@
 #include "data/player_data.h"
 #include "drive/drive_dispatch.h"
 #include "drive/drive_effects.h"
-#include "shell/game.h"
-#include "shell/status_panels.h"
+#include "runtime/game_objects.h"
+#include "runtime/status_panels.h"
 
 namespace zemra {
 namespace {

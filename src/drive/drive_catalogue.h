@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "shell/console.h"
+#include "runtime/console.h"
 
 namespace zemra {
 

@@ -2,12 +2,14 @@
 // effect runs only when that command is pressed.
 #include "drive/drive_dispatch.h"
 
+#include "engine/module_state.h"
+
 #include "battle/battle_flow.h"
 #include "battle/sword_menus.h"
 #include "data/player_data.h"
 #include "drive/drive_catalogue.h"
 #include "engine/random.h"
-#include "shell/game.h"
+#include "runtime/game_objects.h"
 
 namespace zemra {
 namespace {
@@ -66,8 +68,7 @@ bool Occupied(const TFighter& fighter, int slot) { return slot >= 0 && slot < fi
 }  // namespace
 
 DriveState& Drives() {
-  static DriveState state;
-  return state;
+  return ModuleState<DriveState>();
 }
 
 void ResetDrives() { Drives() = DriveState{}; }

@@ -8,10 +8,10 @@
 #include "drive/drive_effects.h"
 #include "drive/hint_table.h"
 #include "engine/random.h"
-#include "shell/ending.h"
-#include "shell/game.h"
-#include "shell/report.h"
-#include "shell/save_load.h"
+#include "runtime/ending.h"
+#include "runtime/game_objects.h"
+#include "runtime/report.h"
+#include "runtime/save_load.h"
 #include "story/chapter_playback.h"
 
 namespace zemra {

@@ -5,7 +5,7 @@
 #include "data/fighter.h"
 #include "drive/drive_dispatch.h"
 #include "drive/drive_effects.h"
-#include "shell/game.h"
+#include "runtime/game_objects.h"
 
 namespace zemra {
 namespace {

@@ -1,13 +1,16 @@
 // The one home of the message box's destination.
 #include "engine/app_message.h"
 
+#include "engine/module_state.h"
+
 namespace zemra {
 namespace {
 
-AppMessageSink& Sink() {
-  static AppMessageSink sink = nullptr;
-  return sink;
-}
+struct AppMessageState {
+  AppMessageSink sink = nullptr;
+};
+
+AppMessageSink& Sink() { return ModuleState<AppMessageState>().sink; }
 
 }  // namespace
 

@@ -29,6 +29,17 @@ bool WriteAll(int fd, std::string_view bytes) {
   return true;
 }
 
+// The rename lives in the folder's own entries: until the folder is synced a
+// power cut may still bring the old file back.
+bool SyncFolderOf(const std::filesystem::path& path) {
+  std::filesystem::path folder = path.parent_path();
+  if (folder.empty()) folder = ".";
+  const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return false;
+  const bool synced = ::fsync(fd) == 0;
+  return ::close(fd) == 0 && synced;
+}
+
 }  // namespace
 
 bool WriteTextFile(const std::filesystem::path& path, std::string_view bytes) {
@@ -54,7 +65,7 @@ bool WriteFileReplacing(const std::filesystem::path& path, std::string_view byte
     std::filesystem::remove(temp, ignored);
     return false;
   }
-  return true;
+  return SyncFolderOf(path);
 }
 
 std::optional<std::string> ReadFileHead(const std::filesystem::path& path, std::size_t max_bytes) {

@@ -2,6 +2,8 @@
 // distribution, with a queue of forced results in front of it.
 #include "engine/random.h"
 
+#include "engine/module_state.h"
+
 #include <deque>
 #include <random>
 
@@ -14,8 +16,7 @@ struct RandomState {
 };
 
 RandomState& State() {
-  static RandomState state;
-  return state;
+  return ModuleState<RandomState>();
 }
 
 }  // namespace

@@ -25,14 +25,14 @@ std::optional<std::filesystem::path> UserDataDir() {
   return std::nullopt;
 }
 
-std::optional<std::string> EnterUserDataDir() {
+SaveFolder PrepareUserDataDir() {
   const std::optional<std::filesystem::path> dir = UserDataDir();
-  if (!dir) return "（保存先のフォルダが分かりません。今のフォルダにセーブします。）";
+  if (!dir) return {{}, "（保存先のフォルダが分かりません。今のフォルダにセーブします。）"};
   std::error_code error;
   std::filesystem::create_directories(*dir, error);
-  if (!error) std::filesystem::current_path(*dir, error);
-  if (error) return "（" + dir->string() + " を使えません。今のフォルダにセーブします。）";
-  return std::nullopt;
+  if (!error && !std::filesystem::is_directory(*dir, error)) error = std::make_error_code(std::errc::not_a_directory);
+  if (error) return {{}, "（" + dir->string() + " を使えません。今のフォルダにセーブします。）"};
+  return {*dir, std::nullopt};
 }
 
 }  // namespace zemra

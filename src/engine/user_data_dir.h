@@ -16,8 +16,13 @@ inline constexpr char kDesktopOption[] = "--desktop";
 // empty or not absolute; nullopt when neither it nor HOME gives a folder.
 std::optional<std::filesystem::path> UserDataDir();
 
-// Creates the folder when needed and makes it the working directory. On
-// failure returns a message for the player and leaves the working directory alone.
-std::optional<std::string> EnterUserDataDir();
+struct SaveFolder {
+  std::filesystem::path dir;    // empty: the working directory
+  std::optional<std::string> warning;  // for the player, when the user folder cannot be used
+};
+
+// Creates the user data folder when needed. When it cannot be made, the save
+// stays in the working directory and the warning says so.
+SaveFolder PrepareUserDataDir();
 
 }  // namespace zemra

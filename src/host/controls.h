@@ -78,6 +78,8 @@ enum class Control : std::uint8_t {
 };
 
 inline constexpr int kControlCount = static_cast<int>(Control::Count);
+inline constexpr int kSwordLabelCount = 8;
+inline constexpr int kCommandButtonCount = 5;
 
 // Offset from a player-panel control to the matching enemy-panel control.
 inline constexpr int kFighterPanelSize = 11;

@@ -3,8 +3,6 @@
 // front end decides how. Every call comes on the program's one thread.
 #pragma once
 
-#include <cstdint>
-#include <string>
 #include <string_view>
 
 #include "engine/bitmap.h"
@@ -35,18 +33,17 @@ class Host : public SoundOutput, public TextPainter {
   virtual void DrawBitmap(Control target, const TVorbBitmap& bitmap) = 0;
 
   virtual void FocusNameEdit() = 0;
-  virtual std::string NameEditText() = 0;
 
   // Modal box captioned "ZEMRA6" with one OK button; returns when closed.
   virtual void ShowMessage(std::string_view text) = 0;
-  // Modal box captioned "ZEMRA6" with Yes and No; true for Yes.
-  virtual bool AskYesNo(std::string_view text) = 0;
+  // Box captioned "ZEMRA6" with Yes and No. The player's answer reaches the
+  // game as an answer input: a window that waits for it applies that input
+  // before returning; a front end without one has queued it beforehand.
+  virtual void ShowQuestion(std::string_view text) = 0;
 
   virtual void Beep() = 0;
   // Asks the application to end once the current pass is over.
   virtual void Terminate() = 0;
-  // Milliseconds of a clock that wraps at 2^32; the scheduler's time.
-  virtual std::uint32_t Clock() = 0;
 };
 
 }  // namespace zemra

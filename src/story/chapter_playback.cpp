@@ -7,8 +7,8 @@
 #include <utility>
 
 #include "data/sword.h"
-#include "shell/field.h"
-#include "shell/game.h"
+#include "runtime/screen_routes.h"
+#include "runtime/game_objects.h"
 #include "story/story_playback.h"
 #include "story/story_script.h"
 

@@ -4,7 +4,7 @@
 
 #include <string_view>
 
-#include "shell/console.h"
+#include "runtime/console.h"
 
 namespace zemra {
 

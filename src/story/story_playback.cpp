@@ -1,12 +1,14 @@
 // Story playback: a story procedure prints one page; "≫" runs the next.
 #include "story/story_playback.h"
 
+#include "engine/module_state.h"
+
 #include <array>
 #include <string>
 
-#include "shell/console.h"
-#include "shell/field.h"
-#include "shell/game.h"
+#include "runtime/console.h"
+#include "runtime/screen_routes.h"
+#include "runtime/game_objects.h"
 #include "story/prologue_text.h"
 
 namespace zemra {
@@ -41,8 +43,7 @@ constexpr std::array<TStoryProcSet, 1> kStories{{{"プロローグ", ProloguePro
 }  // namespace
 
 StoryState& Story() {
-  static StoryState state;
-  return state;
+  return ModuleState<StoryState>();
 }
 
 void ShowStoryPanel() {

@@ -1,12 +1,13 @@
 // Start-up of the story script and the game's side of its commands.
 #include "story/story_script.h"
 
+#include "engine/module_state.h"
+
 #include <string>
 
-#include "engine/data_path.h"
-#include "shell/console.h"
-#include "shell/field.h"
-#include "shell/game.h"
+#include "runtime/console.h"
+#include "runtime/screen_routes.h"
+#include "runtime/game_objects.h"
 
 namespace zemra {
 namespace {
@@ -15,10 +16,11 @@ constexpr int kStoryPageSize = 5;
 constexpr char kUnreadableText[] = "（dat/kiriha.datの読み込みに失敗しました。）";
 constexpr char kTooLongText[] = "（dat/kiriha.datが長すぎるため、9999行目より後を読み込みませんでした。）";
 
-std::unique_ptr<TVorbScript>& Holder() {
-  static std::unique_ptr<TVorbScript> script;
-  return script;
-}
+struct StoryScriptHolder {
+  std::unique_ptr<TVorbScript> script;
+};
+
+std::unique_ptr<TVorbScript>& Holder() { return ModuleState<StoryScriptHolder>().script; }
 
 void AddPageToConsole(const TVorbScript::Page& page) {
   for (const std::string& line : page) AddMainText(line);
@@ -40,7 +42,7 @@ void ReportScriptError(std::string_view text) {
 
 void CreateStoryScript() {
   auto script = std::make_unique<TVorbScript>([] { TheHost().Beep(); }, [] { TheHost().Terminate(); });
-  if (!script->LoadFile(ResolveDataPath(kStoryFileName), true)) {
+  if (!script->LoadFile(Locations().Content(kStoryFileName), true)) {
     ShowWarningMessage(kUnreadableText);
   } else if (script->DroppedLines() > 0) {
     ShowWarningMessage(kTooLongText);

@@ -14,10 +14,11 @@
 
 #include "data/fighter.h"
 #include "data/player_data.h"
-#include "engine/data_path.h"
-#include "shell/console.h"
-#include "shell/field.h"
-#include "shell/game.h"
+#include "engine/program_locations.h"
+#include "runtime/console.h"
+#include "runtime/status_panels.h"
+#include "runtime/screen_routes.h"
+#include "game/game.h"
 #include "text/text_host.h"
 
 namespace {
@@ -88,12 +89,8 @@ int main(int argc, char** argv) {
     if (std::strcmp(argv[i], "--battles") == 0) battles = std::atoi(argv[i + 1]);
     if (std::strcmp(argv[i], "--seed") == 0) seed = std::strtoull(argv[i + 1], nullptr, 10);
   }
-  std::error_code ec;
-  const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-  if (!ec) SetProgramDir(exe.parent_path());
-
   TextHost host;
-  StartGame(host, seed);
+  StartGame(host, seed, ResolveProgramLocations(RunningProgramDir(), false).locations);
   host.SetVisible(Control::PageMain, true);
   int stuck = 0;
   const auto start = std::chrono::steady_clock::now();

@@ -8,9 +8,9 @@
 #include <optional>
 #include <string>
 
-#include "engine/data_path.h"
+#include "engine/program_locations.h"
 #include "engine/user_data_dir.h"
-#include "shell/console.h"
+#include "runtime/console.h"
 #include "text/text_session.h"
 
 int main(int argc, char** argv) {
@@ -26,15 +26,10 @@ int main(int argc, char** argv) {
       return 2;
     }
   }
-  std::error_code ec;
-  const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-  if (!ec) zemra::SetProgramDir(exe.parent_path());
-
   // As the window started from the menu: save and report in the user's data folder.
-  const std::optional<std::string> folder_warning = desktop ? zemra::EnterUserDataDir() : std::nullopt;
-
-  zemra::TextSession session(seed);
-  if (folder_warning) zemra::ShowWarningMessage(*folder_warning);
+  zemra::ProgramLocations where = zemra::ResolveProgramLocations(zemra::RunningProgramDir(), desktop);
+  zemra::TextSession session(seed, std::move(where.locations));
+  if (where.warning) zemra::ShowWarningMessage(*where.warning);
   std::cout << session.StateJson() << '\n' << std::flush;
   for (std::string line; !session.Finished() && std::getline(std::cin, line);) {
     if (!line.empty() && line.back() == '\r') line.pop_back();

@@ -1,14 +1,14 @@
-// Pictures are only checked for being readable; answers default to yes.
+// Pictures are only checked for being readable.
 #include "text/text_host.h"
 
 #include <fstream>
 
-#include "engine/data_path.h"
+#include "runtime/game_objects.h"
 
 namespace zemra {
 
 bool TextHost::LoadPicture(std::string_view file) {
-  std::ifstream in(ResolveDataPath(file), std::ios::binary);
+  std::ifstream in(Locations().Content(file), std::ios::binary);
   if (!in) {
     image_.clear();
     return false;
@@ -16,14 +16,6 @@ bool TextHost::LoadPicture(std::string_view file) {
   constexpr std::string_view kDatPrefix = "dat/";
   image_ = file.starts_with(kDatPrefix) ? file.substr(kDatPrefix.size()) : file;
   return true;
-}
-
-bool TextHost::AskYesNo(std::string_view text) {
-  boxes_.emplace_back(text);
-  if (answers_.empty()) return true;
-  const bool yes = answers_.front();
-  answers_.pop_front();
-  return yes;
 }
 
 }  // namespace zemra

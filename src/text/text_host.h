@@ -1,10 +1,9 @@
-// The text front end's host: remembers what a window would show, answers
-// message boxes from a queue, and keeps a clock that moves only when told.
+// The text front end's host: remembers what a window would show and the
+// boxes and sounds since the last screen was printed.
 #pragma once
 
 #include <array>
 #include <cstdint>
-#include <deque>
 #include <string>
 #include <utility>
 #include <vector>
@@ -23,23 +22,19 @@ class TextHost final : public Host {
   void DrawBitmap(Control, const TVorbBitmap&) override {}
   void DrawText(TVorbBitmap&, int, int, std::string_view, const BitmapFont&) override {}
   void FocusNameEdit() override {}
-  std::string NameEditText() override { return name_edit_; }
   void ShowMessage(std::string_view text) override { boxes_.emplace_back(text); }
-  bool AskYesNo(std::string_view text) override;
+  // The answer was queued by an answer action, or defaults to yes.
+  void ShowQuestion(std::string_view text) override { boxes_.emplace_back(text); }
   void PlaySound(std::string_view file, bool loop) override { sounds_.emplace_back(std::string(file), loop); }
   void StopSound() override {}
   void Beep() override {}
   void Terminate() override { terminated_ = true; }
-  std::uint32_t Clock() override { return clock_; }
 
   bool Visible(Control control) const { return visible_[Index(control)]; }
   const std::string& Text(Control control) const { return text_[Index(control)]; }
   Rgb Colour(Control control) const { return colour_[Index(control)]; }
   const std::string& Image() const { return image_; }
 
-  void SetNameEditText(std::string text) { name_edit_ = std::move(text); }
-  void QueueAnswer(bool yes) { answers_.push_back(yes); }
-  void AdvanceClock(std::uint32_t ms) { clock_ += ms; }
   bool Terminated() const { return terminated_; }
 
   // Boxes and sounds since the last call.
@@ -54,11 +49,8 @@ class TextHost final : public Host {
   std::array<Rgb, kControlCount> colour_{};
   std::array<Rgb, kControlCount> font_colour_{};
   std::string image_;
-  std::string name_edit_;
-  std::deque<bool> answers_;
   std::vector<std::string> boxes_;
   std::vector<std::pair<std::string, bool>> sounds_;
-  std::uint32_t clock_ = 0;
   bool terminated_ = false;
 };
 

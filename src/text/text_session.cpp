@@ -7,11 +7,9 @@
 #include <vector>
 
 #include "data/player_data.h"
-#include "engine/random.h"
-#include "shell/console.h"
-#include "shell/game.h"
-#include "shell/status_panels.h"
-#include "story/chapter_playback.h"
+#include "game/game.h"
+#include "runtime/console.h"
+#include "runtime/status_panels.h"
 
 namespace zemra {
 namespace {
@@ -54,7 +52,7 @@ std::vector<std::string> SplitLines(const std::string& text) {
 
 json FighterJson(const TextHost& host, Control first) {
   json cards = json::array();
-  for (int k = 0; k < 5; ++k) cards.push_back(host.Text(Offset(first, 6 + k)));
+  for (int k = 0; k < kHandSize; ++k) cards.push_back(host.Text(Offset(first, 6 + k)));
   const Control card = Offset(first, 4);
   return json{{"name", host.Text(first)},
               {"life", host.Text(Offset(first, 1))},
@@ -67,10 +65,9 @@ json SwordsJson(const TextHost& host) {
   const SwordPanelState& panel = SwordPanel();
   json labels = json::array();
   json highlight = json::array();
-  const Rgb highlight_colour = panel.scheme == SwordScheme::Self ? Rgb{187, 187, 255} : Rgb{255, 187, 187};
-  for (int i = 0; i < 8; ++i) {
+  for (int i = 0; i < kSwordLabelCount; ++i) {
     labels.push_back(host.Text(SwordLabel(i)));
-    if (host.Colour(SwordLabel(i)) == highlight_colour) highlight.push_back(i);
+    if (panel.highlighted[static_cast<std::size_t>(i)]) highlight.push_back(i);
   }
   return json{{"labels", labels},
               {"scheme", panel.scheme == SwordScheme::Self ? "self" : "enemy"},
@@ -82,7 +79,7 @@ json SwordsJson(const TextHost& host) {
 json RunJson() {
   const TPlayerData& run = PlayerData();
   json obtained = json::array();
-  for (int k = 1; k <= 78; ++k) {
+  for (int k = 1; k <= kSwordKindCount; ++k) {
     if (run.Obtained[static_cast<std::size_t>(k)]) obtained.push_back(k);
   }
   return json{{"playerName", run.PlayerName}, {"depth", run.Depth},
@@ -111,7 +108,7 @@ std::string TopName(const TextHost& host) {
 
 }  // namespace
 
-TextSession::TextSession(std::uint64_t seed) { StartGame(host_, seed); }
+TextSession::TextSession(std::uint64_t seed, GameLocations locations) { StartGame(host_, seed, std::move(locations)); }
 
 TextSession::~TextSession() { StopGame(); }
 
@@ -120,86 +117,80 @@ std::string TextSession::Perform(std::string_view line) {
   const std::string_view verb = line.substr(0, space);
   const std::string_view rest = space == std::string_view::npos ? std::string_view{} : line.substr(space + 1);
   const std::string error = Act(verb, rest);
-  if (error.empty() && !host_.Terminated()) Scheduler().RunPass();
+  // Every action is followed by a pass, as the window's loop runs one after every event.
+  if (error.empty() && !host_.Terminated()) ApplyInput(Input::ClockStep(0));
   if (host_.Terminated()) finished_ = true;
   return StateJson(error);
 }
 
 std::string TextSession::Act(std::string_view verb, std::string_view rest) {
-  const bool on_main = host_.Visible(Control::PageMain);
-  if (verb == "title") {
-    if (!host_.Visible(Control::PageTitle)) return "the title page is not shown";
-    PntTitleClick();
-  } else if (verb == "name") {
-    if (!host_.Visible(Control::PageInputName)) return "the name page is not shown";
-    host_.SetNameEditText(FirstChars(rest, kEditMaxChars));
-    BtnInputNameClick();
-  } else if (verb == "answer") {
+  if (verb == "title") return ApplyInput(Input::TitleClick());
+  if (verb == "name") return ApplyInput(Input::NameGiven(FirstChars(rest, kEditMaxChars)));
+  if (verb == "answer") {
     if (rest != "yes" && rest != "no") return "answer takes yes or no";
-    host_.QueueAnswer(rest == "yes");
-  } else if (verb == "press") {
-    if (!on_main || !host_.Visible(Control::PanelMainIF)) return "no console is shown";
-    for (int button = kConsoleCommands - 1; button >= 0; --button) {
+    return ApplyInput(Input::Answer(rest == "yes"));
+  }
+  if (verb == "press") {
+    if (!host_.Visible(Control::PageMain) || !host_.Visible(Control::PanelMainIF)) return "no console is shown";
+    for (int button = kCommandButtonCount - 1; button >= 0; --button) {
       if (host_.Visible(CommandButton(button)) && host_.Text(CommandButton(button)) == rest) {
-        BtnMainCommandClick(button);
-        return "";
+        return ApplyInput(Input::Command(button, std::string(rest)));
       }
     }
     return "no command " + std::string(rest);
-  } else if (verb == "click" || verb == "hover") {
+  }
+  if (verb == "click" || verb == "hover") {
     long long index = 0;
-    if (!ParseInt(rest, index) || index < 0 || index > 7) return verb == "click" ? "click takes 0..7" : "hover takes 0..7";
-    if (!on_main || !host_.Visible(Control::PanelMainSword)) return "the sword row is not shown";
-    if (verb == "click") {
-      LabMainSwordClick(static_cast<int>(index));
-    } else {
-      LabMainSwordMouseMove(static_cast<int>(index));
+    if (!ParseInt(rest, index) || index < 0 || index >= kSwordLabelCount) {
+      return verb == "click" ? "click takes 0..7" : "hover takes 0..7";
     }
-  } else if (verb == "leave") {
-    if (!on_main) return "the main page is not shown";
-    OverlayMouseMove();
-  } else if (verb == "rolls") {
+    const int label = static_cast<int>(index);
+    return ApplyInput(verb == "click" ? Input::SwordClick(label) : Input::SwordHover(label));
+  }
+  if (verb == "leave") return ApplyInput(Input::Leave());
+  if (verb == "rolls") {
     std::vector<int> values;
     for (const std::string& word : Words(rest)) {
       long long v = 0;
       if (!ParseInt(word, v) || v < 0 || v > 0x7FFFFFFF) return "rolls takes numbers 0 and above";
       values.push_back(static_cast<int>(v));
     }
-    QueueRolls(values);
-  } else if (verb == "tick") {
+    return ApplyInput(Input::Rolls(std::move(values)));
+  }
+  if (verb == "tick") {
     long long ms = 0;
     if (!ParseInt(rest, ms) || ms < 0 || ms > 0x7FFFFFFF) return "tick takes milliseconds";
     Tick(static_cast<std::uint32_t>(ms));
-  } else if (verb == "chapter") {
+    return "";
+  }
+  if (verb == "chapter") {
     // A development aid: plays a memory chapter as its scroll's drive would.
     long long index = 0;
-    if (!ParseInt(rest, index) || index < 0 || index >= kChapterCount) return "chapter takes 0..9";
-    if (!on_main || !host_.Visible(Control::PanelMainIF)) return "no console is shown";
-    ExecuteCommand(ChapterContinuation(static_cast<int>(index)));
-  } else if (verb == "quit") {
-    finished_ = true;
-  } else if (verb != "state") {
-    return "unknown action " + std::string(verb);
+    if (!ParseInt(rest, index) || index < 0 || index >= kChapterInputCount) return "chapter takes 0..9";
+    return ApplyInput(Input::Chapter(static_cast<int>(index)));
   }
+  if (verb == "quit") {
+    finished_ = true;
+    return "";
+  }
+  if (verb != "state") return "unknown action " + std::string(verb);
   return "";
 }
 
 void TextSession::Tick(std::uint32_t ms) {
-  // Runs a pass at every moment a job falls due within the span, then at its
-  // end. Past a bounded number of passes the rest of the span is skipped at
-  // once and a job due many times runs once, as the window's loop does after
-  // a long pause, so that any step answers promptly.
+  // A clock step at every moment a job falls due within the span, then one
+  // for the rest. Past a bounded number of steps the rest of the span is
+  // skipped at once and a job due many times runs once, as the window's loop
+  // does after a long pause, so that any step answers promptly.
   constexpr int kMaxPassesPerTick = 1000;
   std::uint32_t left = ms;
   for (int pass = 0; pass < kMaxPassesPerTick && !host_.Terminated(); ++pass) {
     const auto wait = Scheduler().MsUntilNextDue();
     if (!wait || *wait > left) break;
-    host_.AdvanceClock(*wait);
     left -= *wait;
-    Scheduler().RunPass();
+    ApplyInput(Input::ClockStep(*wait));
   }
-  host_.AdvanceClock(left);
-  if (!host_.Terminated()) Scheduler().RunPass();
+  ApplyInput(Input::ClockStep(left));
 }
 
 std::string TextSession::StateJson(const std::string& error) {

@@ -5,13 +5,14 @@
 #include <string>
 #include <string_view>
 
+#include "engine/locations.h"
 #include "text/text_host.h"
 
 namespace zemra {
 
 class TextSession {
  public:
-  explicit TextSession(std::uint64_t seed);
+  explicit TextSession(std::uint64_t seed, GameLocations locations = {});
   ~TextSession();
   TextSession(const TextSession&) = delete;
   TextSession& operator=(const TextSession&) = delete;

@@ -6,7 +6,7 @@
 #include <QTest>
 
 #include "engine/random.h"
-#include "shell/console.h"
+#include "runtime/console.h"
 #include "support/crafted_save.h"
 #include "window_test_support.h"
 

@@ -11,7 +11,7 @@
 
 #include "app/panel_widgets.h"
 #include "app/qt_host.h"
-#include "shell/title.h"
+#include "game/title.h"
 #include "window_test_support.h"
 
 namespace zemra::testing {

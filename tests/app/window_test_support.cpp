@@ -3,21 +3,20 @@
 
 #include <QTest>
 
-#include "engine/data_path.h"
-#include "shell/game.h"
+#include "game/game.h"
 
 namespace zemra::testing {
 
 FreshFolder::FreshFolder() : previous_(std::filesystem::current_path()) {
   std::filesystem::current_path(Path());
-  SetProgramDir(ZEMRA_SOURCE_DIR);
 }
 
 FreshFolder::~FreshFolder() { std::filesystem::current_path(previous_); }
 
 void WindowTest::SetUp() {
   folder_ = std::make_unique<FreshFolder>();
-  window_ = std::make_unique<TFormMain>();
+  // The save in the fresh folder; the content found there first, else in the sources.
+  window_ = std::make_unique<TFormMain>(GameLocations{{std::filesystem::path{}, ZEMRA_SOURCE_DIR}, {}});
   window_->show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(window_.get()));
 }

@@ -9,16 +9,16 @@
 #include <cstdio>
 
 #include "app/main_window.h"
-#include "engine/data_path.h"
-#include "shell/game.h"
+#include "engine/program_locations.h"
+#include "game/game.h"
 
 int main(int argc, char* argv[]) {
   constexpr int kShownMs = 1500;
   QApplication app(argc, argv);
   QApplication::setApplicationName(QString::fromUtf8(zemra::kAppTitle));
-  zemra::SetProgramDir(QApplication::applicationDirPath().toStdString());
   {
-    zemra::TFormMain window;
+    zemra::TFormMain window(
+        zemra::ResolveProgramLocations(QApplication::applicationDirPath().toStdString(), false).locations);
     window.show();
     const auto now = std::chrono::steady_clock::now().time_since_epoch();
     window.StartDeferred(static_cast<std::uint64_t>(now.count()));

@@ -14,7 +14,7 @@
 #include "battle/battle_flags.h"
 #include "data/player_data.h"
 #include "drive/drive_dispatch.h"
-#include "shell/console.h"
+#include "runtime/console.h"
 #include "support/fake_host.h"
 
 namespace zemra::testing {

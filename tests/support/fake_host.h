@@ -8,8 +8,7 @@
 #include <filesystem>
 #include <string>
 
-#include "engine/data_path.h"
-#include "shell/game.h"
+#include "game/game.h"
 #include "text/text_host.h"
 
 namespace zemra::testing {
@@ -24,10 +23,8 @@ class GameFixture : public ::testing::Test {
     ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
     work_dir = pattern;
     std::filesystem::current_path(work_dir);
-    SetProgramDir(ZEMRA_SOURCE_DIR);
     BeforeStart();
-    ResetGameState();
-    StartGame(host, 1);
+    StartGame(host, 1, GameLocations{{std::filesystem::path{}, ZEMRA_SOURCE_DIR}, {}});
   }
 
   void TearDown() override {
@@ -43,10 +40,7 @@ class GameFixture : public ::testing::Test {
 
   // Moves the clock and runs the jobs that fall due, as the main loop would.
   void Tick(std::uint32_t ms) {
-    for (std::uint32_t i = 0; i < ms; ++i) {
-      host.AdvanceClock(1);
-      Scheduler().RunPass();
-    }
+    for (std::uint32_t i = 0; i < ms; ++i) ApplyInput(Input::ClockStep(1));
   }
 
   FakeHost host;

@@ -10,7 +10,7 @@
 #include "data/sword.h"
 #include "engine/sjis.h"
 #include "engine/text_utils.h"
-#include "shell/console.h"
+#include "runtime/console.h"
 #include "story/chapter_playback.h"
 #include "support/fake_host.h"
 

@@ -1,7 +1,7 @@
 // The console: five lines, five commands, buttons filled from the right.
 #include <gtest/gtest.h>
 
-#include "shell/console.h"
+#include "runtime/console.h"
 #include "support/fake_host.h"
 
 namespace zemra {

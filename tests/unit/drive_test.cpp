@@ -8,7 +8,7 @@
 #include "battle/battle_flags.h"
 #include "drive/drive_dispatch.h"
 #include "engine/random.h"
-#include "shell/status_panels.h"
+#include "runtime/status_panels.h"
 #include "support/battle_fixture.h"
 #include "support/sword_names.h"
 

@@ -9,8 +9,8 @@
 #include "data/player_data.h"
 #include "engine/file_io.h"
 #include "engine/sjis.h"
-#include "shell/depth_text.h"
-#include "shell/report.h"
+#include "runtime/depth_text.h"
+#include "runtime/report.h"
 #include "support/fake_host.h"
 
 namespace zemra {

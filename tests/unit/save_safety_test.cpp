@@ -14,9 +14,9 @@
 #include "data/player_data.h"
 #include "data/save_record.h"
 #include "engine/file_io.h"
-#include "shell/console.h"
-#include "shell/ending.h"
-#include "shell/save_load.h"
+#include "runtime/console.h"
+#include "runtime/ending.h"
+#include "runtime/save_load.h"
 #include "support/fake_host.h"
 #include "support/file_size_limit.h"
 

@@ -6,7 +6,7 @@
 #include "data/fighter.h"
 #include "data/player_data.h"
 #include "data/sword.h"
-#include "shell/status_panels.h"
+#include "runtime/status_panels.h"
 #include "support/fake_host.h"
 
 namespace zemra {

@@ -7,7 +7,8 @@
 
 #include "battle/sword_menus.h"
 #include "engine/random.h"
-#include "shell/game.h"
+#include "game/game.h"
+#include "runtime/status_panels.h"
 #include "support/battle_fixture.h"
 #include "support/sword_names.h"
 

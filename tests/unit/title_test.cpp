@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "data/player_data.h"
-#include "shell/title.h"
+#include "game/title.h"
 #include "support/fake_host.h"
 
 namespace zemra {
@@ -47,22 +47,19 @@ TEST_F(TitleTest, TheNamePageRefusesBadNamesAndStays) {
   };
   PntTitleClick();
   for (const Case& c : cases) {
-    host.SetNameEditText(c.name);
     host.TakeBoxes();
-    BtnInputNameClick();
+    ApplyInput(Input::NameGiven(c.name));
     EXPECT_EQ(host.TakeBoxes(), Boxes{c.box}) << c.name;
     EXPECT_TRUE(host.Visible(Control::PageInputName)) << c.name;
-    EXPECT_EQ(host.NameEditText(), c.name);
   }
   EXPECT_EQ(PlayerData().PlayerName, "");
 }
 
 TEST_F(TitleTest, AnsweringNoKeepsTheNamePage) {
   PntTitleClick();
-  host.SetNameEditText("あいうえおかきく");
-  host.QueueAnswer(false);
+  ApplyInput(Input::Answer(false));
   host.TakeBoxes();
-  BtnInputNameClick();
+  ApplyInput(Input::NameGiven("あいうえおかきく"));
   EXPECT_EQ(host.TakeBoxes(), Boxes{"≪あいうえおかきく≫\r\nこれでいいですか？"});
   EXPECT_TRUE(host.Visible(Control::PageInputName));
   EXPECT_EQ(PlayerData().PlayerName, "");
@@ -70,10 +67,9 @@ TEST_F(TitleTest, AnsweringNoKeepsTheNamePage) {
 
 TEST_F(TitleTest, AnAcceptedNameStartsTheRunOnTheMainPage) {
   PntTitleClick();
-  host.SetNameEditText("あいうえおかきく");  // 16 bytes: the limit itself
   host.TakeSounds();
   host.TakeBoxes();
-  BtnInputNameClick();
+  ApplyInput(Input::NameGiven("あいうえおかきく"));  // 16 bytes: the limit itself
   EXPECT_EQ(host.TakeBoxes(), (Boxes{"≪あいうえおかきく≫\r\nこれでいいですか？", "刻まれました。"}));
   EXPECT_EQ(PlayerData().PlayerName, "あいうえおかきく");
   EXPECT_TRUE(host.Visible(Control::PageMain));
@@ -85,9 +81,8 @@ TEST_F(TitleTest, AnAcceptedNameStartsTheRunOnTheMainPage) {
 
 TEST_F(TitleTest, TheNameIsKeptAsTheSaveFileWillGiveItBack) {
   PntTitleClick();
-  host.SetNameEditText("¥100〜");
   host.TakeBoxes();
-  BtnInputNameClick();
+  ApplyInput(Input::NameGiven("¥100〜"));
   EXPECT_EQ(host.TakeBoxes(), (Boxes{"≪\\100～≫\r\nこれでいいですか？", "刻まれました。"}));
   EXPECT_EQ(PlayerData().PlayerName, "\\100～");
 }

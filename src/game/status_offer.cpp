@@ -1,12 +1,13 @@
 // "あなたが落としたのはこのステータスですか？": every refusal rolls again.
-#include "shell/status_offer.h"
+#include "game/status_offer.h"
 
 #include "data/fighter.h"
 #include "data/player_data.h"
-#include "shell/console.h"
-#include "shell/field.h"
-#include "shell/game.h"
-#include "shell/status_panels.h"
+#include "runtime/console.h"
+#include "runtime/game_over.h"
+#include "runtime/screen_routes.h"
+#include "game/game.h"
+#include "runtime/status_panels.h"
 #include "story/story_playback.h"
 
 namespace zemra {

@@ -1,5 +1,5 @@
 // The field is redrawn from the run state on every entry; it keeps nothing.
-#include "shell/field.h"
+#include "game/field.h"
 
 #include <array>
 
@@ -8,9 +8,10 @@
 #include "data/fighter.h"
 #include "data/player_data.h"
 #include "engine/random.h"
-#include "shell/console.h"
-#include "shell/depth_text.h"
-#include "shell/game.h"
+#include "runtime/console.h"
+#include "runtime/depth_text.h"
+#include "runtime/game_objects.h"
+#include "runtime/game_over.h"
 
 namespace zemra {
 namespace {
@@ -24,7 +25,7 @@ constexpr std::array<const char*, 10> kFlavourTexts{
 
 }  // namespace
 
-void EnterField() {
+void ShowField() {
   const TPlayerData& run = PlayerData();
   if (IsDead(run.Fighter)) {
     GameOver();
@@ -36,12 +37,6 @@ void EnterField() {
   AddMainText(kFlavourTexts[static_cast<std::size_t>(Random(static_cast<int>(kFlavourTexts.size())))]);
   AddCommand("徘徊", Wander);
   AddCommand("剣", FieldSwordMenu);
-}
-
-void GameOver() {
-  PlayWave("weak.wav");
-  AddMainText(PlayerData().Fighter.Name + "は死んでしまった。");
-  AddCommand("終", TerminateGame);
 }
 
 }  // namespace zemra

@@ -1,10 +1,10 @@
 // Ending and its save; a report that cannot be written does not undo the save.
-#include "shell/ending.h"
+#include "runtime/ending.h"
 
-#include "shell/console.h"
-#include "shell/game.h"
-#include "shell/report.h"
-#include "shell/save_load.h"
+#include "runtime/console.h"
+#include "runtime/game_objects.h"
+#include "runtime/report.h"
+#include "runtime/save_load.h"
 
 namespace zemra {
 

@@ -20,7 +20,7 @@ struct TCommand {
 };
 
 inline constexpr int kConsoleLines = 5;
-inline constexpr int kConsoleCommands = 5;
+inline constexpr int kConsoleCommands = kCommandButtonCount;
 
 struct ConsoleState {
   std::array<std::string, kConsoleLines> texts;

@@ -1,9 +1,8 @@
-// The field, hub of a run, and the game-over screen.
+// The game-over screen: the end of a run whose player has died.
 #pragma once
 
 namespace zemra {
 
-void EnterField();
 void GameOver();
 
 }  // namespace zemra

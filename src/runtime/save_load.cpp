@@ -1,6 +1,6 @@
 // Saving and loading. The file is replaced only once the new record is on
 // disk, and a loaded record is used only when every value in it is sound.
-#include "shell/save_load.h"
+#include "runtime/save_load.h"
 
 #include <filesystem>
 #include <optional>
@@ -10,7 +10,8 @@
 #include "data/player_data.h"
 #include "data/save_record.h"
 #include "engine/file_io.h"
-#include "shell/console.h"
+#include "runtime/console.h"
+#include "runtime/game_objects.h"
 
 namespace zemra {
 namespace {
@@ -20,7 +21,7 @@ constexpr char kBadContentText[] = "（save.datの内容が不適切です。）
 
 bool SaveFileMissing() {
   std::error_code error;
-  const bool exists = std::filesystem::exists(kSaveFileName, error);
+  const bool exists = std::filesystem::exists(Locations().SaveFile(kSaveFileName), error);
   return !error && !exists;
 }
 
@@ -29,12 +30,12 @@ bool SaveFileMissing() {
 bool SaveGame() {
   const std::optional<std::string> record = EncodeSaveRecord(PlayerData());
   if (!record) return false;
-  return WriteFileReplacing(kSaveFileName, *record);
+  return WriteFileReplacing(Locations().SaveFile(kSaveFileName), *record);
 }
 
 bool LoadGame() {
   if (SaveFileMissing()) return false;
-  const std::optional<std::string> bytes = ReadFileHead(kSaveFileName, kSaveRecordSize);
+  const std::optional<std::string> bytes = ReadFileHead(Locations().SaveFile(kSaveFileName), kSaveRecordSize);
   if (!bytes || bytes->size() < kSaveRecordSize) {
     ShowWarningMessage(kReadFailedText);
     return false;

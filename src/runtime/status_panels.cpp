@@ -1,5 +1,7 @@
 // Status panels in the player's green or the enemy's red scheme.
-#include "shell/status_panels.h"
+#include "runtime/status_panels.h"
+
+#include "engine/module_state.h"
 
 #include <array>
 #include <string>
@@ -8,7 +10,7 @@
 #include "data/fighter.h"
 #include "data/player_data.h"
 #include "data/sword.h"
-#include "shell/game.h"
+#include "runtime/game_objects.h"
 
 namespace zemra {
 namespace {
@@ -28,10 +30,18 @@ constexpr SchemeColours kSelfScheme{{204, 255, 204}, {221, 255, 221}, {34, 68, 3
 constexpr SchemeColours kEnemyScheme{{255, 204, 204}, {255, 221, 221}, {68, 34, 34}, {255, 187, 187},
                                      {255, 204, 204}, {255, 221, 221}, {68, 34, 34}};
 
-constexpr int kSwordLabels = 8;
 constexpr int kLifeStarLimit = 5;
 
 const SchemeColours& Colours(SwordScheme scheme) { return scheme == SwordScheme::Self ? kSelfScheme : kEnemyScheme; }
+
+// Every colour change of a sword label goes through here, so the panel state
+// always says which labels are highlighted.
+void PaintSwordLabel(int label, bool highlight) {
+  SwordPanelState& s = SwordPanel();
+  const SchemeColours& colours = Colours(s.scheme);
+  TheHost().SetColor(SwordLabel(label), highlight ? colours.highlight : colours.label);
+  s.highlighted[static_cast<std::size_t>(label)] = highlight;
+}
 
 std::string LifeText(const TFighter& fighter) {
   if (fighter.MaxHP > kLifeStarLimit) return std::to_string(fighter.HP) + "／" + std::to_string(fighter.MaxHP);
@@ -48,16 +58,16 @@ void ShowSwords(SwordScheme scheme, bool enemy, Continuation continuation, int m
   host.SetColor(Control::PanelMainSwordInfo, colours.info_panel);
   host.SetColor(Control::LabSwordInfo, colours.info_label);
   host.SetFontColor(Control::LabSwordInfo, colours.info_text);
-  for (int i = 0; i < kSwordLabels; ++i) {
-    host.SetColor(SwordLabel(i), colours.label);
+  s.scheme = scheme;
+  for (int i = 0; i < kSwordLabelCount; ++i) {
+    PaintSwordLabel(i, false);
     host.SetFontColor(SwordLabel(i), colours.label_text);
   }
-  s.scheme = scheme;
   s.shows_enemy = enemy;
   s.frozen = mode == 1;
-  if (s.frozen) host.SetColor(SwordLabel(SelectedSword()), colours.highlight);
+  if (s.frozen) PaintSwordLabel(SelectedSword(), true);
   const TFighter& fighter = ShownFighter();
-  for (int i = 0; i < kSwordLabels; ++i) {
+  for (int i = 0; i < kSwordLabelCount; ++i) {
     if (i < fighter.SwordCount) {
       const TSword& sword = fighter.Swords[static_cast<std::size_t>(i)];
       host.SetText(SwordLabel(i), sword.Name + " (" + std::to_string(sword.Hit) + ")");
@@ -72,8 +82,7 @@ void ShowSwords(SwordScheme scheme, bool enemy, Continuation continuation, int m
 }  // namespace
 
 SwordPanelState& SwordPanel() {
-  static SwordPanelState state;
-  return state;
+  return ModuleState<SwordPanelState>();
 }
 
 void ResetSwordPanel() { SwordPanel() = SwordPanelState{}; }
@@ -103,7 +112,7 @@ void ClearSwordHover() {
   SwordPanelState& s = SwordPanel();
   if (s.hover == -1) return;
   Host& host = TheHost();
-  host.SetColor(SwordLabel(s.hover), Colours(s.scheme).label);
+  PaintSwordLabel(s.hover, false);
   s.hover = -1;
   host.SetVisible(Control::PanelMainIF, true);
   host.SetVisible(Control::PanelMainSwordInfo, false);
@@ -123,7 +132,7 @@ void LabMainSwordMouseMove(int label) {
   const TFighter& fighter = ShownFighter();
   if (label < 0 || label >= fighter.SwordCount) return;
   s.hover = label;
-  TheHost().SetColor(SwordLabel(label), Colours(s.scheme).highlight);
+  PaintSwordLabel(label, true);
   ShowSwordInfo(fighter.Swords[static_cast<std::size_t>(label)]);
 }
 

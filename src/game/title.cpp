@@ -1,15 +1,17 @@
 // Title animation and name entry. The title frame is redrawn whole every
 // 50 ms: random green lines, a growing underline and a fading-in title.
-#include "shell/title.h"
+#include "game/title.h"
+
+#include "engine/module_state.h"
 
 #include <string>
 
 #include "data/player_data.h"
 #include "engine/random.h"
 #include "engine/sjis.h"
-#include "shell/console.h"
-#include "shell/game.h"
-#include "shell/status_offer.h"
+#include "runtime/console.h"
+#include "game/game.h"
+#include "game/status_offer.h"
 
 namespace zemra {
 namespace {
@@ -33,10 +35,9 @@ void DrawJaggedLine(TVorbBitmap& bitmap, bool horizontal) {
 
 }  // namespace
 
-TitleState& Title() {
-  static TitleState state;
-  return state;
-}
+TitleState& Title() { return ModuleState<TitleState>(); }
+
+TVorbBitmap& TitleBitmap() { return *Title().bitmap; }
 
 const char* NameLeadText() {
   return "久遠の海の奥底に沈んだと言われる最強剣。\r\n"
@@ -79,9 +80,7 @@ void OpenNameEntry() {
   Scheduler().DeleteThread("タイトル");
 }
 
-void AcceptNameEntry() {
-  Host& host = TheHost();
-  const std::string typed = host.NameEditText();
+void AcceptNameEntry(const std::string& typed) {
   if (typed.empty()) {
     ShowAppMessage("銘が入力されていません。");
     return;
@@ -99,7 +98,7 @@ void AcceptNameEntry() {
   // The name as the save file will give it back (¥ becomes \, 〜 becomes ～),
   // so the run keeps one name before and after a load.
   const std::string name = SjisToUtf8(*bytes).value_or(typed);
-  if (!host.AskYesNo("≪" + name + "≫\r\nこれでいいですか？")) return;
+  if (!AskYesNo("≪" + name + "≫\r\nこれでいいですか？")) return;
   ShowAppMessage("刻まれました。");
   PlayerData().PlayerName = CutSjis(name, kNameLimit);
   StartNewGame();

@@ -1,5 +1,5 @@
 // The depth as text, from the run state.
-#include "shell/depth_text.h"
+#include "runtime/depth_text.h"
 
 #include "data/player_data.h"
 

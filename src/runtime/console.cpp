@@ -1,17 +1,18 @@
 // The console: message buffer, command list and the screen runner. Screens
 // are continuations, so ExecuteCommand is the only place a screen is drawn.
-#include "shell/console.h"
+#include "runtime/console.h"
+
+#include "engine/module_state.h"
 
 #include <utility>
 
-#include "shell/game.h"
-#include "shell/status_panels.h"
+#include "runtime/game_objects.h"
+#include "runtime/status_panels.h"
 
 namespace zemra {
 
 ConsoleState& Console() {
-  static ConsoleState state;
-  return state;
+  return ModuleState<ConsoleState>();
 }
 
 void ResetConsole() { Console() = ConsoleState{}; }

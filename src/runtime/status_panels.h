@@ -2,8 +2,10 @@
 // from the fighter records, with the sword labels' hover and click handling.
 #pragma once
 
+#include <array>
+
 #include "host/controls.h"
-#include "shell/console.h"
+#include "runtime/console.h"
 
 namespace zemra {
 
@@ -18,6 +20,7 @@ struct SwordPanelState {
   Continuation bound = nullptr;
   int hover = -1;
   bool frozen = false;
+  std::array<bool, kSwordLabelCount> highlighted{};  // labels drawn in the highlight colour
 };
 
 SwordPanelState& SwordPanel();
@@ -34,6 +37,12 @@ void ShowSelfSwords(Continuation continuation, int mode);
 void ShowEnemySwords(Continuation continuation, int mode);
 void ClearSwordHover();
 void ShowSwordInfo(const TSword& sword);
+
+// The sword labels' window events: the mouse onto a label, onto a panel
+// background, and a click on a label.
+void LabMainSwordMouseMove(int label);
+void OverlayMouseMove();
+void LabMainSwordClick(int label);
 
 // The fighter whose swords the row shows.
 const TFighter& ShownFighter();

@@ -1,6 +1,6 @@
 // The report: a summary line, the carried swords, the honours and the list of
 // all sword kinds with the obtained ones filled in.
-#include "shell/report.h"
+#include "runtime/report.h"
 
 #include <optional>
 
@@ -9,7 +9,8 @@
 #include "data/sword.h"
 #include "engine/file_io.h"
 #include "engine/sjis.h"
-#include "shell/depth_text.h"
+#include "runtime/depth_text.h"
+#include "runtime/game_objects.h"
 
 namespace zemra {
 namespace {
@@ -74,7 +75,7 @@ std::string ReportText() {
 bool WriteReport() {
   const std::optional<std::string> bytes = Utf8ToSjis(ReportText());
   if (!bytes) return false;
-  return WriteTextFile(kReportFileName, *bytes);
+  return WriteTextFile(Locations().SaveFile(kReportFileName), *bytes);
 }
 
 }  // namespace zemra

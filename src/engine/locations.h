@@ -1,0 +1,32 @@
+// Where the game finds its content and keeps its save: resolved once by the
+// front end at start and handed to the core as a value, so nothing changes
+// the process's working directory.
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace zemra {
+
+struct GameLocations {
+  // Folders searched in order for a content name such as "dat/water.wav";
+  // an empty path stands for the working directory.
+  std::vector<std::filesystem::path> content_roots;
+  // Folder of save.dat and the report; empty for the working directory.
+  std::filesystem::path save_dir;
+
+  // The first existing file for a content name, else the name in the first
+  // root (opening it then fails quietly).
+  std::filesystem::path Content(std::string_view name) const;
+  std::filesystem::path SaveFile(std::string_view name) const { return save_dir / std::string(name); }
+};
+
+// The content roots for a program in program_dir: an installed program (its
+// share/zemra6 exists) looks there first, then in the working directory; a
+// program in its build folder looks in the working directory, then beside itself.
+std::vector<std::filesystem::path> ContentRootsFor(const std::filesystem::path& program_dir);
+
+}  // namespace zemra

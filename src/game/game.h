@@ -1,0 +1,38 @@
+// The game core's entry points from a front end: StartGame and StopGame, and
+// ApplyInput, the one way every input reaches the game.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "engine/locations.h"
+#include "game/input.h"
+#include "host/host.h"
+#include "runtime/game_objects.h"
+
+namespace zemra {
+
+// Starts the game on the host: puts every module state back as at program
+// start, seeds the random source, creates the wave player, the scheduler, the
+// story script and the title bitmap, then continues a saved run in the field
+// or starts the title page. A game still running is stopped first.
+void StartGame(Host& host, std::uint64_t seed, GameLocations locations = {});
+// Frees what StartGame made (title bitmap, wave player, scheduler), in that
+// order, and drops the module states.
+void StopGame();
+// Puts every subsystem's module state back as at program start (tests).
+void ResetGameState();
+
+// Applies one input. Returns "" when it was taken, else why the game could
+// not take it now (the page, panel or button it needs is not shown); a
+// refused input changes nothing.
+std::string ApplyInput(const Input& input);
+
+// Window events as the window names them; ApplyInput calls them once an
+// input is known to be possible. BtnMainCommandClick ignores a button that
+// stands for no command.
+void PntTitleClick();
+void BtnInputNameClick(const std::string& typed);
+void BtnMainCommandClick(int button);
+
+}  // namespace zemra

@@ -1,0 +1,15 @@
+#include "runtime/game_over.h"
+
+#include "data/player_data.h"
+#include "runtime/console.h"
+#include "runtime/game_objects.h"
+
+namespace zemra {
+
+void GameOver() {
+  PlayWave("weak.wav");
+  AddMainText(PlayerData().Fighter.Name + "は死んでしまった。");
+  AddCommand("終", TerminateGame);
+}
+
+}  // namespace zemra
