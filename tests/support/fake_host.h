@@ -3,12 +3,12 @@
 #pragma once
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <string>
 
 #include "game/game.h"
+#include "support/temp_folder.h"
 #include "text/text_host.h"
 
 namespace zemra::testing {
@@ -19,9 +19,8 @@ class GameFixture : public ::testing::Test {
  protected:
   void SetUp() override {
     old_dir = std::filesystem::current_path();
-    std::string pattern = (std::filesystem::temp_directory_path() / "zemra-test-XXXXXX").string();
-    ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-    work_dir = pattern;
+    ASSERT_FALSE(folder.Path().empty());
+    work_dir = folder.Path();
     std::filesystem::current_path(work_dir);
     BeforeStart();
     StartGame(host, 1, GameLocations{{std::filesystem::path{}, ZEMRA_SOURCE_DIR}, {}});
@@ -31,8 +30,6 @@ class GameFixture : public ::testing::Test {
     StopGame();
     ResetGameState();
     std::filesystem::current_path(old_dir);
-    std::error_code ignored;
-    std::filesystem::remove_all(work_dir, ignored);
   }
 
   // Runs before the game starts, in the fresh working directory (write a save file here).
@@ -44,6 +41,7 @@ class GameFixture : public ::testing::Test {
   }
 
   FakeHost host;
+  TempFolder folder;
   std::filesystem::path old_dir;
   std::filesystem::path work_dir;
 };

@@ -12,31 +12,26 @@
 #include <string>
 #include <vector>
 
+#include "support/temp_folder.h"
+
 namespace zemra::testing {
 
 class TextRun {
  public:
-  TextRun() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "zemra-e2e-XXXXXX").string();
-    if (::mkdtemp(pattern.data()) != nullptr) dir_ = pattern;
-  }
-  ~TextRun() {
-    std::error_code ignored;
-    std::filesystem::remove_all(dir_, ignored);
-  }
+  TextRun() = default;
   TextRun(const TextRun&) = delete;
   TextRun& operator=(const TextRun&) = delete;
 
-  const std::filesystem::path& Dir() const { return dir_; }
+  const std::filesystem::path& Dir() const { return folder_.Path(); }
 
   // Feeds the actions and returns every object printed (the first screen first).
   std::vector<nlohmann::json> Run(const std::vector<std::string>& actions, int seed = 7) const {
-    const auto input = dir_ / "actions.txt";
+    const auto input = Dir() / "actions.txt";
     {
       std::ofstream out(input, std::ios::binary);
       for (const std::string& a : actions) out << a << '\n';
     }
-    const std::string command = "cd '" + dir_.string() + "' && '" + ZEMRA_TEXT_PROGRAM + "' --seed " +
+    const std::string command = "cd '" + Dir().string() + "' && '" + ZEMRA_TEXT_PROGRAM + "' --seed " +
                                 std::to_string(seed) + " < actions.txt";
     std::vector<nlohmann::json> objects;
     FILE* pipe = ::popen(command.c_str(), "r");
@@ -55,7 +50,7 @@ class TextRun {
   }
 
  private:
-  std::filesystem::path dir_;
+  TempFolder folder_;
 };
 
 }  // namespace zemra::testing

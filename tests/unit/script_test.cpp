@@ -10,6 +10,7 @@
 #include "engine/script.h"
 #include "engine/sjis.h"
 #include "engine/text_utils.h"
+#include "support/temp_folder.h"
 
 namespace zemra {
 namespace {
@@ -30,7 +31,7 @@ class ScriptRun {
     script_.SetErrorHandler([this](std::string_view text) { errors.emplace_back(text); });
   }
 
-  static std::filesystem::path File() { return std::filesystem::temp_directory_path() / "zemra-script-test.dat"; }
+  std::filesystem::path File() const { return folder_.Path() / "script.dat"; }
 
   // The text (UTF-8, lines ended by "\n") stored as code page 932 with CR LF.
   bool Load(const std::string& text, bool scramble = false) {
@@ -58,6 +59,9 @@ class ScriptRun {
   std::vector<std::string> errors;
   int beeps = 0;
   int terminations = 0;
+
+ private:
+  testing::TempFolder folder_;
 
  private:
   TVorbScript script_;
@@ -183,8 +187,8 @@ TEST(Script, AFileOverTheLimitKeepsItsFirstLines) {
 
 TEST(Script, AMissingFileBeepsAndLeavesAnEmptyScriptThatDoesNoHarm) {
   ScriptRun run;
-  std::filesystem::remove(ScriptRun::File());
-  EXPECT_FALSE(run.Script().LoadFile(ScriptRun::File(), true));
+  std::filesystem::remove(run.File());
+  EXPECT_FALSE(run.Script().LoadFile(run.File(), true));
   EXPECT_EQ(run.beeps, 1);
   EXPECT_FALSE(run.Script().Loaded());
   EXPECT_FALSE(run.Script().GotoLabel("@序"));

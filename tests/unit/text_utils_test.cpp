@@ -8,6 +8,7 @@
 #include "engine/file_io.h"
 #include "engine/sjis.h"
 #include "engine/text_utils.h"
+#include "support/temp_folder.h"
 
 namespace zemra {
 namespace {
@@ -101,7 +102,8 @@ TEST(Sjis, CutNeverSplitsACharacter) {
 }
 
 TEST(WriteTextFile, WritesExactlyTheBytes) {
-  const auto path = std::filesystem::temp_directory_path() / "zemra-write-text-test.txt";
+  const testing::TempFolder folder;
+  const auto path = folder.Path() / "written.txt";
   ASSERT_TRUE(WriteTextFile(path, ""));
   EXPECT_EQ(std::filesystem::file_size(path), 0u);
   ASSERT_TRUE(WriteTextFile(path, "a\r\nb"));
