@@ -21,6 +21,7 @@
 #include "app/sound_output.h"
 #include "app/sword_row_label.h"
 #include "app/wrapped_label.h"
+#include "data/fighter.h"
 #include "game/game.h"
 #include "runtime/console.h"
 
@@ -34,9 +35,6 @@ constexpr int kPanelWidth = 500;
 constexpr int kBandHeight = 125;
 constexpr int kConsoleTop = 250;
 constexpr int kConsoleHeight = 150;
-constexpr int kSwordLabels = 8;
-constexpr int kCommandButtons = 5;
-constexpr int kUpcomingCards = 5;
 
 const QColor kSilver(192, 192, 192);
 const QColor kSkyBlue(0x87, 0xCE, 0xEB);
@@ -244,7 +242,7 @@ void TFormMain::BuildSwordRow(QWidget* panel) {
   look.align = Qt::AlignCenter;
   look.background = Rgb{221, 255, 221};
   look.text = Rgb{34, 68, 34};
-  for (int i = 0; i < kSwordLabels; ++i) {
+  for (int i = 0; i < kSwordLabelCount; ++i) {
     auto* label = new SwordRowLabel(
         panel, [this, i] { pump_->Apply(Input::SwordClick(i)); }, [this, i] { pump_->Apply(Input::SwordHover(i)); });
     StyleLabel(label, QRect(i < 4 ? 10 : 255, 5 + 30 * (i % 4), 235, 25), look);
@@ -257,7 +255,7 @@ void TFormMain::BuildFighterPanel(QWidget* panel, Control first) {
   auto* current_frame = new CardShape(panel);
   current_frame->setGeometry(136, 35, 65, 80);
   Register(Offset(first, Slot(Control::ShapeSelfCardCurrent)), current_frame);
-  for (int k = 0; k < kUpcomingCards; ++k) {
+  for (int k = 0; k < kHandSize; ++k) {
     auto* frame = new CardShape(panel);
     frame->setGeometry(208 + 56 * k, 40, 55, 70);
   }
@@ -295,7 +293,7 @@ void TFormMain::BuildConsole(QWidget* panel) {
   text.text = Rgb{34, 68, 34};
   Register(Control::LabMainText, AddLabel(panel, QRect(10, 10, 480, 90), text));
 
-  for (int i = 0; i < kCommandButtons; ++i) {
+  for (int i = 0; i < kCommandButtonCount; ++i) {
     auto* button = new QPushButton(panel);
     button->setGeometry(10 + 98 * i, 110, 88, 30);
     button->setFont(GameFont(kLabelFontPx, true));
@@ -322,8 +320,8 @@ void TFormMain::BuildOverlays() {
     overlay->raise();
   }
   // The sword labels take their own mouse moves; buttons stay clickable above the overlay.
-  for (int i = 0; i < kSwordLabels; ++i) ControlWidget(SwordLabel(i))->raise();
-  for (int i = 0; i < kCommandButtons; ++i) ControlWidget(CommandButton(i))->raise();
+  for (int i = 0; i < kSwordLabelCount; ++i) ControlWidget(SwordLabel(i))->raise();
+  for (int i = 0; i < kCommandButtonCount; ++i) ControlWidget(CommandButton(i))->raise();
 }
 
 }  // namespace zemra

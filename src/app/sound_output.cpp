@@ -9,6 +9,7 @@
 #include <QUrl>
 
 #include "engine/wave_check.h"
+#include "runtime/sounds.h"
 
 namespace zemra {
 
@@ -46,7 +47,7 @@ QSoundEffect* QtSoundOutput::Effect(std::string_view file) {
 void QtSoundOutput::Preload(std::string_view file) { Effect(file); }
 
 void QtSoundOutput::PreloadGameSounds() {
-  for (std::string_view file : kGameSoundFiles) Preload(file);
+  for (std::size_t i = 0; i < kSoundFiles.size(); ++i) Preload(SoundPath(static_cast<Sound>(i)));
 }
 
 void QtSoundOutput::OnStatusChanged(QSoundEffect* effect) {

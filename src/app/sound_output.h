@@ -17,12 +17,6 @@
 
 namespace zemra {
 
-// Every wave file the game plays.
-inline constexpr std::array<std::string_view, 18> kGameSoundFiles{
-    "dat/04b.wav",       "dat/break.wav", "dat/bub.wav",  "dat/dh.wav",    "dat/dun.wav",  "dat/duty.wav",
-    "dat/hyuun.wav",     "dat/kin.wav",   "dat/open.wav", "dat/popon.wav", "dat/roar.wav", "dat/suka.wav",
-    "dat/thathatha.wav", "dat/turn.wav",  "dat/up.wav",   "dat/water.wav", "dat/weak.wav", "dat/zurl.wav"};
-
 class QtSoundOutput : public QObject, public SoundOutput {
  public:
   QtSoundOutput();

@@ -7,16 +7,13 @@
 #include "data/player_data.h"
 #include "runtime/console.h"
 #include "runtime/game_objects.h"
+#include "runtime/sounds.h"
 
 namespace zemra {
 namespace {
 
-constexpr long long kCriticalPotential = 100;
-constexpr long long kHighHitFrom = 180;
-constexpr long long kPotentialLimit = 200;
-
 struct Outcome {
-  const char* sound;
+  Sound sound;
   int enemy_damage;
   int player_damage;
 };
@@ -35,11 +32,11 @@ bool IsAttackClass(std::string_view result) {
 void ResolveEqual(std::string_view result, bool player_fled) {
   const std::string& player = PlayerData().Fighter.Name;
   if (result == kCritical) {
-    Apply({"roar.wav", 1, 1}, "双方１点ずつのダメージを受けた！");
+    Apply({Sound::Roar, 1, 1}, "双方１点ずつのダメージを受けた！");
   } else if (result == kMiss) {
-    Apply({"suka.wav", 0, 0}, player_fled ? player + "は攻撃をかわした！" : "互いに攻撃をかわした！");
+    Apply({Sound::Suka, 0, 0}, player_fled ? player + "は攻撃をかわした！" : "互いに攻撃をかわした！");
   } else {
-    Apply({"kin.wav", 0, 0}, "互いに攻撃を弾いた！");
+    Apply({Sound::Kin, 0, 0}, "互いに攻撃を弾いた！");
   }
 }
 
@@ -47,14 +44,14 @@ void ResolveDifferent(std::string_view mine, std::string_view theirs) {
   const std::string& player = PlayerData().Fighter.Name;
   const std::string& enemy = Enemy().Name;
   if (mine == kCritical) {
-    Apply({"roar.wav", 2, 0}, enemy + "に２点のダメージを与えた！");
+    Apply({Sound::Roar, 2, 0}, enemy + "に２点のダメージを与えた！");
   } else if (theirs == kCritical) {
-    Apply({"roar.wav", 0, 2}, player + "は２点のダメージを食らった！");
+    Apply({Sound::Roar, 0, 2}, player + "は２点のダメージを食らった！");
   } else if (mine == kHighHit || theirs == kMiss) {
-    Apply({"dun.wav", 1, 0}, enemy + "に１点のダメージを与えた！");
+    Apply({Sound::Dun, 1, 0}, enemy + "に１点のダメージを与えた！");
   } else {
     // Two valid, different classes without a critical: the other side's high hit or my miss.
-    Apply({"zurl.wav", 0, 1}, player + "は１点のダメージを食らった！");
+    Apply({Sound::Zurl, 0, 1}, player + "は１点のダメージを食らった！");
   }
 }
 
@@ -64,12 +61,23 @@ long long AttackPotential(const TFighter& fighter) {
   return static_cast<long long>(fighter.Hit) + static_cast<long long>(fighter.Card);
 }
 
+AttackClass ClassifyPotential(long long p) {
+  if (p >= 0 && p < kCriticalPotential) return AttackClass::Miss;
+  if (p == kCriticalPotential) return AttackClass::Critical;
+  if (p > kCriticalPotential && p < kHighHitFrom) return AttackClass::Hit;
+  if (p >= kHighHitFrom && p < kPotentialLimit) return AttackClass::HighHit;
+  return AttackClass::OutOfRange;
+}
+
 std::string AttackResult(const TFighter& fighter) {
   const long long p = AttackPotential(fighter);
-  if (p >= 0 && p < kCriticalPotential) return std::string(kMiss);
-  if (p == kCriticalPotential) return std::string(kCritical);
-  if (p > kCriticalPotential && p < kHighHitFrom) return std::string(kHit);
-  if (p >= kHighHitFrom && p < kPotentialLimit) return std::string(kHighHit);
+  switch (ClassifyPotential(p)) {
+    case AttackClass::Miss: return std::string(kMiss);
+    case AttackClass::Critical: return std::string(kCritical);
+    case AttackClass::Hit: return std::string(kHit);
+    case AttackClass::HighHit: return std::string(kHighHit);
+    case AttackClass::OutOfRange: break;
+  }
   ShowAppMessage("error in AttackResult: AttackPotential(Fighter) = " + std::to_string(p));
   return "";
 }

@@ -14,6 +14,17 @@ inline constexpr std::string_view kHit = "ヒット";
 inline constexpr std::string_view kHighHit = "ハイヒット";
 inline constexpr std::string_view kCritical = "クリティカル";
 
+// The bounds of the result classes, the one home of the numbers that the
+// enemy's choices and the shots weigh too: a miss below 100, a critical at
+// exactly 100, a hit up to 179, a high hit from 180 up to 199.
+inline constexpr long long kCriticalPotential = 100;
+inline constexpr long long kHighHitFrom = 180;
+inline constexpr long long kPotentialLimit = 200;
+
+enum class AttackClass { Miss, Critical, Hit, HighHit, OutOfRange };
+
+AttackClass ClassifyPotential(long long potential);
+
 // Hit + Card, widened so that a stray value cannot overflow.
 long long AttackPotential(const TFighter& fighter);
 // One of the four classes; "" with an error box for a potential outside 0..199.

@@ -17,6 +17,7 @@
 #include "runtime/game_over.h"
 #include "runtime/screen_routes.h"
 #include "runtime/game_objects.h"
+#include "runtime/sounds.h"
 #include "runtime/status_panels.h"
 
 namespace zemra {
@@ -119,7 +120,7 @@ void TryFlee() {
 }
 
 void Victory() {
-  PlayWave("break.wav");
+  PlayWave(Sound::Break);
   AddMainText(Enemy().Name + "を倒した！");
   AddCommand("≫", ChooseSpoil);
 }
@@ -159,7 +160,7 @@ const TSword& SelectedPlayerSword() { return Player().Swords[static_cast<std::si
 void DropForSpoil() {
   const TSword& sword = SelectedPlayerSword();
   if (sword.Cursed) {
-    PlayWave("duty.wav");
+    PlayWave(Sound::Duty);
     AddMainText(Quoted(sword.Name) + "は呪われています。");
     AddMainText("他の剣を選んでください。");
     ShowSpoilGain();
@@ -176,7 +177,7 @@ void DropAndTake() {
 }
 
 void TakeSpoil() {
-  PlayWave("popon.wav");
+  PlayWave(Sound::Popon);
   SetSelectedSword(Player().SwordCount);
   const TSword spoil = Spoil();
   AddSword(Player(), spoil);
@@ -253,7 +254,7 @@ void AfterAction() {
 }
 
 void Escape(bool lose_depth) {
-  PlayWave("thathatha.wav");
+  PlayWave(Sound::Thathatha);
   ShowTopPanel(Control::PanelMainEnemy);
   AddMainText(Player().Name + "は逃げ出した。");
   TPlayerData& run = PlayerData();

@@ -2,6 +2,8 @@
 // that queued rolls replay a battle exactly.
 #include "battle/enemy_ai.h"
 
+#include "battle/attack.h"
+
 #include <algorithm>
 #include <array>
 #include <string>
@@ -81,7 +83,7 @@ bool TracePays(const Outlook& o) { return HitUp(o.enemy, o.hit_after + o.player.
 bool ChangePays(const Outlook& o) { return CardWeight(o.player) > CardWeight(o.enemy); }
 bool RedrawPays(const Outlook& o) {
   const long long hit = o.enemy.Hit;
-  return hit + o.enemy.Cards[0] < 100 && hit + o.enemy.Cards[1] < 100;
+  return hit + o.enemy.Cards[0] < kCriticalPotential && hit + o.enemy.Cards[1] < kCriticalPotential;
 }
 bool HealOnePays(const Outlook& o) { return o.enemy.HP <= o.max_after - 1; }
 bool HealThreePays(const Outlook& o) { return o.enemy.HP <= o.max_after - 3; }
@@ -138,10 +140,13 @@ long long CardWeight(const TFighter& fighter) {
 bool HitUp(const TFighter& enemy, long long value) {
   // The enemy's potential if it fought now, with its next card.
   const long long p = static_cast<long long>(enemy.Hit) + enemy.Cards[0];
-  if (p >= 0 && p < 100) return value >= 100;
-  if (p == 100) return false;
-  if (p > 100 && p < 180) return value >= 180 || value == 100;
-  if (p >= 180 && p < 200) return value == 100;
+  switch (ClassifyPotential(p)) {
+    case AttackClass::Miss: return value >= kCriticalPotential;
+    case AttackClass::Critical: return false;
+    case AttackClass::Hit: return value >= kHighHitFrom || value == kCriticalPotential;
+    case AttackClass::HighHit: return value == kCriticalPotential;
+    case AttackClass::OutOfRange: break;
+  }
   ShowAppMessage("error in HitUp in EffectiveDriveEnemySword: Hity = " + std::to_string(p));
   return false;
 }

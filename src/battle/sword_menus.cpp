@@ -12,6 +12,7 @@
 #include "runtime/game_over.h"
 #include "runtime/screen_routes.h"
 #include "runtime/game_objects.h"
+#include "runtime/sounds.h"
 #include "runtime/status_panels.h"
 
 namespace zemra {
@@ -41,7 +42,7 @@ void StartConfirmed() {
 
 void SwordStartPick() {
   if (Chosen().DriveName.empty()) {
-    RefuseChosenSword("bub.wav", "には始動能力がありません。", Back);
+    RefuseChosenSword(Sound::Bub, "には始動能力がありません。", Back);
     return;
   }
   AskAboutChosenSword("を始動させます。", StartConfirmed, SwordStartMenu);
@@ -53,14 +54,14 @@ void FieldSwordStartConfirmed() {
 
 void SwordDiscardPick() {
   if (Chosen().Cursed) {
-    RefuseChosenSword("duty.wav", "は呪われています。", Back);
+    RefuseChosenSword(Sound::Duty, "は呪われています。", Back);
     return;
   }
   AskAboutChosenSword("を捨てます。", SwordDiscardConfirmed, SwordDiscardMenu);
 }
 
 void SwordDiscardConfirmed() {
-  PlayWave("turn.wav");
+  PlayWave(Sound::Turn);
   AddMainText(Quoted(Chosen().Name) + "を捨てました。");
   RemoveSword(Player(), SelectedSword());
   RecalcFighter(Player());
@@ -78,12 +79,12 @@ void SwordSortMenu() {
 void SwordSortPick() {
   const int slot = SelectedSword();
   if (slot > 0) {
-    PlayWave("suka.wav");
+    PlayWave(Sound::Suka);
     auto& swords = Player().Swords;
     std::swap(swords[static_cast<std::size_t>(slot)], swords[static_cast<std::size_t>(slot - 1)]);
     RecalcFighter(Player());
   } else {
-    PlayWave("bub.wav");
+    PlayWave(Sound::Bub);
   }
   SwordSortMenu();
 }
@@ -126,7 +127,7 @@ void FieldSwordMenu() {
   AddCommand("捨てる", SwordDiscardMenu);
 }
 
-void RefuseChosenSword(const char* sound, std::string_view reason, Continuation back) {
+void RefuseChosenSword(Sound sound, std::string_view reason, Continuation back) {
   PlayWave(sound);
   AddMainText(Quoted(Chosen().Name) + std::string(reason));
   AddMainText("他の剣を選んでください。");
@@ -147,7 +148,7 @@ void StartChosenSword(bool (*dispatch)(TFighter& player, int slot), Continuation
     ShowSelfSwords(nullptr, 0);
     return;
   }
-  RefuseChosenSword("bub.wav", "は今は始動できません。", back);
+  RefuseChosenSword(Sound::Bub, "は今は始動できません。", back);
   ShowSelfSwords(SwordStartPick, 0);
 }
 

@@ -6,6 +6,7 @@
 
 #include "data/fighter.h"
 #include "runtime/console.h"
+#include "runtime/sounds.h"
 
 namespace zemra {
 
@@ -26,7 +27,7 @@ void FieldSwordMenu();
 
 // Pages about the player's sword in the slot last clicked ("「name」" + text).
 // A refusal: the sound, the reason, "他の剣を選んでください。" and "戻る".
-void RefuseChosenSword(const char* sound, std::string_view reason, Continuation back);
+void RefuseChosenSword(Sound sound, std::string_view reason, Continuation back);
 // A confirmation with the chosen label frozen: "はい" or "いいえ".
 void AskAboutChosenSword(std::string_view action, Continuation yes, Continuation no);
 // Starts the chosen sword through the dispatch, or refuses it and lets the

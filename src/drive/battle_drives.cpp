@@ -9,6 +9,7 @@
 #include "drive/drive_effects.h"
 #include "engine/random.h"
 #include "runtime/game_objects.h"
+#include "runtime/sounds.h"
 #include "runtime/status_panels.h"
 
 namespace zemra {
@@ -25,14 +26,14 @@ void BackToBattle() {
 }  // namespace
 
 void ChangeCards() {
-  PlayWave("turn.wav");
+  PlayWave(Sound::Turn);
   std::swap(User().Cards, Opponent().Cards);
   AddMainText(User().Name + "と" + Opponent().Name + "のカードが入れ替わった。");
   BackToBattle();
 }
 
 void TraceCards() {
-  PlayWave("turn.wav");
+  PlayWave(Sound::Turn);
   User().Cards = Opponent().Cards;
   AddMainText(Opponent().Name + "のカードをコピーした。");
   BackToBattle();
@@ -42,7 +43,7 @@ void TraceCards() {
 void SmokeEscape() { Escape(false); }
 
 void GreenLight() {
-  PlayWave("weak.wav");
+  PlayWave(Sound::Weak);
   ShowEnemySwords(nullptr, 0);
   AddMainText(Enemy().Name + "の構成が暴かれた。");
   FinishDrive();
@@ -51,7 +52,7 @@ void GreenLight() {
 void MariRise() {
   TFighter& opponent = Opponent();
   if (opponent.SwordCount < kMaxSwords) {
-    PlayWave("duty.wav");
+    PlayWave(Sound::Duty);
     AddMainText(opponent.Name + "にマリリンがはびこった。");
     // Not recomputed: the new sword counts from the opponent's next recomputation.
     AddSword(opponent, CreateSword("マリリン"));
@@ -62,7 +63,7 @@ void MariRise() {
 }
 
 void Barrier() {
-  PlayWave("weak.wav");
+  PlayWave(Sound::Weak);
   RaiseBarrier();
   AddMainText("八角の結界がフィールドを覆った。");
   BackToBattle();
@@ -76,7 +77,7 @@ void BSS() {
     FinishDrive();
     return;
   }
-  PlayWave("dh.wav");
+  PlayWave(Sound::Dh);
   const int r = Random(opponent.SwordCount);
   AddMainText(opponent.Name + "の「" + opponent.Swords[static_cast<std::size_t>(r)].Name + "」が消失した。");
   RemoveSword(opponent, r);
@@ -85,7 +86,7 @@ void BSS() {
 }
 
 void NullDrive() {
-  PlayWave("weak.wav");
+  PlayWave(Sound::Weak);
   AddMainText("しかしヌル領域はヌル領域を打ち消し、自己消滅した。");
   AddMainText("特に何も残らなかった。");
   FinishDrive();

@@ -8,6 +8,7 @@
 #include "drive/drive_effects.h"
 #include "engine/random.h"
 #include "runtime/game_objects.h"
+#include "runtime/sounds.h"
 
 namespace zemra {
 namespace {
@@ -23,7 +24,7 @@ void DropNextCard(Hand& cards) {
 
 template <typename Change>
 void CardDrive(Change change, std::string_view suffix) {
-  PlayWave("turn.wav");
+  PlayWave(Sound::Turn);
   TFighter& user = *DriveContext().DriveUser;
   change(user);
   AddMainText(user.Name + std::string(suffix));

@@ -6,6 +6,7 @@
 #include "drive/drive_dispatch.h"
 #include "drive/drive_effects.h"
 #include "runtime/game_objects.h"
+#include "runtime/sounds.h"
 #include "runtime/status_panels.h"
 
 namespace zemra {
@@ -34,14 +35,14 @@ void ChurchPick() {
     AddCommand("いいえ", ChurchMenu);
     return;
   }
-  PlayWave("bub.wav");
+  PlayWave(Sound::Bub);
   AddMainText(ChosenName() + "は呪われておりません。");
   AddMainText("他の剣を選んでください。");
   AddCommand("やめる", ChurchLeave);
 }
 
 void ChurchPurify() {
-  PlayWave("water.wav");
+  PlayWave(Sound::Water);
   const std::string name = ChosenName();
   AddMainText("神父はそっと" + name + "に触れた。");
   AddMainText(name + "は灰になって地面に落ちた。");

@@ -10,6 +10,7 @@
 #include "drive/drive_catalogue.h"
 #include "engine/random.h"
 #include "runtime/game_objects.h"
+#include "runtime/sounds.h"
 
 namespace zemra {
 namespace {
@@ -94,7 +95,7 @@ bool StartBattleDrive(TFighter& user, TFighter& opponent, int slot) {
 }
 
 void AnnounceSwordStart(TFighter& fighter, int slot) {
-  PlayWave("hyuun.wav");
+  PlayWave(Sound::Hyuun);
   const TSword& sword = SwordAt(fighter, slot);
   const std::string name = sword.Name;
   const std::string drive = sword.DriveName;

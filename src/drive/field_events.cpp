@@ -10,6 +10,7 @@
 #include "engine/random.h"
 #include "runtime/ending.h"
 #include "runtime/game_objects.h"
+#include "runtime/sounds.h"
 #include "runtime/report.h"
 #include "runtime/save_load.h"
 #include "story/chapter_playback.h"
@@ -24,12 +25,12 @@ constexpr int kHintCount = static_cast<int>(HintTable.size());
 const std::string& PlayerName() { return PlayerData().Fighter.Name; }
 
 void CannotDescend() {
-  PlayWave("bub.wav");
+  PlayWave(Sound::Bub);
   AddMainText("これ以上は降りられない。");
 }
 
 void GoDown(std::int32_t depth) {
-  PlayWave("thathatha.wav");
+  PlayWave(Sound::Thathatha);
   AddMainText(PlayerName() + "は階段を降りていった。");
   PlayerData().Depth = depth;
 }
@@ -37,7 +38,7 @@ void GoDown(std::int32_t depth) {
 }  // namespace
 
 void Inn() {
-  PlayWave("up.wav");
+  PlayWave(Sound::Up);
   TFighter& user = *DriveContext().DriveUser;
   FullHeal(user);
   AddMainText(user.Name + "の体力が全快した。");
@@ -47,7 +48,7 @@ void Inn() {
 void DescendStairs() {
   TPlayerData& run = PlayerData();
   if (!run.Cleared && run.Depth == kLastStairsDepth) {
-    PlayWave("thathatha.wav");
+    PlayWave(Sound::Thathatha);
     StartQueenBattle();
     return;
   }
@@ -69,7 +70,7 @@ void EnterAnother() {
 }
 
 void Teleport() {
-  PlayWave("open.wav");
+  PlayWave(Sound::Open);
   TPlayerData& run = PlayerData();
   int r = Random(kOtherDepths);
   if (r >= run.Depth) ++r;
@@ -83,13 +84,13 @@ void SaveConsole() {
   // written over the last good save: every later start would open on the
   // game-over screen.
   if (!IsDead(PlayerData().Fighter) && SaveGame()) {
-    PlayWave("popon.wav");
+    PlayWave(Sound::Popon);
     AddMainText("セーブしました。");
     if (!WriteReport()) AddMainText(kReportFailedText);
     FinishDrive();
     return;
   }
-  PlayWave("bub.wav");
+  PlayWave(Sound::Bub);
   AddMainText("セーブ出来ませんでした。");
   AddCommand("リトライ", SaveConsole);
   AddCommand("あきらめる", SaveGiveUp);
@@ -103,14 +104,14 @@ void SaveGiveUp() {
 void Duel() { StartBossBattle(); }
 
 void Hint() {
-  PlayWave("popon.wav");
+  PlayWave(Sound::Popon);
   PendingDrive().HintNumber = Random(kHintCount) + 1;
   AddMainText("あのね。");
   AddCommand("≫", Hint2);
 }
 
 void Hint2() {
-  PlayWave("popon.wav");
+  PlayWave(Sound::Popon);
   const std::int32_t n = PendingDrive().HintNumber;
   if (n >= 1 && n <= kHintCount) {
     AddMainText(HintTable[static_cast<std::size_t>(n - 1)]);

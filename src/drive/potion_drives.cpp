@@ -6,18 +6,19 @@
 #include "drive/drive_dispatch.h"
 #include "drive/drive_effects.h"
 #include "runtime/game_objects.h"
+#include "runtime/sounds.h"
 
 namespace zemra {
 namespace {
 
 void Heal(std::int32_t amount) {
-  PlayWave("up.wav");
+  PlayWave(Sound::Up);
   HealUser(amount);
   FinishDrive();
 }
 
 void Harm(std::int32_t amount) {
-  PlayWave("zurl.wav");
+  PlayWave(Sound::Zurl);
   DamageUser(amount);
   FinishDrive();
 }

@@ -8,6 +8,7 @@
 #include "drive/drive_dispatch.h"
 #include "drive/drive_effects.h"
 #include "runtime/game_objects.h"
+#include "runtime/sounds.h"
 
 namespace zemra {
 namespace {
@@ -15,7 +16,7 @@ namespace {
 TFighter& Opponent() { return *DriveContext().DriveOpponent; }
 
 void EndShot() {
-  PlayWave(IsPlayerTurn() ? "dun.wav" : "zurl.wav");
+  PlayWave(IsPlayerTurn() ? Sound::Dun : Sound::Zurl);
   ShowTopPanel(Control::PanelMainEnemy);
   FinishDrive();
 }
@@ -39,7 +40,8 @@ void PostShot(std::string_view text, std::string_view caption, Continuation effe
   }
   const TFighter& target = Opponent();
   const long long s = static_cast<long long>(target.Hit) + target.Cards[0];
-  if (s >= 180 || s == 100) {
+  // A critical or a high hit coming knocks the shot down.
+  if (s >= kHighHitFrom || s == kCriticalPotential) {
     if (IsPlayerTurn()) {
       // The enemy always spends a good card on knocking the shot down.
       AddCommand("≫", ShotKnockedDown);
@@ -80,14 +82,14 @@ void ShotDrain() {
 }
 
 void ShotBlocked() {
-  PlayWave("weak.wav");
+  PlayWave(Sound::Weak);
   AddMainText("しかし結界が現象を棄却した。");
   ShowTopPanel(Control::PanelMainEnemy);
   FinishDrive();
 }
 
 void ShotKnockedDown() {
-  PlayWave("kin.wav");
+  PlayWave(Sound::Kin);
   TFighter& target = Opponent();
   NextCard(target);
   ShowAttackLine(target);

@@ -7,6 +7,7 @@
 #include "runtime/game_over.h"
 #include "runtime/screen_routes.h"
 #include "game/game.h"
+#include "runtime/sounds.h"
 #include "runtime/status_panels.h"
 #include "story/story_playback.h"
 
@@ -22,7 +23,7 @@ void OfferStatus() {
 }
 
 void RejectStatus() {
-  PlayWave("popon.wav");
+  PlayWave(Sound::Popon);
   OfferStatus();
 }
 

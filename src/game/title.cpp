@@ -11,6 +11,7 @@
 #include "engine/sjis.h"
 #include "runtime/console.h"
 #include "game/game.h"
+#include "runtime/sounds.h"
 #include "game/status_offer.h"
 
 namespace zemra {
@@ -50,7 +51,7 @@ const char* NameLeadText() {
 
 void StartTitle() {
   Scheduler().AddThread(TitleTick, kTitleInterval, "タイトル");
-  PlayWave("04b.wav", true);
+  PlayWave(Sound::TitleMusic, true);
 }
 
 void TitleTick() {
@@ -121,7 +122,7 @@ void StartNewGame() {
   Host& host = TheHost();
   host.SetVisible(Control::PageMain, true);
   host.SetVisible(Control::PageInputName, false);
-  PlayWave("water.wav");
+  PlayWave(Sound::Water);
   ExecuteCommand(OfferStatus);
 }
 

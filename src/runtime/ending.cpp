@@ -3,6 +3,7 @@
 
 #include "runtime/console.h"
 #include "runtime/game_objects.h"
+#include "runtime/sounds.h"
 #include "runtime/report.h"
 #include "runtime/save_load.h"
 
@@ -18,12 +19,12 @@ void ShowEnding() {
 
 void SaveAtEnding() {
   if (SaveGame()) {
-    PlayWave("popon.wav");
+    PlayWave(Sound::Popon);
     AddMainText("セーブしました。");
     AddCommand("終", TerminateGame);
     if (!WriteReport()) AddMainText(kReportFailedText);
   } else {
-    PlayWave("bub.wav");
+    PlayWave(Sound::Bub);
     AddMainText("セーブ出来ませんでした。");
     AddCommand("リトライ", SaveAtEnding);
     AddCommand("あきらめる", ShowEnding);

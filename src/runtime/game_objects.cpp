@@ -30,6 +30,6 @@ bool AskYesNo(std::string_view text) {
 
 void QueueAnswer(bool yes) { Objects().answers.push_back(yes); }
 
-void PlayWave(std::string_view file, bool loop) { Wave().Play("dat/" + std::string(file), loop); }
+void PlayWave(Sound sound, bool loop) { Wave().Play(SoundPath(sound), loop); }
 
 }  // namespace zemra

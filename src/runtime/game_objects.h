@@ -13,6 +13,7 @@
 #include "engine/wave.h"
 #include "host/host.h"
 #include "runtime/screen_record.h"
+#include "runtime/sounds.h"
 
 namespace zemra {
 
@@ -48,7 +49,7 @@ std::uint32_t GameClock();
 bool AskYesNo(std::string_view text);
 void QueueAnswer(bool yes);
 
-// Plays a file of the dat folder, "water.wav" -> "dat/water.wav".
-void PlayWave(std::string_view file, bool loop = false);
+// Plays one of the game's sounds; a new sound cuts off the one playing.
+void PlayWave(Sound sound, bool loop = false);
 
 }  // namespace zemra

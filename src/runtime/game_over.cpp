@@ -3,11 +3,12 @@
 #include "data/player_data.h"
 #include "runtime/console.h"
 #include "runtime/game_objects.h"
+#include "runtime/sounds.h"
 
 namespace zemra {
 
 void GameOver() {
-  PlayWave("weak.wav");
+  PlayWave(Sound::Weak);
   AddMainText(PlayerData().Fighter.Name + "は死んでしまった。");
   AddCommand("終", TerminateGame);
 }

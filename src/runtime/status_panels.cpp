@@ -95,11 +95,11 @@ void DrawFighterPanel(Control first, const TFighter& fighter) {
   host.SetText(Offset(first, 1), LifeText(fighter));
   host.SetText(Offset(first, 2), std::to_string(fighter.Hit));
   host.SetText(Offset(first, 3), "％");
-  const bool card_shown = fighter.Card != -1;
+  const bool card_shown = fighter.Card != kNoCard;
   if (card_shown) host.SetText(Offset(first, 4), std::to_string(fighter.Card));
   host.SetVisible(Offset(first, 4), card_shown);
   host.SetVisible(Offset(first, 5), card_shown);
-  for (int k = 0; k < 5; ++k) host.SetText(Offset(first, 6 + k), std::to_string(fighter.Cards[static_cast<std::size_t>(k)]));
+  for (int k = 0; k < kHandSize; ++k) host.SetText(Offset(first, 6 + k), std::to_string(fighter.Cards[static_cast<std::size_t>(k)]));
 }
 
 void RefreshSelfPanel() { DrawFighterPanel(Control::LabSelfName, PlayerData().Fighter); }
@@ -110,10 +110,10 @@ void ShowEnemySwords(Continuation continuation, int mode) { ShowSwords(SwordSche
 
 void ClearSwordHover() {
   SwordPanelState& s = SwordPanel();
-  if (s.hover == -1) return;
+  if (s.hover == kNoSwordLabel) return;
   Host& host = TheHost();
   PaintSwordLabel(s.hover, false);
-  s.hover = -1;
+  s.hover = kNoSwordLabel;
   host.SetVisible(Control::PanelMainIF, true);
   host.SetVisible(Control::PanelMainSwordInfo, false);
 }

@@ -14,11 +14,13 @@ struct TSword;
 
 enum class SwordScheme { Self, Enemy };
 
+inline constexpr int kNoSwordLabel = -1;
+
 struct SwordPanelState {
   SwordScheme scheme = SwordScheme::Self;
   bool shows_enemy = false;  // whose swords the labels show
   Continuation bound = nullptr;
-  int hover = -1;
+  int hover = kNoSwordLabel;
   bool frozen = false;
   std::array<bool, kSwordLabelCount> highlighted{};  // labels drawn in the highlight colour
 };

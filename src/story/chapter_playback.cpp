@@ -9,6 +9,7 @@
 #include "data/sword.h"
 #include "runtime/screen_routes.h"
 #include "runtime/game_objects.h"
+#include "runtime/sounds.h"
 #include "story/story_playback.h"
 #include "story/story_script.h"
 
@@ -55,7 +56,7 @@ void StartChapter(std::string_view suffix) {
 }
 
 void ScriptStep() {
-  PlayWave("weak.wav");
+  PlayWave(Sound::Weak);
   AddCommand("≫", ScriptStep);
   TVorbScript* script = StoryScript();
   if (script == nullptr || !script->Loaded()) {
