@@ -1,46 +1,22 @@
 // Fuzzes the text front end's action stream: each input is the standard
 // input of one run, played line by line from a fresh game, as zemra6-text
 // does. Any crash, hang or sanitizer report is a fault.
-#include <unistd.h>
-
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
 #include <string>
 #include <string_view>
-#include <system_error>
 
 #include "game/game.h"
+#include "support/temp_folder.h"
 #include "text/text_session.h"
-
-namespace {
-
-// A save folder of its own for one input, so a save made by one input never
-// changes the start of the next and every crash reproduces from its input alone.
-class InputFolder {
- public:
-  InputFolder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "zemra-fuzz-XXXXXX").string();
-    if (::mkdtemp(pattern.data()) != nullptr) path_ = pattern;
-  }
-  ~InputFolder() {
-    std::error_code ignored;
-    if (!path_.empty()) std::filesystem::remove_all(path_, ignored);
-  }
-  InputFolder(const InputFolder&) = delete;
-  InputFolder& operator=(const InputFolder&) = delete;
-  const std::filesystem::path& Path() const { return path_; }
-
- private:
-  std::filesystem::path path_;
-};
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   constexpr int kMaxActions = 300;  // keeps one input quick
   std::string_view input(reinterpret_cast<const char*>(data), size);
-  const InputFolder folder;
+  // A save folder of its own for each input, so a save made by one input never
+  // changes the start of the next and every crash reproduces from its input alone.
+  const zemra::testing::TempFolder folder;
   if (folder.Path().empty()) return 0;
   // The content from the working folder, the save and report in the input's own folder.
   zemra::TextSession session(1, zemra::GameLocations{{std::filesystem::path{}}, folder.Path()});
