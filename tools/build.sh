@@ -13,6 +13,7 @@ packages=(
   pulseaudio pulseaudio-utils sox
   desktop-file-utils appstream
   clang libclang-rt-dev python3
+  dpkg-dev file lintian man-db groff-base
 )
 
 missing=()

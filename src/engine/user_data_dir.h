@@ -9,9 +9,6 @@
 
 namespace zemra {
 
-// The front ends' option that asks for it; the launcher entry passes it.
-inline constexpr char kDesktopOption[] = "--desktop";
-
 // $XDG_DATA_HOME/zemra6, or ~/.local/share/zemra6 when XDG_DATA_HOME is unset,
 // empty or not absolute; nullopt when neither it nor HOME gives a folder.
 std::optional<std::filesystem::path> UserDataDir();

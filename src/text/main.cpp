@@ -1,33 +1,23 @@
 // zemra6-text: the game without a window, one action a line on standard input
 // and one JSON object a line on standard output.
 #include <chrono>
-#include <cstdio>
-#include <cstring>
 #include <filesystem>
 #include <iostream>
 #include <optional>
 #include <string>
 
 #include "engine/program_locations.h"
-#include "engine/user_data_dir.h"
+#include "options/program_options.h"
 #include "runtime/console.h"
 #include "text/text_session.h"
 
 int main(int argc, char** argv) {
-  std::uint64_t seed = static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
-  bool desktop = false;
-  for (int i = 1; i < argc; ++i) {
-    if (std::strcmp(argv[i], zemra::kDesktopOption) == 0) {
-      desktop = true;
-    } else if (std::strcmp(argv[i], "--seed") == 0 && i + 1 < argc) {
-      seed = std::strtoull(argv[++i], nullptr, 10);
-    } else {
-      std::cerr << "usage: zemra6-text [--seed N] [--desktop]\n";
-      return 2;
-    }
-  }
+  const zemra::ProgramOptions options = zemra::ParseProgramOptions(argc, argv);
+  if (const auto status = zemra::FinishBeforeStart(zemra::Program::kText, options, std::cout, std::cerr)) return *status;
+  const std::uint64_t seed = options.seed.value_or(
+      static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()));
   // As the window started from the menu: save and report in the user's data folder.
-  zemra::ProgramLocations where = zemra::ResolveProgramLocations(zemra::RunningProgramDir(), desktop);
+  zemra::ProgramLocations where = zemra::ResolveProgramLocations(zemra::RunningProgramDir(), options.desktop);
   zemra::TextSession session(seed, std::move(where.locations));
   if (where.warning) zemra::ShowWarningMessage(*where.warning);
   std::cout << session.StateJson() << '\n' << std::flush;

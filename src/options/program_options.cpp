@@ -1,0 +1,150 @@
+// Both programs' options, read from one table.
+#include "options/program_options.h"
+
+#include <array>
+#include <charconv>
+#include <vector>
+
+namespace zemra {
+namespace {
+
+enum class Field { kDesktop, kSeed, kHelp, kVersion };
+
+struct OptionRow {
+  std::string_view name;
+  std::string_view value_name;  // empty for an option without a value
+  std::string_view help;        // wrapped for --help, two lines at most
+  Field field;
+};
+
+constexpr std::array kOptions{
+    OptionRow{"--desktop", "",
+              "keep the save and the report in $XDG_DATA_HOME/zemra6\n(by default ~/.local/share/zemra6) instead of the working folder",
+              Field::kDesktop},
+    OptionRow{"--seed", "N", "start the random source from N (0 to 18446744073709551615)", Field::kSeed},
+    OptionRow{"--help", "", "show this help and exit", Field::kHelp},
+    OptionRow{"--version", "", "show the version and exit", Field::kVersion},
+};
+
+const OptionRow* FindOption(std::string_view name) {
+  for (const OptionRow& row : kOptions) {
+    if (row.name == name) return &row;
+  }
+  return nullptr;
+}
+
+std::optional<std::uint64_t> ParseNumber(std::string_view text) {
+  std::uint64_t value = 0;
+  const char* end = text.data() + text.size();
+  const auto [stop, error] = std::from_chars(text.data(), end, value);
+  if (text.empty() || error != std::errc{} || stop != end) return std::nullopt;
+  return value;
+}
+
+// Stores one option's value; returns the error when the value is unusable.
+std::optional<std::string> Apply(const OptionRow& row, std::optional<std::string_view> value, ProgramOptions& options) {
+  switch (row.field) {
+    case Field::kDesktop: options.desktop = true; break;
+    case Field::kHelp: options.show_help = true; break;
+    case Field::kVersion: options.show_version = true; break;
+    case Field::kSeed:
+      if (const auto number = ParseNumber(*value)) {
+        options.seed = *number;
+      } else {
+        return "--seed needs a whole number from 0 to 18446744073709551615, not '" + std::string(*value) + "'";
+      }
+      break;
+  }
+  return std::nullopt;
+}
+
+std::string Synopsis(Program program) {
+  std::string line = "Usage: " + std::string(ProgramName(program));
+  for (const OptionRow& row : kOptions) {
+    if (row.field == Field::kHelp || row.field == Field::kVersion) continue;
+    line += " [" + std::string(row.name) + (row.value_name.empty() ? "" : " " + std::string(row.value_name)) + "]";
+  }
+  return line + "\n";
+}
+
+}  // namespace
+
+ProgramOptions ParseProgramOptions(std::span<const std::string_view> args) {
+  ProgramOptions options;
+  for (std::size_t i = 0; i < args.size() && !options.usage_error; ++i) {
+    std::string_view word = args[i];
+    std::optional<std::string_view> value;
+    if (const auto equals = word.find('='); word.starts_with("--") && equals != std::string_view::npos) {
+      value = word.substr(equals + 1);
+      word = word.substr(0, equals);
+    }
+    const OptionRow* row = FindOption(word);
+    if (row == nullptr) {
+      options.usage_error = word.starts_with("-") ? "unknown option '" + std::string(word) + "'"
+                                                  : "unexpected word '" + std::string(word) + "'";
+    } else if (row->value_name.empty() && value) {
+      options.usage_error = std::string(word) + " takes no value";
+    } else if (!row->value_name.empty() && !value && i + 1 == args.size()) {
+      options.usage_error = std::string(word) + " needs a value " + std::string(row->value_name);
+    } else {
+      if (!row->value_name.empty() && !value) value = args[++i];
+      options.usage_error = Apply(*row, value, options);
+    }
+  }
+  return options;
+}
+
+ProgramOptions ParseProgramOptions(int argc, const char* const* argv) {
+  std::vector<std::string_view> args;
+  for (int i = 1; i < argc; ++i) args.emplace_back(argv[i]);
+  return ParseProgramOptions(args);
+}
+
+std::string_view ProgramName(Program program) { return program == Program::kWindow ? "zemra6" : "zemra6-text"; }
+
+std::string HelpText(Program program) {
+  std::string text = Synopsis(program);
+  text += program == Program::kWindow
+              ? "ZEMRA6 (ヴァルミナ・クェル), a turn-based sword-and-card role-playing game.\n"
+              : "ZEMRA6 (ヴァルミナ・クェル) without a window: one action a line on standard\n"
+                "input, one JSON object a line on standard output.\n";
+  text += "\nOptions:\n";
+  for (const OptionRow& row : kOptions) {
+    std::string left = "  " + std::string(row.name) + (row.value_name.empty() ? "" : " " + std::string(row.value_name));
+    left.resize(14, ' ');
+    std::string_view help = row.help;
+    for (std::size_t newline; (newline = help.find('\n')) != std::string_view::npos; help.remove_prefix(newline + 1)) {
+      text += left + std::string(help.substr(0, newline)) + "\n";
+      left.assign(14, ' ');
+    }
+    text += left + std::string(help) + "\n";
+  }
+  text += "\nThe manual page " + std::string(ProgramName(program)) + "(6) tells more.\n";
+  return text;
+}
+
+std::string UsageText(Program program, std::string_view error) {
+  const std::string name(ProgramName(program));
+  return name + ": " + std::string(error) + "\n" + Synopsis(program) + "Try '" + name + " --help' for more.\n";
+}
+
+std::string VersionText(Program program) { return std::string(ProgramName(program)) + " " + ZEMRA_VERSION + "\n"; }
+
+std::optional<int> FinishBeforeStart(Program program, const ProgramOptions& options, std::ostream& out,
+                                     std::ostream& err) {
+  if (options.usage_error) {
+    err << UsageText(program, *options.usage_error);
+    return kUsageExitStatus;
+  }
+  if (options.show_help) {
+    out << HelpText(program);
+    return 0;
+  }
+  if (options.show_version) {
+    out << VersionText(program);
+    return 0;
+  }
+  return std::nullopt;
+}
+
+}  // namespace zemra

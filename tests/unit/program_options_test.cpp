@@ -1,0 +1,107 @@
+// The command line both programs share: what each word sets, and what is refused.
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <vector>
+
+#include "options/program_options.h"
+
+namespace zemra {
+namespace {
+
+ProgramOptions Parse(const std::vector<std::string_view>& args) { return ParseProgramOptions(args); }
+
+TEST(ProgramOptionsTest, UsableCommandLinesSetTheirFields) {
+  struct Case {
+    std::vector<std::string_view> args;
+    bool desktop;
+    std::optional<std::uint64_t> seed;
+    bool help;
+    bool version;
+  };
+  const Case cases[] = {
+      {{}, false, std::nullopt, false, false},
+      {{"--desktop"}, true, std::nullopt, false, false},
+      {{"--seed", "7"}, false, 7, false, false},
+      {{"--seed=0"}, false, 0, false, false},
+      {{"--seed", "18446744073709551615"}, false, 18446744073709551615ULL, false, false},
+      {{"--seed", "1", "--desktop", "--seed", "2"}, true, 2, false, false},
+      {{"--help"}, false, std::nullopt, true, false},
+      {{"--version", "--seed", "3"}, false, 3, false, true},
+  };
+  for (const Case& c : cases) {
+    const ProgramOptions options = Parse(c.args);
+    SCOPED_TRACE(testing::PrintToString(c.args));
+    EXPECT_EQ(options.usage_error, std::nullopt);
+    EXPECT_EQ(options.desktop, c.desktop);
+    EXPECT_EQ(options.seed, c.seed);
+    EXPECT_EQ(options.show_help, c.help);
+    EXPECT_EQ(options.show_version, c.version);
+  }
+}
+
+TEST(ProgramOptionsTest, UnusableCommandLinesAreUsageErrorsThatNameTheWord) {
+  struct Case {
+    std::vector<std::string_view> args;
+    std::string error;
+  };
+  const std::string needs_number = "--seed needs a whole number from 0 to 18446744073709551615, not ";
+  const Case cases[] = {
+      {{"--seed"}, "--seed needs a value N"},
+      {{"--desktop", "--seed"}, "--seed needs a value N"},
+      {{"--seed", "abc"}, needs_number + "'abc'"},
+      {{"--seed", "99999999999999999999"}, needs_number + "'99999999999999999999'"},
+      {{"--seed", "-1"}, needs_number + "'-1'"},
+      {{"--seed", "+1"}, needs_number + "'+1'"},
+      {{"--seed", "12x"}, needs_number + "'12x'"},
+      {{"--seed", " 12"}, needs_number + "' 12'"},
+      {{"--seed="}, needs_number + "''"},
+      {{"--seed", "--desktop"}, needs_number + "'--desktop'"},
+      {{"--desktop=yes"}, "--desktop takes no value"},
+      {{"--fullscreen"}, "unknown option '--fullscreen'"},
+      {{"-s"}, "unknown option '-s'"},
+      {{"--help", "--nope"}, "unknown option '--nope'"},
+      {{"save.dat"}, "unexpected word 'save.dat'"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::PrintToString(c.args));
+    EXPECT_EQ(Parse(c.args).usage_error, c.error);
+  }
+}
+
+TEST(ProgramOptionsTest, OnlyAUsableCommandLineLetsTheGameStart) {
+  struct Case {
+    std::vector<std::string_view> args;
+    std::optional<int> status;
+    std::string out_start;
+    std::string err_start;
+  };
+  const Case cases[] = {
+      {{"--seed", "5"}, std::nullopt, "", ""},
+      {{"--help"}, 0, "Usage: zemra6-text [--desktop] [--seed N]\n", ""},
+      {{"--version"}, 0, "zemra6-text ", ""},
+      {{"--help", "--version"}, 0, "Usage: ", ""},
+      {{"--version", "--bad"}, 2, "", "zemra6-text: unknown option '--bad'\nUsage: zemra6-text [--desktop] [--seed N]\n"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::PrintToString(c.args));
+    std::ostringstream out;
+    std::ostringstream err;
+    EXPECT_EQ(FinishBeforeStart(Program::kText, Parse(c.args), out, err), c.status);
+    EXPECT_TRUE(out.str().starts_with(c.out_start)) << out.str();
+    EXPECT_TRUE(err.str().starts_with(c.err_start)) << err.str();
+    EXPECT_EQ(out.str().empty(), c.out_start.empty());
+    EXPECT_EQ(err.str().empty(), c.err_start.empty());
+  }
+}
+
+TEST(ProgramOptionsTest, TheHelpOfEachProgramNamesEveryOptionAndItsManualPage) {
+  for (const Program program : {Program::kWindow, Program::kText}) {
+    const std::string help = HelpText(program);
+    for (const char* option : {"--desktop", "--seed N", "--help", "--version"}) EXPECT_NE(help.find(option), std::string::npos);
+    EXPECT_NE(help.find(std::string(ProgramName(program)) + "(6)"), std::string::npos);
+  }
+}
+
+}  // namespace
+}  // namespace zemra
