@@ -21,6 +21,7 @@ void GamePump::Dispatch(const std::function<void()>& handler) {
   if (!GameStarted() || quitting_) return;
   handler();
   Rearm();
+  if (after_event_) after_event_();
 }
 
 void GamePump::Rearm() {
@@ -45,6 +46,7 @@ void GamePump::RunDuePass() {
   ++passes_;
   in_pass_ = false;
   Rearm();
+  if (after_event_) after_event_();
 }
 
 void GamePump::RequestQuit() {

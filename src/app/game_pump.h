@@ -6,6 +6,7 @@
 #include <QObject>
 #include <QTimer>
 #include <functional>
+#include <utility>
 
 namespace zemra {
 
@@ -29,6 +30,9 @@ class GamePump : public QObject {
   void RequestQuit();
   bool Quitting() const { return quitting_; }
 
+  // Called after every handler and every pass, for the window's own upkeep.
+  void SetAfterEvent(std::function<void()> after) { after_event_ = std::move(after); }
+
   bool TimerActive() const { return timer_.isActive(); }
   int PassCount() const { return passes_; }
 
@@ -40,6 +44,7 @@ class GamePump : public QObject {
   bool in_pass_ = false;
   bool quitting_ = false;
   int passes_ = 0;
+  std::function<void()> after_event_;
 };
 
 // Opens and closes a modal span on the pump.

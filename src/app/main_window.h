@@ -19,6 +19,7 @@ class QKeyEvent;
 
 namespace zemra {
 
+class DeskControls;
 class GamePump;
 class QtHost;
 class QtSoundOutput;
@@ -31,16 +32,18 @@ class TFormMain : public QWidget {
   TFormMain& operator=(const TFormMain&) = delete;
 
   // Starts the game from the event loop, so the window is up and painting first.
-  void StartDeferred(std::uint64_t seed);
+  void StartDeferred(std::uint64_t seed, bool new_run = false);
 
   QWidget* ControlWidget(Control control) const { return controls_[static_cast<std::size_t>(control)]; }
   QtHost& Host() { return *host_; }
   GamePump& Pump() { return *pump_; }
   QtSoundOutput& Sound() { return *sound_; }
+  DeskControls& Desk() { return *desk_; }
 
   // Top-left corner that centres a window of the given outer size on the
   // screen; negative when the screen is the smaller.
   static QPoint CentredTopLeft(const QRect& screen, const QSize& frame);
+  void CentreOnScreen();
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -63,7 +66,6 @@ class TFormMain : public QWidget {
   void BuildConsole(QWidget* panel);
   void BuildSwordInfo(QWidget* panel);
   void BuildOverlays();
-  void CentreOnScreen();
   // Presses the command a key stands for while the main page shows; true when one was pressed.
   bool PressMainPageCommand(const QKeyEvent* key);
 
@@ -71,6 +73,7 @@ class TFormMain : public QWidget {
   std::unique_ptr<QtSoundOutput> sound_;
   std::unique_ptr<GamePump> pump_;
   std::unique_ptr<QtHost> host_;
+  std::unique_ptr<DeskControls> desk_;
   bool shown_once_ = false;
 };
 

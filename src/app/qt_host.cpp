@@ -12,6 +12,7 @@
 #include <chrono>
 #include <utility>
 
+#include "app/accessibility.h"
 #include "app/bitmap_painter.h"
 #include "app/game_pump.h"
 #include "app/main_window.h"
@@ -91,6 +92,7 @@ bool QtHost::LoadPicture(std::string_view file) {
     return false;
   }
   image->SetPicture(std::move(picture));
+  image->setAccessibleName(PictureAccessibleName(file));
   return true;
 }
 

@@ -50,7 +50,7 @@ void ShowInitialLayout(Host& host) {
 
 }  // namespace
 
-void StartGame(Host& host, std::uint64_t seed) {
+void StartGame(Host& host, std::uint64_t seed, bool new_run) {
   GameObjects& o = Objects();
   o.host = &host;
   SetAppMessageSink([](std::string_view text) { TheHost().ShowMessage(text); });
@@ -67,13 +67,14 @@ void StartGame(Host& host, std::uint64_t seed) {
   o.title_bitmap->SetSize(kClientWidth, kClientHeight);
   o.title_bitmap->SetTextPainter(&host);
 
-  if (LoadGame()) {
+  if (!new_run && LoadGame()) {
     ExecuteCommand(EnterField);
     RefreshSelfPanel();
     host.SetVisible(Control::PageMain, true);
     host.SetVisible(Control::PageTitle, false);
   } else {
     StartTitle();
+    if (new_run) BackUpSave();
   }
 }
 

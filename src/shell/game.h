@@ -16,11 +16,14 @@ inline constexpr char kAppTitle[] = "ZEMRA6";
 inline constexpr char kWindowCaption[] = "ヴァルミナ・クェル";
 inline constexpr int kClientWidth = 500;
 inline constexpr int kClientHeight = 400;
+// The front ends' option that starts at the title page even with a save.
+inline constexpr char kNewRunOption[] = "--new-run";
 
 // Starts the game on the host: seeds the random source, creates the wave
 // player, the scheduler and the title bitmap, then continues a saved run in
-// the field or starts the title page.
-void StartGame(Host& host, std::uint64_t seed);
+// the field or starts the title page. A new run starts the title page in any
+// case, and moves an existing save aside once the title page is up.
+void StartGame(Host& host, std::uint64_t seed, bool new_run = false);
 // Frees what StartGame made (title bitmap, wave player, scheduler), in that order.
 void StopGame();
 bool GameStarted();

@@ -32,6 +32,13 @@ bool SaveGame() {
   return WriteFileReplacing(kSaveFileName, *record);
 }
 
+bool BackUpSave() {
+  if (SaveFileMissing()) return false;
+  std::error_code error;
+  std::filesystem::rename(kSaveFileName, kSaveBackupFileName, error);
+  return !error;
+}
+
 bool LoadGame() {
   if (SaveFileMissing()) return false;
   const std::optional<std::string> bytes = ReadFileHead(kSaveFileName, kSaveRecordSize);

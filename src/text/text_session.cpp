@@ -111,7 +111,7 @@ std::string TopName(const TextHost& host) {
 
 }  // namespace
 
-TextSession::TextSession(std::uint64_t seed) { StartGame(host_, seed); }
+TextSession::TextSession(std::uint64_t seed, bool new_run) { StartGame(host_, seed, new_run); }
 
 TextSession::~TextSession() { StopGame(); }
 

@@ -11,7 +11,7 @@ namespace zemra {
 
 class TextSession {
  public:
-  explicit TextSession(std::uint64_t seed);
+  explicit TextSession(std::uint64_t seed, bool new_run = false);
   ~TextSession();
   TextSession(const TextSession&) = delete;
   TextSession& operator=(const TextSession&) = delete;
