@@ -101,6 +101,7 @@ void TFormMain::StartDeferred(std::uint64_t seed, bool new_run) {
     if (GameStarted()) return;
     StartGame(*host_, seed, new_run);
     pump_->Rearm();
+    desk_->AfterGameEvent();
     // After the start, so the title music is the first file to load.
     sound_->PreloadGameSounds();
   });

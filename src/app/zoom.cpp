@@ -14,14 +14,18 @@ namespace {
 
 constexpr char kBaseRect[] = "zemraBaseRect";
 constexpr char kBasePixels[] = "zemraBasePixels";
-constexpr char kBaseSize[] = "zemraBaseSize";
 
 QRect Scaled(const QRect& rect, int factor) {
   return QRect(rect.x() * factor, rect.y() * factor, rect.width() * factor, rect.height() * factor);
 }
 
+void RecordBuiltLayout(QWidget* widget) {
+  if (widget->property(kBasePixels).isValid()) return;
+  widget->setProperty(kBasePixels, widget->font().pixelSize());
+  widget->setProperty(kBaseRect, widget->geometry());
+}
+
 void ScaleFont(QWidget* widget, int factor) {
-  if (!widget->property(kBasePixels).isValid()) widget->setProperty(kBasePixels, widget->font().pixelSize());
   const int base = widget->property(kBasePixels).toInt();
   if (base <= 0) return;
   QFont font = widget->font();
@@ -38,14 +42,15 @@ void ScaleDrawing(QWidget* widget, int factor) {
 }  // namespace
 
 void ApplyZoom(QWidget* window, int factor) {
-  if (!window->property(kBaseSize).isValid()) window->setProperty(kBaseSize, window->size());
-  const QSize base = window->property(kBaseSize).toSize();
-  window->setFixedSize(base * factor);
+  // Boxes and menus are windows of their own, sized by their contents.
+  QList<QWidget*> children = window->findChildren<QWidget*>();
+  children.removeIf([window](const QWidget* child) { return child->window() != window; });
+  // All of it first: a font set on the window would otherwise pass into the children's records.
+  RecordBuiltLayout(window);
+  for (QWidget* child : children) RecordBuiltLayout(child);
+  window->setFixedSize(window->property(kBaseRect).toRect().size() * factor);
   ScaleFont(window, factor);
-  for (QWidget* child : window->findChildren<QWidget*>()) {
-    // Boxes and menus are windows of their own, sized by their contents.
-    if (child->window() != window) continue;
-    if (!child->property(kBaseRect).isValid()) child->setProperty(kBaseRect, child->geometry());
+  for (QWidget* child : children) {
     child->setGeometry(Scaled(child->property(kBaseRect).toRect(), factor));
     ScaleFont(child, factor);
     ScaleDrawing(child, factor);
