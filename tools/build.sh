@@ -13,6 +13,7 @@ packages=(
   pulseaudio pulseaudio-utils sox
   desktop-file-utils appstream
   clang libclang-rt-dev python3
+  xvfb xauth dbus at-spi2-core python3-pyatspi
 )
 
 missing=()
