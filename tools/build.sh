@@ -14,6 +14,7 @@ packages=(
   desktop-file-utils appstream
   clang libclang-rt-dev python3
   dpkg-dev file lintian man-db groff-base
+  xvfb xauth dbus at-spi2-core python3-pyatspi
 )
 
 missing=()

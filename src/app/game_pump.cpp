@@ -29,7 +29,9 @@ void GamePump::Apply(const Input& input) {
   ++apply_depth_;
   ApplyInput(input);
   --apply_depth_;
-  if (apply_depth_ == 0) Rearm();
+  if (apply_depth_ > 0) return;
+  Rearm();
+  if (after_event_) after_event_();
 }
 
 void GamePump::Rearm() {

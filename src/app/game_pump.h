@@ -8,6 +8,8 @@
 #include <QObject>
 #include <QTimer>
 #include <cstdint>
+#include <functional>
+#include <utility>
 
 #include "game/input.h"
 
@@ -36,6 +38,9 @@ class GamePump : public QObject {
   void RequestQuit();
   bool Quitting() const { return quitting_; }
 
+  // Called after every handler and every pass, for the window's own upkeep.
+  void SetAfterEvent(std::function<void()> after) { after_event_ = std::move(after); }
+
   bool TimerActive() const { return timer_.isActive(); }
   int PassCount() const { return passes_; }
 
@@ -50,6 +55,7 @@ class GamePump : public QObject {
   int apply_depth_ = 0;
   bool quitting_ = false;
   int passes_ = 0;
+  std::function<void()> after_event_;
 };
 
 // Opens and closes a modal span on the pump.

@@ -7,6 +7,8 @@
 #include <optional>
 #include <string>
 
+#include "app/desk_controls.h"
+#include "app/desk_settings.h"
 #include "app/main_window.h"
 #include "engine/program_locations.h"
 #include "game/game.h"
@@ -23,10 +25,11 @@ int main(int argc, char* argv[]) {
       zemra::ResolveProgramLocations(QApplication::applicationDirPath().toStdString(), options.desktop);
 
   zemra::TFormMain window(std::move(where.locations));
+  window.Desk().UseSettingsFile(zemra::DefaultDeskSettingsPath());
   window.show();
   const auto now = std::chrono::system_clock::now().time_since_epoch();
   window.StartDeferred(options.seed.value_or(static_cast<std::uint64_t>(
                            std::chrono::duration_cast<std::chrono::nanoseconds>(now).count())),
-                       std::move(where.warning));
+                       options.new_run, std::move(where.warning));
   return QApplication::exec();
 }

@@ -3,6 +3,7 @@
 #include "app/main_window.h"
 
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QAbstractButton>
 #include <QKeyEvent>
 #include <QLabel>
@@ -12,6 +13,7 @@
 #include <QTimer>
 #include <optional>
 
+#include "app/desk_controls.h"
 #include "app/game_pump.h"
 #include "app/keyboard_commands.h"
 #include "app/panel_widgets.h"
@@ -83,6 +85,7 @@ TFormMain::TFormMain(GameLocations locations)
   BuildNamePage();
   BuildMainPage();
   BuildOverlays();
+  desk_ = std::make_unique<DeskControls>(*this, *sound_, *pump_);
 
   QApplication::instance()->installEventFilter(this);
   CentreOnScreen();
@@ -93,13 +96,14 @@ TFormMain::~TFormMain() {
   if (GameStarted()) StopGame();
 }
 
-void TFormMain::StartDeferred(std::uint64_t seed, std::optional<std::string> warning) {
-  QTimer::singleShot(0, this, [this, seed, warning = std::move(warning)] {
+void TFormMain::StartDeferred(std::uint64_t seed, bool new_run, std::optional<std::string> warning) {
+  QTimer::singleShot(0, this, [this, seed, new_run, warning = std::move(warning)] {
     if (GameStarted()) return;
-    StartGame(*host_, seed, locations_);
+    StartGame(*host_, seed, locations_, new_run);
     pump_->StartClock();
     if (warning) ShowWarningMessage(*warning);
     pump_->Rearm();
+    desk_->AfterGameEvent();
     // After the start, so the title music is the first file to load.
     sound_->PreloadGameSounds();
   });
@@ -131,7 +135,13 @@ bool TFormMain::eventFilter(QObject* watched, QEvent* event) {
       static_cast<QWidget*>(watched)->window() == this) {
     const int key = static_cast<QKeyEvent*>(event)->key();
     if (key == Qt::Key_Alt || key == Qt::Key_AltGr || key == Qt::Key_F10) return true;
+    if (type == QEvent::KeyPress && desk_->HandleKey(static_cast<QKeyEvent*>(event))) return true;
     if (type == QEvent::KeyPress && PressMainPageCommand(static_cast<QKeyEvent*>(event))) return true;
+  }
+  // A right-click anywhere opens the window's own menu, and does nothing else.
+  if (type == QEvent::ContextMenu && watched->isWidgetType() && static_cast<QWidget*>(watched)->window() == this) {
+    desk_->OpenContextMenu(static_cast<QContextMenuEvent*>(event)->globalPos());
+    return true;
   }
   return QWidget::eventFilter(watched, event);
 }

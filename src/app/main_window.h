@@ -22,6 +22,7 @@ class QKeyEvent;
 
 namespace zemra {
 
+class DeskControls;
 class GamePump;
 class QtHost;
 class QtSoundOutput;
@@ -35,17 +36,19 @@ class TFormMain : public QWidget {
 
   // Starts the game from the event loop, so the window is up and painting
   // first; a start-up warning comes as the game's deferred warning box.
-  void StartDeferred(std::uint64_t seed, std::optional<std::string> warning = std::nullopt);
+  void StartDeferred(std::uint64_t seed, bool new_run = false, std::optional<std::string> warning = std::nullopt);
 
   QWidget* ControlWidget(Control control) const { return controls_[static_cast<std::size_t>(control)]; }
   QtHost& Host() { return *host_; }
   GamePump& Pump() { return *pump_; }
   QtSoundOutput& Sound() { return *sound_; }
   const GameLocations& ContentLocations() const { return locations_; }
+  DeskControls& Desk() { return *desk_; }
 
   // Top-left corner that centres a window of the given outer size on the
   // screen; negative when the screen is the smaller.
   static QPoint CentredTopLeft(const QRect& screen, const QSize& frame);
+  void CentreOnScreen();
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -68,7 +71,6 @@ class TFormMain : public QWidget {
   void BuildConsole(QWidget* panel);
   void BuildSwordInfo(QWidget* panel);
   void BuildOverlays();
-  void CentreOnScreen();
   // Presses the command a key stands for while the main page shows; true when one was pressed.
   bool PressMainPageCommand(const QKeyEvent* key);
 
@@ -77,6 +79,7 @@ class TFormMain : public QWidget {
   std::unique_ptr<GamePump> pump_;
   std::unique_ptr<QtHost> host_;
   GameLocations locations_;
+  std::unique_ptr<DeskControls> desk_;
   bool shown_once_ = false;
 };
 

@@ -36,12 +36,20 @@ void BevelPanel::SetBackground(QColor background) {
   update();
 }
 
+void BevelPanel::SetScale(int factor) {
+  if (factor == scale_) return;
+  scale_ = factor;
+  update();
+}
+
 void BevelPanel::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   const QRect outer = rect();
   painter.fillRect(outer, background_);
-  DrawBevel(painter, outer, kBevelLight, kBevelShadow);
-  DrawBevel(painter, outer.adjusted(1, 1, -1, -1), kBevelShadow, kBevelLight);
+  for (int ring = 0; ring < scale_; ++ring) DrawBevel(painter, outer.adjusted(ring, ring, -ring, -ring), kBevelLight, kBevelShadow);
+  for (int ring = scale_; ring < 2 * scale_; ++ring) {
+    DrawBevel(painter, outer.adjusted(ring, ring, -ring, -ring), kBevelShadow, kBevelLight);
+  }
 }
 
 PanelOverlay::PanelOverlay(QWidget* panel, std::function<void()> on_mouse_move)
@@ -57,15 +65,22 @@ void PanelOverlay::mouseMoveEvent(QMouseEvent* event) {
 
 CardShape::CardShape(QWidget* parent) : QWidget(parent) {}
 
+void CardShape::SetScale(int factor) {
+  if (factor == scale_) return;
+  scale_ = factor;
+  update();
+}
+
 void CardShape::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   QPen pen(kCardPen);
-  pen.setWidth(kCardPenWidth);
+  const int pen_width = kCardPenWidth * scale_;
+  pen.setWidth(pen_width);
   pen.setJoinStyle(Qt::MiterJoin);
   painter.setPen(pen);
   painter.setBrush(kCardFill);
   // The pen straddles the path: inset by half its width so all of it lies inside.
-  const qreal half = kCardPenWidth / 2.0;
+  const qreal half = pen_width / 2.0;
   painter.drawRect(QRectF(rect()).adjusted(half, half, -half, -half));
 }
 

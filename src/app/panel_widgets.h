@@ -15,12 +15,15 @@ class BevelPanel : public QWidget {
   BevelPanel(QWidget* parent, QColor background);
   void SetBackground(QColor background);
   QColor Background() const { return background_; }
+  // Bevel rings this many pixels wide, for a larger window.
+  void SetScale(int factor);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
 
  private:
   QColor background_;
+  int scale_ = 1;
 };
 
 // Covers a whole panel above its labels and draws nothing; its one duty is to
@@ -40,9 +43,14 @@ class PanelOverlay : public QWidget {
 class CardShape : public QWidget {
  public:
   explicit CardShape(QWidget* parent);
+  // A pen this many times wider, for a larger window.
+  void SetScale(int factor);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+
+ private:
+  int scale_ = 1;
 };
 
 }  // namespace zemra

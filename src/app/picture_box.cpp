@@ -20,10 +20,21 @@ void PictureBox::ClearPicture() {
   update();
 }
 
+void PictureBox::SetScale(int factor) {
+  if (factor == scale_) return;
+  scale_ = factor;
+  update();
+}
+
 void PictureBox::paintEvent(QPaintEvent*) {
   if (picture_.isNull()) return;
   QPainter painter(this);
-  painter.drawImage(0, 0, picture_);
+  if (scale_ == 1) {
+    painter.drawImage(0, 0, picture_);
+  } else {
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(QRect(QPoint(0, 0), picture_.size() * scale_), picture_);
+  }
   painter.end();
   if (on_painted_) on_painted_();
 }

@@ -1,6 +1,7 @@
 // A widget that shows one picture at its own size from the top-left corner:
 // the title animation's paint box, the name page's background and the main
 // page's picture. It can report a left click and each paint of a picture.
+// In a larger window the picture is drawn that many times larger, smoothly.
 #pragma once
 
 #include <QImage>
@@ -17,6 +18,7 @@ class PictureBox : public QWidget {
   void SetPicture(QImage picture);
   void ClearPicture();
   const QImage& Picture() const { return picture_; }
+  void SetScale(int factor);
 
   void SetOnClick(std::function<void()> on_click) { on_click_ = std::move(on_click); }
   // Called after a paint that showed a picture (the benchmark's first frame).
@@ -32,6 +34,7 @@ class PictureBox : public QWidget {
   std::function<void()> on_click_;
   std::function<void()> on_painted_;
   bool pressed_ = false;
+  int scale_ = 1;
 };
 
 }  // namespace zemra

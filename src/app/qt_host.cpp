@@ -12,6 +12,7 @@
 #include <chrono>
 #include <utility>
 
+#include "app/accessibility.h"
 #include "app/bitmap_painter.h"
 #include "app/game_pump.h"
 #include "app/main_window.h"
@@ -90,6 +91,7 @@ bool QtHost::LoadPicture(std::string_view file) {
     return false;
   }
   image->SetPicture(std::move(picture));
+  image->setAccessibleName(PictureAccessibleName(file));
   return true;
 }
 
@@ -108,14 +110,16 @@ void QtHost::ShowMessage(std::string_view text) {
   RefocusNameEdit();
 }
 
-void QtHost::ShowQuestion(std::string_view text) {
+void QtHost::ShowQuestion(std::string_view text) { pump_.Apply(Input::Answer(Confirm(text))); }
+
+bool QtHost::Confirm(std::string_view text) {
   bool yes = false;
   {
     const ModalScope modal(pump_);
     yes = ShowBox(&window_, text, QMessageBox::Yes | QMessageBox::No);
   }
   RefocusNameEdit();
-  pump_.Apply(Input::Answer(yes));
+  return yes;
 }
 
 void QtHost::RefocusNameEdit() {

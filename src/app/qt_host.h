@@ -30,6 +30,8 @@ class QtHost : public Host {
   void ShowMessage(std::string_view text) override;
   // Waits for the player's answer and applies it as an answer input.
   void ShowQuestion(std::string_view text) override;
+  // The same box for the window's own questions, answered to the window alone.
+  bool Confirm(std::string_view text);
 
   void Beep() override;
   void Terminate() override;

@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QMediaDevices>
 #include <QUrl>
+#include <algorithm>
 
 #include "engine/wave_check.h"
 #include "runtime/sounds.h"
@@ -35,6 +36,8 @@ QSoundEffect* QtSoundOutput::Effect(std::string_view file) {
   if (!IsPlayableWaveFile(resolved)) return nullptr;
   auto effect = std::make_unique<QSoundEffect>();
   QSoundEffect* raw = effect.get();
+  raw->setMuted(muted_);
+  raw->setVolume(static_cast<float>(volume_));
   connect(raw, &QSoundEffect::statusChanged, this, [this, raw] { OnStatusChanged(raw); });
   connect(raw, &QSoundEffect::playingChanged, this, [this, raw] {
     if (raw == current_ && on_playing_changed_) on_playing_changed_(raw->isPlaying());
@@ -85,6 +88,21 @@ void QtSoundOutput::StopSound() {
   QSoundEffect* previous = current_;
   current_ = nullptr;
   previous->stop();
+}
+
+void QtSoundOutput::SetMuted(bool muted) {
+  muted_ = muted;
+  for (const auto& [file, effect] : effects_) effect->setMuted(muted);
+}
+
+void QtSoundOutput::SetVolume(double volume) {
+  volume_ = std::clamp(volume, 0.0, 1.0);
+  for (const auto& [file, effect] : effects_) effect->setVolume(static_cast<float>(volume_));
+}
+
+const QSoundEffect* QtSoundOutput::LoadedEffect(std::string_view file) const {
+  const auto found = effects_.find(file);
+  return found != effects_.end() ? found->second.get() : nullptr;
 }
 
 bool QtSoundOutput::IsBusy() const { return current_ != nullptr && (current_waits_ || current_->isPlaying()); }

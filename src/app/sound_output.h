@@ -35,6 +35,16 @@ class QtSoundOutput : public QObject, public SoundOutput {
   void PlaySound(std::string_view file, bool loop) override;
   void StopSound() override;
 
+  // Silences every sound at once; a looping sound goes on silently, so it is
+  // heard again where the loop has come to. Applies to files loaded later too.
+  void SetMuted(bool muted);
+  bool Muted() const { return muted_; }
+  // Linear volume from 0 to 1 for every sound.
+  void SetVolume(double volume);
+  double Volume() const { return volume_; }
+  // The effect that plays a file, once it is loading; none before or without a device.
+  const QSoundEffect* LoadedEffect(std::string_view file) const;
+
   // True while the sound last asked for plays or waits for its file.
   bool IsBusy() const;
   // True while any file asked for is still loading.
@@ -52,6 +62,8 @@ class QtSoundOutput : public QObject, public SoundOutput {
   std::optional<bool> has_device_;
   QSoundEffect* current_ = nullptr;
   bool current_waits_ = false;
+  bool muted_ = false;
+  double volume_ = 1.0;
   std::function<void(bool)> on_playing_changed_;
   GameLocations locations_;
 };

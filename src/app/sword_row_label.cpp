@@ -4,6 +4,8 @@
 #include "app/sword_row_label.h"
 
 #include <QMouseEvent>
+#include <QPainter>
+#include <algorithm>
 #include <utility>
 
 namespace zemra {
@@ -31,6 +33,23 @@ void SwordRowLabel::mouseDoubleClickEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton) return;
   pressed_ = false;
   if (on_click_) on_click_();
+}
+
+void SwordRowLabel::SetKeyFocus(bool focused) {
+  if (focused == key_focus_) return;
+  key_focus_ = focused;
+  update();
+}
+
+void SwordRowLabel::paintEvent(QPaintEvent* event) {
+  QLabel::paintEvent(event);
+  if (!key_focus_) return;
+  QPainter painter(this);
+  QPen pen(palette().color(QPalette::WindowText));
+  pen.setStyle(Qt::DotLine);
+  pen.setWidth(std::max(1, height() / 25));
+  painter.setPen(pen);
+  painter.drawRect(rect().adjusted(1, 1, -2, -2));
 }
 
 void SwordRowLabel::mouseMoveEvent(QMouseEvent* event) {

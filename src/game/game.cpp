@@ -78,7 +78,7 @@ std::string PressCommand(int button, const std::string& caption) {
 
 }  // namespace
 
-void StartGame(Host& host, std::uint64_t seed, GameLocations locations) {
+void StartGame(Host& host, std::uint64_t seed, GameLocations locations, bool new_run) {
   if (GameStarted()) StopGame();
   ResetModuleStates();
   WireLayers();
@@ -102,13 +102,14 @@ void StartGame(Host& host, std::uint64_t seed, GameLocations locations) {
   TitleBitmap().SetSize(kClientWidth, kClientHeight);
   TitleBitmap().SetTextPainter(&screen);
 
-  if (LoadGame()) {
+  if (!new_run && LoadGame()) {
     ExecuteCommand(EnterField);
     RefreshSelfPanel();
     screen.SetVisible(Control::PageMain, true);
     screen.SetVisible(Control::PageTitle, false);
   } else {
     StartTitle();
+    if (new_run) BackUpSave();
   }
 }
 

@@ -15,8 +15,10 @@ namespace zemra {
 // Starts the game on the host: puts every module state back as at program
 // start, seeds the random source, creates the wave player, the scheduler, the
 // story script and the title bitmap, then continues a saved run in the field
-// or starts the title page. A game still running is stopped first.
-void StartGame(Host& host, std::uint64_t seed, GameLocations locations = {});
+// or starts the title page. A new run starts the title page in any case, and
+// moves an existing save aside as save.dat.bak once the title page is up. A
+// game still running is stopped first.
+void StartGame(Host& host, std::uint64_t seed, GameLocations locations = {}, bool new_run = false);
 // Frees what StartGame made (title bitmap, wave player, scheduler), in that
 // order, and drops the module states.
 void StopGame();

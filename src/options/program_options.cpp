@@ -8,7 +8,7 @@
 namespace zemra {
 namespace {
 
-enum class Field { kDesktop, kSeed, kHelp, kVersion };
+enum class Field { kDesktop, kNewRun, kSeed, kHelp, kVersion };
 
 struct OptionRow {
   std::string_view name;
@@ -21,6 +21,7 @@ constexpr std::array kOptions{
     OptionRow{"--desktop", "",
               "keep the save and the report in $XDG_DATA_HOME/zemra6\n(by default ~/.local/share/zemra6) instead of the working folder",
               Field::kDesktop},
+    OptionRow{"--new-run", "", "start at the title page even when a save exists;\nthe old save is kept as save.dat.bak", Field::kNewRun},
     OptionRow{"--seed", "N", "start the random source from N (0 to 18446744073709551615)", Field::kSeed},
     OptionRow{"--help", "", "show this help and exit", Field::kHelp},
     OptionRow{"--version", "", "show the version and exit", Field::kVersion},
@@ -45,6 +46,7 @@ std::optional<std::uint64_t> ParseNumber(std::string_view text) {
 std::optional<std::string> Apply(const OptionRow& row, std::optional<std::string_view> value, ProgramOptions& options) {
   switch (row.field) {
     case Field::kDesktop: options.desktop = true; break;
+    case Field::kNewRun: options.new_run = true; break;
     case Field::kHelp: options.show_help = true; break;
     case Field::kVersion: options.show_version = true; break;
     case Field::kSeed:

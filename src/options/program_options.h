@@ -15,6 +15,7 @@ enum class Program { kWindow, kText };
 
 struct ProgramOptions {
   bool desktop = false;                 // save and report in the user's data folder
+  bool new_run = false;                 // the title page even with a save, which is kept as save.dat.bak
   std::optional<std::uint64_t> seed;    // the random source's seed; the clock's when absent
   bool show_help = false;
   bool show_version = false;

@@ -33,6 +33,13 @@ bool SaveGame() {
   return WriteFileReplacing(Locations().SaveFile(kSaveFileName), *record);
 }
 
+bool BackUpSave() {
+  if (SaveFileMissing()) return false;
+  std::error_code error;
+  std::filesystem::rename(Locations().SaveFile(kSaveFileName), Locations().SaveFile(kSaveBackupFileName), error);
+  return !error;
+}
+
 bool LoadGame() {
   if (SaveFileMissing()) return false;
   const std::optional<std::string> bytes = ReadFileHead(Locations().SaveFile(kSaveFileName), kSaveRecordSize);

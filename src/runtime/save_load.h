@@ -13,4 +13,10 @@ bool SaveGame();
 // A missing file is silent; a damaged one is reported through a warning.
 bool LoadGame();
 
+inline constexpr char kSaveBackupFileName[] = "save.dat.bak";
+
+// Moves the save aside as save.dat.bak (replacing an older one), so a new run
+// starts while the old one is kept. False when there was none or it stayed.
+bool BackUpSave();
+
 }  // namespace zemra

@@ -18,7 +18,7 @@ int main(int argc, char** argv) {
       static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()));
   // As the window started from the menu: save and report in the user's data folder.
   zemra::ProgramLocations where = zemra::ResolveProgramLocations(zemra::RunningProgramDir(), options.desktop);
-  zemra::TextSession session(seed, std::move(where.locations));
+  zemra::TextSession session(seed, std::move(where.locations), options.new_run);
   if (where.warning) zemra::ShowWarningMessage(*where.warning);
   std::cout << session.StateJson() << '\n' << std::flush;
   for (std::string line; !session.Finished() && std::getline(std::cin, line);) {

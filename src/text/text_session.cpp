@@ -108,7 +108,9 @@ std::string TopName(const TextHost& host) {
 
 }  // namespace
 
-TextSession::TextSession(std::uint64_t seed, GameLocations locations) { StartGame(host_, seed, std::move(locations)); }
+TextSession::TextSession(std::uint64_t seed, GameLocations locations, bool new_run) {
+  StartGame(host_, seed, std::move(locations), new_run);
+}
 
 TextSession::~TextSession() { StopGame(); }
 

@@ -12,7 +12,7 @@ namespace zemra {
 
 class TextSession {
  public:
-  explicit TextSession(std::uint64_t seed, GameLocations locations = {});
+  explicit TextSession(std::uint64_t seed, GameLocations locations = {}, bool new_run = false);
   ~TextSession();
   TextSession(const TextSession&) = delete;
   TextSession& operator=(const TextSession&) = delete;

@@ -14,6 +14,7 @@
 #include "app/modal_answerer.h"
 #include "app/picture_box.h"
 #include "app/qt_host.h"
+#include "app/sound_output.h"
 #include "app/sword_row_label.h"
 #include "runtime/console.h"
 #include "game/game.h"
@@ -161,13 +162,18 @@ TEST_F(WindowFlowTest, CommandKeysPressTheShownCommandsFromTheRight) {
   EXPECT_FALSE(LabelText(Control::LabMainText).startsWith(kOfferText));
 }
 
-TEST_F(WindowFlowTest, OnTheNamePageDigitsAndEnterGoToTheNameField) {
+TEST_F(WindowFlowTest, OnTheNamePageDigitsAndLettersGoToTheNameAndEnterCarvesIt) {
   ClickTitle();
   auto* edit = qobject_cast<QLineEdit*>(W(Control::EditInputName));
-  QTest::keyClicks(edit, QStringLiteral("12"));
-  QTest::keyClick(edit, Qt::Key_Return);
-  EXPECT_EQ(edit->text(), QStringLiteral("12"));
-  EXPECT_TRUE(Shown(Control::PageInputName));
+  QTest::keyClicks(edit, QStringLiteral("12m"));
+  EXPECT_EQ(edit->text(), QStringLiteral("12m"));
+  EXPECT_FALSE(window_->Sound().Muted());
+  for (Qt::Key enter : {Qt::Key_Return, Qt::Key_Enter}) {
+    const ModalAnswerer answerer([](const QString&) { return QMessageBox::No; });
+    QTest::keyClick(edit, enter, enter == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+    EXPECT_EQ(answerer.Seen(), QStringList{QStringLiteral("≪12m≫\nこれでいいですか？")});
+    EXPECT_TRUE(Shown(Control::PageInputName));
+  }
 }
 
 TEST_F(WindowFlowTest, HoveringASwordShowsItsInformationAndThePanelBringsTheConsoleBack) {
