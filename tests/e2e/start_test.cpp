@@ -1,8 +1,11 @@
 // Whole runs through the text front end: start-up, title, name page, main page.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 
+#include "engine/file_io.h"
+#include "support/crafted_save.h"
 #include "support/text_runner.h"
 
 namespace zemra {
@@ -56,6 +59,30 @@ TEST(TextFrontEnd, ReportsActionsItCannotDo) {
     EXPECT_TRUE(out[i].contains("error")) << i;
     EXPECT_EQ(out[i]["page"], "title");
   }
+}
+
+TEST(TextFrontEnd, ANewRunStartsAtTheTitleAndKeepsTheOldSaveAside) {
+  struct Case {
+    const char* what;
+    bool older_backup;
+  };
+  for (const Case c : {Case{"a save", false}, Case{"a save and an older backup", true}}) {
+    TextRun run;
+    testing::WriteCraftedSave(run.Dir(), {3, {"クロス", "刀"}});
+    if (c.older_backup) std::ofstream(run.Dir() / "save.dat.bak") << "older";
+    const auto saved = ReadWholeFile(run.Dir() / "save.dat");
+    ASSERT_TRUE(saved.has_value());
+    const auto out = run.Run({"state"}, 7, "--new-run");
+    ASSERT_EQ(out.size(), 2u) << c.what;
+    EXPECT_EQ(out[0]["page"], "title") << c.what;
+    EXPECT_FALSE(std::filesystem::exists(run.Dir() / "save.dat")) << c.what;
+    EXPECT_EQ(ReadWholeFile(run.Dir() / "save.dat.bak"), saved) << c.what;
+  }
+  // Without a save a new run is an ordinary start, and nothing is made.
+  TextRun run;
+  const auto out = run.Run({"state"}, 7, "--new-run");
+  EXPECT_EQ(out[0]["page"], "title");
+  EXPECT_FALSE(std::filesystem::exists(run.Dir() / "save.dat.bak"));
 }
 
 TEST(TextFrontEnd, QuitEndsTheRun) {

@@ -25,14 +25,15 @@ class TextRun {
   const std::filesystem::path& Dir() const { return folder_.Path(); }
 
   // Feeds the actions and returns every object printed (the first screen first).
-  std::vector<nlohmann::json> Run(const std::vector<std::string>& actions, int seed = 7) const {
+  std::vector<nlohmann::json> Run(const std::vector<std::string>& actions, int seed = 7,
+                                  const std::string& options = "") const {
     const auto input = Dir() / "actions.txt";
     {
       std::ofstream out(input, std::ios::binary);
       for (const std::string& a : actions) out << a << '\n';
     }
     const std::string command = "cd '" + Dir().string() + "' && '" + ZEMRA_TEXT_PROGRAM + "' --seed " +
-                                std::to_string(seed) + " < actions.txt";
+                                std::to_string(seed) + " " + options + " < actions.txt";
     std::vector<nlohmann::json> objects;
     FILE* pipe = ::popen(command.c_str(), "r");
     if (pipe == nullptr) return objects;
