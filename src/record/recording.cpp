@@ -44,6 +44,9 @@ std::string ReadHeader(const json& object, RecordingHeader& header) {
     return "it is a recording of format version " + version.dump() + "; this program reads version " +
            std::to_string(kRecordingVersion);
   }
+  for (const char* field : {"program", "seed", "newRun", "story", "save"}) {
+    if (!object.contains(field)) return "its first line lacks a field of the recording";
+  }
   const json program = object.value("program", json());
   const json seed = object.value("seed", json());
   const json new_run = object.value("newRun", json());

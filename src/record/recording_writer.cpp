@@ -12,7 +12,7 @@ RecordingWriter::RecordingWriter(const std::filesystem::path& file, const Record
     : out_(file, std::ios::binary | std::ios::trunc) {
   WriteLine(HeaderLine(header));
   // The screen the sitting starts on, so a replay that starts elsewhere says so at once.
-  if (GameStarted()) WriteLine(DigestLine(ScreenDigest()));
+  if (GameStarted()) WriteDigest();
 }
 
 void RecordingWriter::WriteLine(const std::string& line) {
@@ -48,7 +48,14 @@ void RecordingWriter::Applied(const Input& input, bool outermost) {
     FlushIdleSteps();
     WriteLine(InputLine(input));
   }
-  if (outermost) WriteLine(DigestLine(ScreenDigest()));
+  if (outermost) WriteDigest();
+}
+
+void RecordingWriter::WriteDigest() {
+  std::string digest = ScreenDigest();
+  if (digest == last_digest_) return;
+  WriteLine(DigestLine(digest));
+  last_digest_ = std::move(digest);
 }
 
 }  // namespace zemra

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
+#include <string>
 
 #include "record/input_log.h"
 #include "record/recording.h"
@@ -25,12 +26,15 @@ class RecordingWriter final : public InputLog {
  private:
   void WriteLine(const std::string& line);
   void FlushIdleSteps();
+  void WriteDigest();
 
   std::ofstream out_;
   // Clock steps that ran no job change nothing but the clock: they are added
   // into the next step written, or written as one step before the next input.
   std::uint32_t idle_ms_ = 0;
   bool step_is_idle_ = false;
+  // A screen is written only when it differs from the last one written.
+  std::string last_digest_;
 };
 
 }  // namespace zemra

@@ -15,14 +15,14 @@ std::string ReplayCursor::Describe(const RecordedLine& line) const {
 
 void ReplayCursor::CheckDigests() {
   while (!failure_ && at_ < recording_.lines.size() && !recording_.lines[at_].input) {
-    const RecordedLine& line = recording_.lines[at_];
-    if (line.digest != ScreenDigest()) {
-      failure_ = last_input_ == nullptr
-                     ? "the first screen differs from the recording"
-                     : "the screen differs from the recording after " + Describe(*last_input_);
-    }
-    ++at_;
+    expected_ = recording_.lines[at_++].digest;
+    if (expected_ != ScreenDigest()) Differs();
   }
+}
+
+void ReplayCursor::Differs() {
+  failure_ = last_input_ == nullptr ? "the first screen differs from the recording"
+                                    : "the screen differs from the recording after " + Describe(*last_input_);
 }
 
 const Input* ReplayCursor::Next() {
@@ -38,7 +38,11 @@ void ReplayCursor::ApplyNext(const std::function<std::string(const Input&)>& app
   ++applied_;
   last_input_ = &line;
   const std::string refusal = apply(*input);
-  if (!refusal.empty()) failure_ = Describe(line) + " cannot be applied (" + refusal + "); the replay stops there";
+  if (!refusal.empty()) {
+    failure_ = Describe(line) + " cannot be applied (" + refusal + "); the replay stops there";
+  } else if (!AtScreen() && !expected_.empty() && expected_ != ScreenDigest()) {
+    Differs();
+  }
 }
 
 bool ReplayCursor::AtScreen() const {

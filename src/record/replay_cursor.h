@@ -33,6 +33,7 @@ class ReplayCursor {
 
  private:
   void CheckDigests();
+  void Differs();
   std::string Describe(const RecordedLine& line) const;
 
   Recording recording_;
@@ -40,6 +41,8 @@ class ReplayCursor {
   int applied_ = 0;
   std::optional<std::string> failure_;
   const RecordedLine* last_input_ = nullptr;
+  // The screen last recorded: an input followed by no digest left it as it was.
+  std::string expected_;
 };
 
 }  // namespace zemra
