@@ -162,8 +162,7 @@ void DeskControls::AskForNewRun() {
     StopGame();
     qobject_cast<QLineEdit*>(window_.ControlWidget(Control::EditInputName))->clear();
     const auto now = std::chrono::system_clock::now().time_since_epoch();
-    StartGame(window_.Host(), static_cast<std::uint64_t>(now.count()), window_.ContentLocations(), true);
-    pump_.StartClock();
+    window_.BeginGame(static_cast<std::uint64_t>(now.count()), true);
     AfterGameEvent();
   }
   pump_.Rearm();

@@ -12,6 +12,7 @@ namespace {
 constexpr char kMutedKey[] = "sound/muted";
 constexpr char kVolumeKey[] = "sound/volume";
 constexpr char kZoomKey[] = "window/zoom";
+constexpr char kRecordKey[] = "record/enabled";
 
 std::optional<int> WholeNumber(const QVariant& value) {
   bool ok = false;
@@ -44,6 +45,7 @@ DeskSettings LoadDeskSettings(const QString& path) {
   if (const auto zoom = WholeNumber(file.value(QLatin1String(kZoomKey)))) {
     if (*zoom >= 1 && *zoom <= kMaxZoom) settings.zoom = *zoom;
   }
+  if (const auto record = Flag(file.value(QLatin1String(kRecordKey)))) settings.record = *record;
   return settings;
 }
 

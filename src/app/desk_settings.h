@@ -14,6 +14,7 @@ struct DeskSettings {
   bool muted = false;
   int volume_percent = 100;  // 0 to 100 in steps of 10
   int zoom = 1;              // 1, 2 or 3
+  bool record = true;        // each sitting recorded beside the save; only read, never written
   friend bool operator==(const DeskSettings&, const DeskSettings&) = default;
 };
 

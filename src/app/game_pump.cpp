@@ -9,6 +9,7 @@
 #include <climits>
 
 #include "game/game.h"
+#include "record/input_log.h"
 
 namespace zemra {
 
@@ -24,19 +25,20 @@ std::uint32_t GamePump::RealMs() const {
   return since_start_.isValid() ? static_cast<std::uint32_t>(since_start_.elapsed()) : 0;
 }
 
-void GamePump::Apply(const Input& input) {
-  if (!GameStarted() || quitting_) return;
+std::string GamePump::Apply(const Input& input) {
+  if (!GameStarted() || quitting_) return "the game is not running";
   ++apply_depth_;
-  ApplyInput(input);
+  std::string refusal = ApplyLogged(input, log_, apply_depth_ == 1);
   --apply_depth_;
-  if (apply_depth_ > 0) return;
+  if (apply_depth_ > 0) return refusal;
   Rearm();
   if (after_event_) after_event_();
+  return refusal;
 }
 
 void GamePump::Rearm() {
   if (InModal() || apply_depth_ > 0) return;
-  if (quitting_ || !GameStarted()) {
+  if (quitting_ || replaying_ || !GameStarted()) {
     timer_.stop();
     return;
   }

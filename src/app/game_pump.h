@@ -9,11 +9,14 @@
 #include <QTimer>
 #include <cstdint>
 #include <functional>
+#include <string>
 #include <utility>
 
 #include "game/input.h"
 
 namespace zemra {
+
+class InputLog;
 
 class GamePump : public QObject {
  public:
@@ -24,7 +27,14 @@ class GamePump : public QObject {
   // Applies one input to the game, then arms the timer for the next due job.
   // Ignored before the game starts and once it is ending. An input applied
   // while another is being applied (a box's answer) arms nothing itself.
-  void Apply(const Input& input);
+  // Returns "" or why the game refused it.
+  std::string Apply(const Input& input);
+  // Tells every input applied from now on to the log (a recording); nullptr for none.
+  void SetInputLog(InputLog* log) { log_ = log; }
+  // During a replay the clock moves only by the recorded clock steps: the
+  // pump's own timer stays off.
+  void SetReplaying(bool replaying) { replaying_ = replaying; }
+  bool Replaying() const { return replaying_; }
   // Arms the one timer for the scheduler's next due job, or none.
   void Rearm();
 
@@ -54,6 +64,8 @@ class GamePump : public QObject {
   int modal_depth_ = 0;
   int apply_depth_ = 0;
   bool quitting_ = false;
+  bool replaying_ = false;
+  InputLog* log_ = nullptr;
   int passes_ = 0;
   std::function<void()> after_event_;
 };

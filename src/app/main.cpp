@@ -1,6 +1,8 @@
 // Program entry of the Qt front end: the application titled "ZEMRA6", its one
-// window, and the game started from the event loop once the window shows.
+// window, and the game started from the event loop once the window shows; or
+// a recording played in that window.
 #include <QApplication>
+#include <QMessageBox>
 #include <chrono>
 #include <cstdint>
 #include <iostream>
@@ -13,6 +15,34 @@
 #include "engine/program_locations.h"
 #include "game/game.h"
 #include "options/program_options.h"
+#include "record/recording.h"
+#include "record/scratch_folder.h"
+
+namespace {
+
+constexpr int kUnreadableRecording = 2;
+
+// The window over a recording; the player's own folders are never looked at.
+int PlayRecording(const std::string& file) {
+  zemra::GameLocations locations = zemra::ResolveProgramLocations(QApplication::applicationDirPath().toStdString(), false).locations;
+  zemra::RecordingRead read = zemra::LoadRecordingForReplay(file, locations);
+  const zemra::ScratchFolder scratch;
+  if (read.recording) read.error = zemra::PrepareReplayFolder(scratch, read.recording->header.save);
+  if (!read.error.empty()) {
+    const std::string line = file + ": " + read.error;
+    std::cerr << "zemra6: " << line << '\n';
+    QMessageBox::critical(nullptr, QString::fromUtf8(zemra::kAppTitle), QString::fromStdString(line));
+    return kUnreadableRecording;
+  }
+  locations.save_dir = scratch.Path();
+  zemra::TFormMain window(std::move(locations));
+  window.Desk().UseSettingsFile(zemra::DefaultDeskSettingsPath());
+  window.show();
+  window.StartReplay(std::move(*read.recording));
+  return QApplication::exec();
+}
+
+}  // namespace
 
 int main(int argc, char* argv[]) {
   // Before the application object, so --help and a usage error need no display.
@@ -20,12 +50,18 @@ int main(int argc, char* argv[]) {
   if (const auto status = zemra::FinishBeforeStart(zemra::Program::kWindow, options, std::cout, std::cerr)) return *status;
   QApplication app(argc, argv);
   QApplication::setApplicationName(QString::fromUtf8(zemra::kAppTitle));
+  if (options.replay) return PlayRecording(*options.replay);
   // Started from the application menu: save and report go to the user's data folder.
   zemra::ProgramLocations where =
       zemra::ResolveProgramLocations(QApplication::applicationDirPath().toStdString(), options.desktop);
 
   zemra::TFormMain window(std::move(where.locations));
   window.Desk().UseSettingsFile(zemra::DefaultDeskSettingsPath());
+  if (!options.no_record && window.Desk().Settings().record) {
+    std::string program = zemra::VersionText(zemra::Program::kWindow);
+    program.pop_back();
+    window.RecordSittings(std::move(program));
+  }
   window.show();
   const auto now = std::chrono::system_clock::now().time_since_epoch();
   window.StartDeferred(options.seed.value_or(static_cast<std::uint64_t>(

@@ -20,11 +20,13 @@
 #include "app/picture_box.h"
 #include "app/qt_convert.h"
 #include "app/qt_host.h"
+#include "app/replay_player.h"
 #include "app/sound_output.h"
 #include "app/sword_row_label.h"
 #include "app/wrapped_label.h"
 #include "data/fighter.h"
 #include "game/game.h"
+#include "record/recording_writer.h"
 #include "runtime/console.h"
 
 namespace zemra {
@@ -56,6 +58,28 @@ struct FighterLabelPlace {
   bool centred;
   std::optional<Rgb> text;
 };
+
+// During a replay the mouse and the keys do nothing but the replay's own keys.
+bool SwallowedInReplay(QEvent* event) {
+  switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove:
+    case QEvent::Enter:
+    case QEvent::Leave:
+    case QEvent::HoverEnter:
+    case QEvent::HoverMove:
+    case QEvent::HoverLeave:
+    case QEvent::Wheel:
+    case QEvent::ContextMenu:
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+      return true;
+    default:
+      return false;
+  }
+}
 
 }  // namespace
 
@@ -99,13 +123,35 @@ TFormMain::~TFormMain() {
 void TFormMain::StartDeferred(std::uint64_t seed, bool new_run, std::optional<std::string> warning) {
   QTimer::singleShot(0, this, [this, seed, new_run, warning = std::move(warning)] {
     if (GameStarted()) return;
-    StartGame(*host_, seed, locations_, new_run);
-    pump_->StartClock();
+    BeginGame(seed, new_run);
     if (warning) ShowWarningMessage(*warning);
     pump_->Rearm();
     desk_->AfterGameEvent();
     // After the start, so the title music is the first file to load.
     sound_->PreloadGameSounds();
+  });
+}
+
+void TFormMain::BeginGame(std::uint64_t seed, bool new_run) {
+  pump_->SetInputLog(nullptr);
+  recording_.reset();
+  std::optional<RecordingHeader> header;
+  if (record_as_) header = SittingHeader(*record_as_, seed, new_run, locations_);
+  StartGame(*host_, seed, locations_, new_run);
+  pump_->StartClock();
+  if (header) recording_ = StartSittingRecording(locations_.save_dir, *header);
+  pump_->SetInputLog(recording_.get());
+}
+
+void TFormMain::StartReplay(Recording recording) {
+  QTimer::singleShot(0, this, [this, recording = std::move(recording)]() mutable {
+    if (GameStarted()) return;
+    host_->SetReplaying(true);
+    pump_->SetReplaying(true);
+    StartGame(*host_, recording.header.seed, locations_, recording.header.new_run);
+    desk_->AfterGameEvent();
+    replay_ = std::make_unique<ReplayPlayer>(*this, *pump_, std::move(recording));
+    replay_->Start();
   });
 }
 
@@ -131,6 +177,10 @@ bool TFormMain::eventFilter(QObject* watched, QEvent* event) {
   // Alt and F10 would open a window menu on some desktops: the controls never see them.
   // A modal box is a window of its own, so its keys never reach the commands.
   const QEvent::Type type = event->type();
+  if (replay_ && watched->isWidgetType() && static_cast<QWidget*>(watched)->window() == this && SwallowedInReplay(event)) {
+    if (type == QEvent::KeyPress) replay_->HandleKey(static_cast<QKeyEvent*>(event));
+    return true;
+  }
   if ((type == QEvent::KeyPress || type == QEvent::KeyRelease) && watched->isWidgetType() &&
       static_cast<QWidget*>(watched)->window() == this) {
     const int key = static_cast<QKeyEvent*>(event)->key();

@@ -15,6 +15,7 @@
 
 #include "engine/locations.h"
 #include "host/controls.h"
+#include "record/recording.h"
 
 class QLabel;
 
@@ -23,6 +24,8 @@ class QKeyEvent;
 namespace zemra {
 
 class DeskControls;
+class RecordingWriter;
+class ReplayPlayer;
 class GamePump;
 class QtHost;
 class QtSoundOutput;
@@ -37,6 +40,14 @@ class TFormMain : public QWidget {
   // Starts the game from the event loop, so the window is up and painting
   // first; a start-up warning comes as the game's deferred warning box.
   void StartDeferred(std::uint64_t seed, bool new_run = false, std::optional<std::string> warning = std::nullopt);
+  // Starts (or starts again) the game now, recording the sitting when recording is on.
+  void BeginGame(std::uint64_t seed, bool new_run);
+  // Each sitting from now on is recorded beside the save as the given program.
+  void RecordSittings(std::string program) { record_as_ = std::move(program); }
+  // Plays the recording instead of a sitting, from the event loop; the save
+  // folder is then a scratch folder of the replay's own.
+  void StartReplay(Recording recording);
+  ReplayPlayer* Replay() { return replay_.get(); }
 
   QWidget* ControlWidget(Control control) const { return controls_[static_cast<std::size_t>(control)]; }
   QtHost& Host() { return *host_; }
@@ -81,6 +92,9 @@ class TFormMain : public QWidget {
   GameLocations locations_;
   std::unique_ptr<DeskControls> desk_;
   bool shown_once_ = false;
+  std::optional<std::string> record_as_;
+  std::unique_ptr<RecordingWriter> recording_;
+  std::unique_ptr<ReplayPlayer> replay_;
 };
 
 }  // namespace zemra

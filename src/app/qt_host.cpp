@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QTimer>
 #include <array>
 #include <chrono>
 #include <utility>
@@ -30,12 +31,16 @@ namespace {
 constexpr std::array<std::pair<QMessageBox::StandardButton, const char*>, 3> kButtonCaptions{{
     {QMessageBox::Yes, "はい"}, {QMessageBox::No, "いいえ"}, {QMessageBox::Ok, "OK"}}};
 
-bool ShowBox(QWidget* parent, std::string_view text, QMessageBox::StandardButtons buttons) {
+// How long a box stays up during a replay before it closes itself.
+constexpr int kReplayBoxMs = 1200;
+
+bool ShowBox(QWidget* parent, std::string_view text, QMessageBox::StandardButtons buttons, bool closes_itself = false) {
   QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(kAppTitle), ToQt(text), buttons, parent);
   box.setFont(parent->font());
   for (const auto& [which, caption] : kButtonCaptions) {
     if (QAbstractButton* button = box.button(which)) button->setText(QString::fromUtf8(caption));
   }
+  if (closes_itself) QTimer::singleShot(kReplayBoxMs, &box, [&box] { box.done(QMessageBox::Ok); });
   return box.exec() == QMessageBox::Yes;
 }
 
@@ -106,11 +111,22 @@ void QtHost::FocusNameEdit() {
 
 void QtHost::ShowMessage(std::string_view text) {
   const ModalScope modal(pump_);
-  ShowBox(&window_, text, QMessageBox::Ok);
+  ShowBox(&window_, text, QMessageBox::Ok, replaying_);
   RefocusNameEdit();
 }
 
-void QtHost::ShowQuestion(std::string_view text) { pump_.Apply(Input::Answer(Confirm(text))); }
+void QtHost::ShowQuestion(std::string_view text) {
+  if (!replaying_) {
+    pump_.Apply(Input::Answer(Confirm(text)));
+    return;
+  }
+  // The recorded answer was applied before the input that asks.
+  {
+    const ModalScope modal(pump_);
+    ShowBox(&window_, text, QMessageBox::Yes | QMessageBox::No, true);
+  }
+  RefocusNameEdit();
+}
 
 bool QtHost::Confirm(std::string_view text) {
   bool yes = false;

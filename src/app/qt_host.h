@@ -33,6 +33,10 @@ class QtHost : public Host {
   // The same box for the window's own questions, answered to the window alone.
   bool Confirm(std::string_view text);
 
+  // During a replay no box waits for a person: each closes itself after a
+  // moment, and questions take the recorded answers.
+  void SetReplaying(bool replaying) { replaying_ = replaying; }
+
   void Beep() override;
   void Terminate() override;
 
@@ -46,6 +50,7 @@ class QtHost : public Host {
   TFormMain& window_;
   QtSoundOutput& sound_;
   GamePump& pump_;
+  bool replaying_ = false;
 };
 
 }  // namespace zemra

@@ -8,13 +8,14 @@
 namespace zemra {
 namespace {
 
-enum class Field { kDesktop, kNewRun, kSeed, kHelp, kVersion };
+enum class Field { kDesktop, kNewRun, kSeed, kReplay, kLast, kNoRecord, kHelp, kVersion };
 
 struct OptionRow {
   std::string_view name;
   std::string_view value_name;  // empty for an option without a value
   std::string_view help;        // wrapped for --help, two lines at most
   Field field;
+  bool text_only = false;       // offered by zemra6-text alone
 };
 
 constexpr std::array kOptions{
@@ -23,6 +24,9 @@ constexpr std::array kOptions{
               Field::kDesktop},
     OptionRow{"--new-run", "", "start at the title page even when a save exists;\nthe old save is kept as save.dat.bak", Field::kNewRun},
     OptionRow{"--seed", "N", "start the random source from N (0 to 18446744073709551615)", Field::kSeed},
+    OptionRow{"--replay", "FILE", "play the recording FILE instead of a sitting of your own;\nyour save, report and recordings stay untouched", Field::kReplay},
+    OptionRow{"--last", "", "with --replay, print only the last screen", Field::kLast, true},
+    OptionRow{"--no-record", "", "do not record this sitting in recordings/ beside the save", Field::kNoRecord},
     OptionRow{"--help", "", "show this help and exit", Field::kHelp},
     OptionRow{"--version", "", "show the version and exit", Field::kVersion},
 };
@@ -47,6 +51,9 @@ std::optional<std::string> Apply(const OptionRow& row, std::optional<std::string
   switch (row.field) {
     case Field::kDesktop: options.desktop = true; break;
     case Field::kNewRun: options.new_run = true; break;
+    case Field::kReplay: options.replay = std::string(*value); break;
+    case Field::kLast: options.last_only = true; break;
+    case Field::kNoRecord: options.no_record = true; break;
     case Field::kHelp: options.show_help = true; break;
     case Field::kVersion: options.show_version = true; break;
     case Field::kSeed:
@@ -64,6 +71,7 @@ std::string Synopsis(Program program) {
   std::string line = "Usage: " + std::string(ProgramName(program));
   for (const OptionRow& row : kOptions) {
     if (row.field == Field::kHelp || row.field == Field::kVersion) continue;
+    if (row.text_only && program != Program::kText) continue;
     line += " [" + std::string(row.name) + (row.value_name.empty() ? "" : " " + std::string(row.value_name)) + "]";
   }
   return line + "\n";
@@ -112,6 +120,7 @@ std::string HelpText(Program program) {
                 "input, one JSON object a line on standard output.\n";
   text += "\nOptions:\n";
   for (const OptionRow& row : kOptions) {
+    if (row.text_only && program != Program::kText) continue;
     std::string left = "  " + std::string(row.name) + (row.value_name.empty() ? "" : " " + std::string(row.value_name));
     left.resize(14, ' ');
     std::string_view help = row.help;
@@ -134,8 +143,11 @@ std::string VersionText(Program program) { return std::string(ProgramName(progra
 
 std::optional<int> FinishBeforeStart(Program program, const ProgramOptions& options, std::ostream& out,
                                      std::ostream& err) {
-  if (options.usage_error) {
-    err << UsageText(program, *options.usage_error);
+  std::optional<std::string> error = options.usage_error;
+  if (!error && options.last_only && program != Program::kText) error = "unknown option '--last'";
+  if (!error && options.last_only && !options.replay) error = "--last goes with --replay FILE";
+  if (error) {
+    err << UsageText(program, *error);
     return kUsageExitStatus;
   }
   if (options.show_help) {

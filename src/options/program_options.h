@@ -17,6 +17,9 @@ struct ProgramOptions {
   bool desktop = false;                 // save and report in the user's data folder
   bool new_run = false;                 // the title page even with a save, which is kept as save.dat.bak
   std::optional<std::uint64_t> seed;    // the random source's seed; the clock's when absent
+  std::optional<std::string> replay;    // the recording to play instead of a sitting
+  bool last_only = false;               // a replay prints only its last screen (zemra6-text)
+  bool no_record = false;               // this sitting is not recorded
   bool show_help = false;
   bool show_version = false;
   std::optional<std::string> usage_error;  // set when the command line cannot be used

@@ -8,6 +8,7 @@
 
 #include "data/player_data.h"
 #include "game/game.h"
+#include "record/input_log.h"
 #include "runtime/console.h"
 #include "runtime/status_panels.h"
 
@@ -120,23 +121,25 @@ std::string TextSession::Perform(std::string_view line) {
   const std::string_view rest = space == std::string_view::npos ? std::string_view{} : line.substr(space + 1);
   const std::string error = Act(verb, rest);
   // Every action is followed by a pass, as the window's loop runs one after every event.
-  if (error.empty() && !host_.Terminated()) ApplyInput(Input::ClockStep(0));
+  if (error.empty() && !host_.Terminated()) Apply(Input::ClockStep(0));
   if (host_.Terminated()) finished_ = true;
   return StateJson(error);
 }
 
+std::string TextSession::Apply(const Input& input) { return ApplyLogged(input, log_, true); }
+
 std::string TextSession::Act(std::string_view verb, std::string_view rest) {
-  if (verb == "title") return ApplyInput(Input::TitleClick());
-  if (verb == "name") return ApplyInput(Input::NameGiven(FirstChars(rest, kEditMaxChars)));
+  if (verb == "title") return Apply(Input::TitleClick());
+  if (verb == "name") return Apply(Input::NameGiven(FirstChars(rest, kEditMaxChars)));
   if (verb == "answer") {
     if (rest != "yes" && rest != "no") return "answer takes yes or no";
-    return ApplyInput(Input::Answer(rest == "yes"));
+    return Apply(Input::Answer(rest == "yes"));
   }
   if (verb == "press") {
     if (!host_.Visible(Control::PageMain) || !host_.Visible(Control::PanelMainIF)) return "no console is shown";
     for (int button = kCommandButtonCount - 1; button >= 0; --button) {
       if (host_.Visible(CommandButton(button)) && host_.Text(CommandButton(button)) == rest) {
-        return ApplyInput(Input::Command(button, std::string(rest)));
+        return Apply(Input::Command(button, std::string(rest)));
       }
     }
     return "no command " + std::string(rest);
@@ -147,9 +150,9 @@ std::string TextSession::Act(std::string_view verb, std::string_view rest) {
       return verb == "click" ? "click takes 0..7" : "hover takes 0..7";
     }
     const int label = static_cast<int>(index);
-    return ApplyInput(verb == "click" ? Input::SwordClick(label) : Input::SwordHover(label));
+    return Apply(verb == "click" ? Input::SwordClick(label) : Input::SwordHover(label));
   }
-  if (verb == "leave") return ApplyInput(Input::Leave());
+  if (verb == "leave") return Apply(Input::Leave());
   if (verb == "rolls") {
     std::vector<int> values;
     for (const std::string& word : Words(rest)) {
@@ -157,7 +160,7 @@ std::string TextSession::Act(std::string_view verb, std::string_view rest) {
       if (!ParseInt(word, v) || v < 0 || v > 0x7FFFFFFF) return "rolls takes numbers 0 and above";
       values.push_back(static_cast<int>(v));
     }
-    return ApplyInput(Input::Rolls(std::move(values)));
+    return Apply(Input::Rolls(std::move(values)));
   }
   if (verb == "tick") {
     long long ms = 0;
@@ -169,7 +172,7 @@ std::string TextSession::Act(std::string_view verb, std::string_view rest) {
     // A development aid: plays a memory chapter as its scroll's drive would.
     long long index = 0;
     if (!ParseInt(rest, index) || index < 0 || index >= kChapterInputCount) return "chapter takes 0..9";
-    return ApplyInput(Input::Chapter(static_cast<int>(index)));
+    return Apply(Input::Chapter(static_cast<int>(index)));
   }
   if (verb == "quit") {
     finished_ = true;
@@ -190,9 +193,9 @@ void TextSession::Tick(std::uint32_t ms) {
     const auto wait = Scheduler().MsUntilNextDue();
     if (!wait || *wait > left) break;
     left -= *wait;
-    ApplyInput(Input::ClockStep(*wait));
+    Apply(Input::ClockStep(*wait));
   }
-  ApplyInput(Input::ClockStep(left));
+  Apply(Input::ClockStep(left));
 }
 
 std::string TextSession::StateJson(const std::string& error) {

@@ -6,9 +6,12 @@
 #include <string_view>
 
 #include "engine/locations.h"
+#include "game/input.h"
 #include "text/text_host.h"
 
 namespace zemra {
+
+class InputLog;
 
 class TextSession {
  public:
@@ -22,6 +25,10 @@ class TextSession {
   // The object describing the screen now (also used for the first screen).
   std::string StateJson(const std::string& error = "");
   bool Finished() const { return finished_; }
+  // Applies one input as it is, with no pass after it (a replay's recorded inputs).
+  std::string Apply(const Input& input);
+  // Tells every input applied from now on to the log (a recording); nullptr for none.
+  void SetInputLog(InputLog* log) { log_ = log; }
 
  private:
   std::string Act(std::string_view verb, std::string_view rest);
@@ -29,6 +36,7 @@ class TextSession {
 
   TextHost host_;
   bool finished_ = false;
+  InputLog* log_ = nullptr;
 };
 
 }  // namespace zemra

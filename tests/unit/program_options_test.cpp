@@ -78,10 +78,12 @@ TEST(ProgramOptionsTest, OnlyAUsableCommandLineLetsTheGameStart) {
   };
   const Case cases[] = {
       {{"--seed", "5"}, std::nullopt, "", ""},
-      {{"--help"}, 0, "Usage: zemra6-text [--desktop] [--new-run] [--seed N]\n", ""},
+      {{"--help"}, 0, "Usage: zemra6-text [--desktop] [--new-run] [--seed N] [--replay FILE] [--last] [--no-record]\n", ""},
       {{"--version"}, 0, "zemra6-text ", ""},
       {{"--help", "--version"}, 0, "Usage: ", ""},
-      {{"--version", "--bad"}, 2, "", "zemra6-text: unknown option '--bad'\nUsage: zemra6-text [--desktop] [--new-run] [--seed N]\n"},
+      {{"--replay", "a.zrec", "--last"}, std::nullopt, "", ""},
+      {{"--last"}, 2, "", "zemra6-text: --last goes with --replay FILE\n"},
+      {{"--version", "--bad"}, 2, "", "zemra6-text: unknown option '--bad'\nUsage: zemra6-text [--desktop] [--new-run] [--seed N] [--replay FILE] [--last] [--no-record]\n"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::PrintToString(c.args));

@@ -1,0 +1,14 @@
+#include "record/input_log.h"
+
+#include "game/game.h"
+
+namespace zemra {
+
+std::string ApplyLogged(const Input& input, InputLog* log, bool outermost) {
+  if (log != nullptr) log->Applying(input);
+  std::string refusal = ApplyInput(input);
+  if (log != nullptr && refusal.empty()) log->Applied(input, outermost);
+  return refusal;
+}
+
+}  // namespace zemra

@@ -1,0 +1,25 @@
+// What a front end tells a recorder about the inputs it applies. Both front
+// ends apply every input through ApplyLogged, so a sitting's recording holds
+// exactly what reached the game, in the order it was taken: an input applied
+// inside another (a box's answer) is told before the one that asked for it.
+#pragma once
+
+#include <string>
+
+#include "game/input.h"
+
+namespace zemra {
+
+class InputLog {
+ public:
+  virtual ~InputLog() = default;
+  // Just before the input is applied.
+  virtual void Applying(const Input& input) = 0;
+  // Once the game took it; outermost is false for an input applied inside another.
+  virtual void Applied(const Input& input, bool outermost) = 0;
+};
+
+// ApplyInput, told to the log when there is one; a refused input is not told as applied.
+std::string ApplyLogged(const Input& input, InputLog* log, bool outermost);
+
+}  // namespace zemra

@@ -1,0 +1,69 @@
+// The recording file: a header line, then one JSON object a line, each an
+// input in its one-line form or the digest of the screen it reached. Written
+// by RecordingWriter, read back by ReadRecording for a replay.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "engine/locations.h"
+#include "game/input.h"
+
+namespace zemra {
+
+inline constexpr char kRecordingFormat[] = "zemra6-recording";
+inline constexpr int kRecordingVersion = 1;
+
+struct RecordingHeader {
+  std::string program;                      // "zemra6 1.0"
+  std::uint64_t seed = 0;
+  bool new_run = false;                     // started at the title page whatever the save
+  std::optional<std::string> story_sha256;  // none when the story file could not be read
+  std::optional<std::string> save;          // the save.dat the sitting started from
+};
+
+// One line after the header: an input, or the digest of the screen the last
+// outermost input reached.
+struct RecordedLine {
+  std::optional<Input> input;
+  std::string digest;
+  int line = 0;  // 1 is the header
+};
+
+struct Recording {
+  RecordingHeader header;
+  std::vector<RecordedLine> lines;
+  // The line the file stops in the middle of; the lines before it are whole.
+  std::optional<int> cut_at_line;
+};
+
+// A recording, or the one line that says why the bytes are none.
+struct RecordingRead {
+  std::optional<Recording> recording;
+  std::string error;
+};
+
+RecordingRead ReadRecording(std::string_view bytes);
+// Why this program cannot replay the recording ("" when it can): another
+// story file than the one it reads, or a save its loader refuses.
+std::string RecordingMismatch(const RecordingHeader& header, const std::optional<std::string>& story_sha256);
+
+// Reads the file and checks it fits the program whose content is there; the
+// error is one line naming what is wrong.
+RecordingRead LoadRecordingForReplay(const std::filesystem::path& file, const GameLocations& content);
+
+std::string HeaderLine(const RecordingHeader& header);
+std::string InputLine(const Input& input);
+std::string DigestLine(std::string_view digest);
+
+// The SHA-256 of the story file as the game reads it there; none when unreadable.
+std::optional<std::string> StoryFileSha256(const GameLocations& locations);
+// The header of a sitting about to start there: the story file's hash and the
+// save it will load (none when there is none the loader would take).
+RecordingHeader SittingHeader(std::string program, std::uint64_t seed, bool new_run, const GameLocations& locations);
+
+}  // namespace zemra

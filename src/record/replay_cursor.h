@@ -1,0 +1,48 @@
+// Walks a recording for a replay, in the window or headless: hands out the
+// next input, checks each recorded screen digest as it is reached, and says
+// in one line how the replay ended.
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "record/recording.h"
+
+namespace zemra {
+
+class ReplayCursor {
+ public:
+  explicit ReplayCursor(Recording recording);
+
+  // The next input, once every digest before it matched; nullptr when the
+  // recording is over or the replay stopped.
+  const Input* Next();
+  // Applies Next() through apply, which returns "" or why it was refused; a
+  // refused input stops the replay.
+  void ApplyNext(const std::function<std::string(const Input&)>& apply);
+  // True when the input just applied reached a recorded screen.
+  bool AtScreen() const;
+  bool Over();
+
+  // 0 the run ended as recorded, 1 it did not, 2 the file stops in the middle of a line.
+  int ExitStatus() const;
+  // How the replay ended, for the player.
+  std::string Verdict() const;
+  int InputsApplied() const { return applied_; }
+
+ private:
+  void CheckDigests();
+  void Differs();
+  std::string Describe(const RecordedLine& line) const;
+
+  Recording recording_;
+  std::size_t at_ = 0;
+  int applied_ = 0;
+  std::optional<std::string> failure_;
+  const RecordedLine* last_input_ = nullptr;
+  // The screen last recorded: an input followed by no digest left it as it was.
+  std::string expected_;
+};
+
+}  // namespace zemra
