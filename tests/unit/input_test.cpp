@@ -126,7 +126,7 @@ TEST_F(ApplyInputTest, AnAnswerGivenAheadAnswersTheNextBox) {
 }
 
 TEST_F(ApplyInputTest, ASecondStartBehavesAsTheFirst) {
-  const auto first_frames = [this] {
+  const auto first_frames = [] {
     for (int i = 0; i < 3; ++i) ApplyInput(Input::ClockStep(51));
     return Title().frame;
   };
