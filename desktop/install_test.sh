@@ -32,8 +32,8 @@ elsewhere=$work/elsewhere
 mkdir -p "$elsewhere"
 plays_to_field "$text" "$elsewhere"
 verdict $? "the installed text front end plays into the field with the installed pictures"
-[ -z "$(ls -A "$elsewhere")" ]
-verdict $? "started from a terminal it writes nothing it was not asked to"
+[ "$(ls -A "$elsewhere")" = recordings ] && [ "$(ls "$elsewhere/recordings" | grep -c '\.zrec$')" = 1 ]
+verdict $? "started from a terminal it writes only the recording of its sitting"
 
 # A damaged save where the menu keeps saves: only --desktop reads it.
 export XDG_DATA_HOME=$work/xdg
