@@ -41,5 +41,7 @@ include(CPack)
 add_test(NAME debian_package
   COMMAND bash ${CMAKE_SOURCE_DIR}/packaging/package_test.sh ${CMAKE_BINARY_DIR} ${ZEMRA_APP_ID} ${PROJECT_VERSION})
 add_test(NAME debian_package_lintian COMMAND bash ${CMAKE_SOURCE_DIR}/packaging/lintian_test.sh ${CMAKE_BINARY_DIR})
-set_tests_properties(debian_package debian_package_lintian PROPERTIES TIMEOUT 300)
+# Making a package runs the build tree's own build: one such test at a time,
+# never beside another test that builds in the tree.
+set_tests_properties(debian_package debian_package_lintian PROPERTIES TIMEOUT 300 RESOURCE_LOCK build_tree)
 set_tests_properties(debian_package_lintian PROPERTIES SKIP_RETURN_CODE 77)
