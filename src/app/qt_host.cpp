@@ -99,6 +99,8 @@ void QtHost::DrawBitmap(Control target, const TVorbBitmap& bitmap) {
   if (auto* box = dynamic_cast<PictureBox*>(window_.ControlWidget(target))) box->SetPicture(BitmapToImage(bitmap));
 }
 
+void QtHost::TitleFrameChanged() { DrawBitmap(Control::PntTitle, TitleBitmap()); }
+
 void QtHost::FocusNameEdit() {
   if (QWidget* edit = window_.ControlWidget(Control::EditInputName)) edit->setFocus(Qt::OtherFocusReason);
 }

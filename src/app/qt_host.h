@@ -25,6 +25,7 @@ class QtHost : public Host {
 
   bool LoadPicture(std::string_view file) override;
   void DrawBitmap(Control target, const TVorbBitmap& bitmap) override;
+  void TitleFrameChanged() override;
 
   void FocusNameEdit() override;
   std::string NameEditText() override;

@@ -13,10 +13,11 @@ struct RandomState {
   std::deque<int> queued;
 };
 
-RandomState& State() {
-  static RandomState state;
-  return state;
-}
+// At namespace scope rather than in a function: a draw then needs no guard
+// check, and a long clock step on the title page makes some 700,000 draws.
+RandomState g_state;
+
+RandomState& State() { return g_state; }
 
 }  // namespace
 
@@ -24,7 +25,7 @@ void SeedRandom(std::uint64_t seed) { State().engine.seed(seed); }
 
 int Random(int n) {
   RandomState& s = State();
-  if (!s.queued.empty()) {
+  if (!s.queued.empty()) [[unlikely]] {
     const int v = s.queued.front();
     s.queued.pop_front();
     if (n <= 0) return 0;

@@ -106,7 +106,15 @@ void ResetGameState() {
 Host& TheHost() { return *Objects().host; }
 TVorbTimer& Scheduler() { return *Objects().scheduler; }
 TVorbWave& Wave() { return *Objects().wave; }
-TVorbBitmap& TitleBitmap() { return *Objects().title_bitmap; }
+TVorbBitmap& TitleBitmap() {
+  TVorbBitmap& bitmap = *Objects().title_bitmap;
+  // The newest title frame gets its pixels on the first look (title.h).
+  if (Title().pixels_stale) {
+    Title().pixels_stale = false;
+    PaintTitleFrame(bitmap);
+  }
+  return bitmap;
+}
 
 void PlayWave(std::string_view file, bool loop) { Wave().Play("dat/" + std::string(file), loop); }
 

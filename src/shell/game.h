@@ -30,6 +30,7 @@ void ResetGameState();
 Host& TheHost();
 TVorbTimer& Scheduler();
 TVorbWave& Wave();
+// The title bitmap with the newest title frame in it.
 TVorbBitmap& TitleBitmap();
 
 // Plays a file of the dat folder, "water.wav" -> "dat/water.wav".
