@@ -1,7 +1,6 @@
 // Program entry of the Qt front end: the application titled "ZEMRA6", its one
 // window, and the game started from the event loop once the window shows.
 #include <QApplication>
-#include <QTimer>
 #include <chrono>
 #include <cstdint>
 #include <optional>
@@ -25,12 +24,10 @@ int main(int argc, char* argv[]) {
   zemra::TFormMain window;
   window.show();
   const auto now = std::chrono::system_clock::now().time_since_epoch();
-  window.StartDeferred(static_cast<std::uint64_t>(std::chrono::duration_cast<std::chrono::nanoseconds>(now).count()));
-  if (folder_warning) {
-    // Queued after the start, so the warning comes once the first page is up.
-    QTimer::singleShot(0, &window, [&window, text = *folder_warning] {
-      window.Pump().Dispatch([text] { zemra::ShowWarningMessage(text); });
-    });
-  }
+  const auto seed = static_cast<std::uint64_t>(std::chrono::duration_cast<std::chrono::nanoseconds>(now).count());
+  // Right after the start, so the warning comes once the first page is up.
+  window.StartDeferred(seed, [&window, folder_warning] {
+    if (folder_warning) window.Pump().Dispatch([text = *folder_warning] { zemra::ShowWarningMessage(text); });
+  });
   return QApplication::exec();
 }

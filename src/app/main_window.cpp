@@ -11,6 +11,7 @@
 #include <QScreen>
 #include <QTimer>
 #include <optional>
+#include <utility>
 
 #include "app/game_pump.h"
 #include "app/keyboard_commands.h"
@@ -37,6 +38,7 @@ constexpr int kConsoleHeight = 150;
 constexpr int kSwordLabels = 8;
 constexpr int kCommandButtons = 5;
 constexpr int kUpcomingCards = 5;
+constexpr int kUnpaintedStartMs = 500;
 
 const QColor kSilver(192, 192, 192);
 const QColor kSkyBlue(0x87, 0xCE, 0xEB);
@@ -93,13 +95,19 @@ TFormMain::~TFormMain() {
   if (GameStarted()) StopGame();
 }
 
-void TFormMain::StartDeferred(std::uint64_t seed) {
-  QTimer::singleShot(0, this, [this, seed] {
+void TFormMain::StartDeferred(std::uint64_t seed, std::function<void()> then) {
+  start_ = [this, seed, then = std::move(then)] {
     if (GameStarted()) return;
     StartGame(*host_, seed);
     pump_->Rearm();
+    if (then) then();
     // After the start, so the title music is the first file to load.
     sound_->PreloadGameSounds();
+  };
+  // The first paint posts the start (eventFilter); a window that is not
+  // shown, or shown minimised, paints nothing and starts after a moment.
+  QTimer::singleShot(kUnpaintedStartMs, this, [this] {
+    if (start_) std::exchange(start_, nullptr)();
   });
 }
 
@@ -125,6 +133,12 @@ bool TFormMain::eventFilter(QObject* watched, QEvent* event) {
   // Alt and F10 would open a window menu on some desktops: the controls never see them.
   // A modal box is a window of its own, so its keys never reach the commands.
   const QEvent::Type type = event->type();
+  if (type == QEvent::Paint && start_ && watched->isWidgetType() && static_cast<QWidget*>(watched)->window() == this) {
+    // Queued, so the frame is finished and shown before the game starts.
+    QTimer::singleShot(0, this, [this] {
+      if (start_) std::exchange(start_, nullptr)();
+    });
+  }
   if ((type == QEvent::KeyPress || type == QEvent::KeyRelease) && watched->isWidgetType() &&
       static_cast<QWidget*>(watched)->window() == this) {
     const int key = static_cast<QKeyEvent*>(event)->key();

@@ -9,6 +9,7 @@
 #include <QWidget>
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
 
 #include "host/controls.h"
@@ -30,8 +31,10 @@ class TFormMain : public QWidget {
   TFormMain(const TFormMain&) = delete;
   TFormMain& operator=(const TFormMain&) = delete;
 
-  // Starts the game from the event loop, so the window is up and painting first.
-  void StartDeferred(std::uint64_t seed);
+  // Starts the game once the window's first frame is painted (or after a
+  // moment when the window is not shown), then runs `then`: the first frame
+  // needs only the window, not the story file or the sounds.
+  void StartDeferred(std::uint64_t seed, std::function<void()> then = nullptr);
 
   QWidget* ControlWidget(Control control) const { return controls_[static_cast<std::size_t>(control)]; }
   QtHost& Host() { return *host_; }
@@ -72,6 +75,7 @@ class TFormMain : public QWidget {
   std::unique_ptr<GamePump> pump_;
   std::unique_ptr<QtHost> host_;
   bool shown_once_ = false;
+  std::function<void()> start_;  // the deferred start, until it runs
 };
 
 }  // namespace zemra

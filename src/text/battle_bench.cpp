@@ -45,7 +45,9 @@ bool Press(std::string_view caption) {
   return false;
 }
 
-void GiveKit(int depth) {
+}  // namespace
+
+void GiveBenchKit(int depth) {
   TPlayerData& run = PlayerData();
   run.Depth = depth;
   TFighter& f = run.Fighter;
@@ -58,12 +60,11 @@ void GiveKit(int depth) {
   f.Card = kNoCard;
 }
 
-// Plays one battle from the field to its end; the steps it took, or -1 if it never ended.
-int PlayBattle(TextHost& host) {
+int PlayBenchBattle(const std::function<void()>& before_step) {
   ExecuteCommand(EnterField);
   Press("徘徊");
   for (int step = 0; step < kStepsPerBattleLimit; ++step) {
-    host.TakeSounds();
+    before_step();
     if (Press("戦う") || Press("ファイト")) continue;
     if (Console().text_count > 0 && Console().texts[0] == "どの剣を奪いますか？") {
       LabMainSwordClick(0);
@@ -78,8 +79,6 @@ int PlayBattle(TextHost& host) {
   return -1;
 }
 
-}  // namespace
-
 BattleTally PlayBenchBattles(std::uint64_t seed, int battles) {
   TextHost host;
   ResetGameState();
@@ -90,8 +89,8 @@ BattleTally PlayBenchBattles(std::uint64_t seed, int battles) {
   BattleTally tally;
   tally.checksum = kFnvOffset;
   for (int b = 0; b < battles; ++b) {
-    GiveKit(b % 10);
-    const int steps = PlayBattle(host);
+    GiveBenchKit(b % 10);
+    const int steps = PlayBenchBattle([&host] { host.TakeSounds(); });
     if (steps < 0) ++tally.unfinished;
     const TFighter& player = PlayerData().Fighter;
     const TFighter& enemy = Enemy();

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 
 namespace zemra {
 
@@ -19,6 +20,12 @@ struct BattleTally {
   // player, 2 the enemy), the steps taken and the final life of both sides.
   std::uint64_t checksum = 0;
 };
+
+// Gives the player the benchmark's kit at the depth.
+void GiveBenchKit(int depth);
+// Plays one battle from the field to its end by the benchmark's strategy,
+// calling before_step before each step; the steps it took, or -1 if it never ended.
+int PlayBenchBattle(const std::function<void()>& before_step);
 
 // Starts the game on a fresh run with the seed and plays the battles: each
 // starts from the same six-sword kit at a depth cycling 0..9; the player
