@@ -5,18 +5,28 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "app/bitmap_painter.h"
+
 namespace zemra {
 
 PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {}
 
 void PictureBox::SetPicture(QImage picture) {
   picture_ = std::move(picture);
+  shown_bits_.clear();
   update();
+}
+
+void PictureBox::ShowBitmap(const TVorbBitmap& bitmap) {
+  // The whole box: the changes span it (the lines run across and down), and
+  // Qt blits a whole image faster than through a clip of many rectangles.
+  if (UpdateBitmapCopy(bitmap, shown_bits_, picture_)) update();
 }
 
 void PictureBox::ClearPicture() {
   if (picture_.isNull()) return;
   picture_ = QImage();
+  shown_bits_.clear();
   update();
 }
 

@@ -7,6 +7,9 @@
 #include <QWidget>
 #include <functional>
 #include <utility>
+#include <vector>
+
+#include "engine/bitmap.h"
 
 namespace zemra {
 
@@ -15,6 +18,9 @@ class PictureBox : public QWidget {
   explicit PictureBox(QWidget* parent);
 
   void SetPicture(QImage picture);
+  // Shows a copy of the bitmap, brought up to date from the last one shown
+  // and repainted only where it changed.
+  void ShowBitmap(const TVorbBitmap& bitmap);
   void ClearPicture();
   const QImage& Picture() const { return picture_; }
 
@@ -29,6 +35,7 @@ class PictureBox : public QWidget {
 
  private:
   QImage picture_;
+  std::vector<std::uint8_t> shown_bits_;  // the bitmap's bytes behind picture_, if it came from one
   std::function<void()> on_click_;
   std::function<void()> on_painted_;
   bool pressed_ = false;

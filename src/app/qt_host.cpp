@@ -96,7 +96,7 @@ bool QtHost::LoadPicture(std::string_view file) {
 
 void QtHost::DrawBitmap(Control target, const TVorbBitmap& bitmap) {
   if (target != Control::PntTitle && target != Control::ImgInputName) return;
-  if (auto* box = dynamic_cast<PictureBox*>(window_.ControlWidget(target))) box->SetPicture(BitmapToImage(bitmap));
+  if (auto* box = dynamic_cast<PictureBox*>(window_.ControlWidget(target))) box->ShowBitmap(bitmap);
 }
 
 void QtHost::TitleFrameChanged() { DrawBitmap(Control::PntTitle, TitleBitmap()); }
@@ -145,7 +145,7 @@ void QtHost::PlaySound(std::string_view file, bool loop) { sound_.PlaySound(file
 void QtHost::StopSound() { sound_.StopSound(); }
 
 void QtHost::DrawText(TVorbBitmap& bitmap, int x, int y, std::string_view text, const BitmapFont& font) {
-  PaintBitmapText(bitmap, x, y, text, font);
+  text_painter_.Paint(bitmap, x, y, text, font);
 }
 
 }  // namespace zemra

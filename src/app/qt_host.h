@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "app/bitmap_painter.h"
 #include "host/host.h"
 
 namespace zemra {
@@ -47,6 +48,7 @@ class QtHost : public Host {
   TFormMain& window_;
   QtSoundOutput& sound_;
   GamePump& pump_;
+  BitmapTextPainter text_painter_;
 };
 
 }  // namespace zemra

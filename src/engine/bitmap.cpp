@@ -2,6 +2,7 @@
 #include "engine/bitmap.h"
 
 #include <cstdlib>
+#include <cstring>
 
 namespace zemra {
 
@@ -27,6 +28,12 @@ void TVorbBitmap::BuildRowTable() {
 }
 
 void TVorbBitmap::Fill(TPixel pixel) {
+  // Black and white are one byte repeated: one memset for the whole picture
+  // (the title fills black twenty times a second).
+  if (pixel.blue == pixel.green && pixel.green == pixel.red) {
+    std::memset(bits_.data(), pixel.blue, bits_.size());
+    return;
+  }
   for (int y = 0; y < height_; ++y) {
     TPixel* row = Row(y);
     for (int x = 0; x < width_; ++x) row[x] = pixel;
