@@ -30,8 +30,12 @@ void BitmapTextPainter::Paint(TVorbBitmap& bitmap, int x, int y, std::string_vie
     glyphs_.setTextFormat(Qt::PlainText);
     glyphs_.prepare(QTransform(), face_);
   }
-  QImage image = WrapBits(bitmap);
-  QPainter painter(&image);
+  // The same wrapper while the bitmap keeps its memory: Qt keeps a paint
+  // engine per image, and making one for every text costs more than the text.
+  if (canvas_.constBits() != bitmap.Bits() || canvas_.width() != bitmap.Width() || canvas_.height() != bitmap.Height()) {
+    canvas_ = WrapBits(bitmap);
+  }
+  QPainter painter(&canvas_);
   painter.setFont(face_);
   painter.setPen(ToQColor(font.colour));
   painter.drawStaticText(x, y, glyphs_);

@@ -30,6 +30,7 @@ class BitmapTextPainter {
   bool italic_ = false;
   QFont face_;
   QStaticText glyphs_;
+  QImage canvas_;  // the last bitmap's memory seen as an image
 };
 
 // A deep copy in the screen's usual format, ready to paint.

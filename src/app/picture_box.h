@@ -30,10 +30,13 @@ class PictureBox : public QWidget {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
 
  private:
+  void UpdateOpacity();
+
   QImage picture_;
   std::vector<std::uint8_t> shown_bits_;  // the bitmap's bytes behind picture_, if it came from one
   std::function<void()> on_click_;
