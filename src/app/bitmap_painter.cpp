@@ -53,7 +53,7 @@ bool UpdateBitmapCopy(const TVorbBitmap& bitmap, std::vector<std::uint8_t>& show
   // next only its lines and its fading title move. Comparing strips of rows
   // with the last frame's bytes costs far less than converting every pixel
   // (QImage::convertToFormat would also allocate a new image each time).
-  constexpr int kStrip = 32;  // pixels
+  constexpr int kStrip = 100;  // pixels: few enough strips that comparing them costs little per call
   const int width = bitmap.Width();
   const int height = bitmap.Height();
   if (width <= 0 || height <= 0) {
@@ -80,9 +80,9 @@ bool UpdateBitmapCopy(const TVorbBitmap& bitmap, std::vector<std::uint8_t>& show
       const std::size_t length = 3 * static_cast<std::size_t>(n);
       if (!whole && std::memcmp(now + at, before + at, length) == 0) continue;
       std::memcpy(before + at, now + at, length);
-      const TPixel* from = bitmap.Row(y) + x0;
+      const std::uint8_t* from = now + at;  // blue, green, red
       auto* to = reinterpret_cast<QRgb*>(image.scanLine(y)) + x0;
-      for (int x = 0; x < n; ++x) to[x] = qRgb(from[x].red, from[x].green, from[x].blue);
+      for (int x = 0; x < n; ++x, from += 3) to[x] = 0xFF000000u | from[2] << 16 | from[1] << 8 | from[0];
       changed = true;
     }
   }
