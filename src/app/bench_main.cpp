@@ -308,35 +308,29 @@ std::string Show(const Figures& f, const char* format) {
   return out + text;
 }
 
-std::optional<double> FirstFrameMs(const QString& scene) {
-  Child child = GameChild(scene);
-  const auto frame = child.WaitFor("FRAME ");
-  if (!frame) return std::nullopt;
-  return static_cast<double>(std::stoll(*frame) - child.StartNs()) / 1e6;
-}
-
+// Game and floor start together, so that a busy moment slows both.
 void MeasureFirstFrame(int runs) {
   Figures game;
   Figures title;
   Figures floor;
   Figures ratio;
   for (int run = 0; run < runs; ++run) {
-    std::optional<double> g;
-    {
-      Child child = GameChild(QStringLiteral("frame"));
-      const auto frame = child.WaitFor("FRAME ");
-      const auto first_title = child.WaitFor("TITLE ");
-      if (frame) g = static_cast<double>(std::stoll(*frame) - child.StartNs()) / 1e6;
-      if (first_title) title.Add(static_cast<double>(std::stoll(*first_title) - child.StartNs()) / 1e6);
-    }
-    const auto f = FirstFrameMs(QStringLiteral("floor-frame"));
+    Child game_child = GameChild(QStringLiteral("frame"));
+    Child floor_child = GameChild(QStringLiteral("floor-frame"));
+    const auto since = [](const Child& child, const std::optional<std::string>& line) -> std::optional<double> {
+      if (!line) return std::nullopt;
+      return static_cast<double>(std::stoll(*line) - child.StartNs()) / 1e6;
+    };
+    const auto g = since(game_child, game_child.WaitFor("FRAME "));
+    const auto f = since(floor_child, floor_child.WaitFor("FRAME "));
+    if (const auto t = since(game_child, game_child.WaitFor("TITLE "))) title.Add(*t);
     if (g) game.Add(*g);
     if (f) floor.Add(*f);
     if (g && f) ratio.Add(*g / *f);
   }
   std::printf("first frame      game %s ms, floor %s ms, ratio %s (aim <= 1.5)\n", Show(game, "%.0f").c_str(),
               Show(floor, "%.0f").c_str(), Show(ratio, "%.2f").c_str());
-  // The animation's first frame comes one title interval (50 ms) after the title starts, by the game's rules.
+  // The animation's first frame comes one title interval (50 ms) after the game starts, by the game's rules.
   std::printf("first title frame game %s ms\n", Show(title, "%.0f").c_str());
 }
 

@@ -4,6 +4,7 @@
 
 #include <QPainter>
 #include <algorithm>
+#include <bit>
 #include <cstring>
 
 #include "app/qt_convert.h"
@@ -13,6 +14,29 @@ namespace {
 
 QImage WrapBits(TVorbBitmap& bitmap) {
   return QImage(bitmap.Bits(), bitmap.Width(), bitmap.Height(), bitmap.Stride(), QImage::Format_BGR888);
+}
+
+// Pixels of 3 bytes (blue, green, red) to 0xAARRGGBB. Four at a time from
+// three 32-bit reads: a byte-by-byte loop makes the copy of a title frame
+// cost as much as drawing it.
+void ConvertRow(const std::uint8_t* from, QRgb* to, int n) {
+  constexpr std::uint32_t kOpaque = 0xFF000000u;
+  int x = 0;
+  if constexpr (std::endian::native == std::endian::little) {
+    for (; x + 4 <= n; x += 4, from += 12) {
+      std::uint32_t a = 0;
+      std::uint32_t b = 0;
+      std::uint32_t c = 0;
+      std::memcpy(&a, from, 4);      // b0 g0 r0 b1
+      std::memcpy(&b, from + 4, 4);  // g1 r1 b2 g2
+      std::memcpy(&c, from + 8, 4);  // r2 b3 g3 r3
+      to[x] = kOpaque | (a & 0xFFFFFFu);
+      to[x + 1] = kOpaque | (a >> 24) | ((b & 0xFFFFu) << 8);
+      to[x + 2] = kOpaque | (b >> 16) | ((c & 0xFFu) << 16);
+      to[x + 3] = kOpaque | (c >> 8);
+    }
+  }
+  for (; x < n; ++x, from += 3) to[x] = kOpaque | from[2] << 16 | from[1] << 8 | from[0];
 }
 
 }  // namespace
@@ -80,9 +104,7 @@ bool UpdateBitmapCopy(const TVorbBitmap& bitmap, std::vector<std::uint8_t>& show
       const std::size_t length = 3 * static_cast<std::size_t>(n);
       if (!whole && std::memcmp(now + at, before + at, length) == 0) continue;
       std::memcpy(before + at, now + at, length);
-      const std::uint8_t* from = now + at;  // blue, green, red
-      auto* to = reinterpret_cast<QRgb*>(image.scanLine(y)) + x0;
-      for (int x = 0; x < n; ++x, from += 3) to[x] = 0xFF000000u | from[2] << 16 | from[1] << 8 | from[0];
+      ConvertRow(now + at, reinterpret_cast<QRgb*>(image.scanLine(y)) + x0, n);
       changed = true;
     }
   }
