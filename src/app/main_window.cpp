@@ -104,9 +104,10 @@ void TFormMain::StartDeferred(std::uint64_t seed, std::function<void()> then) {
     // After the start, so the title music is the first file to load.
     sound_->PreloadGameSounds();
   };
-  // The first paint posts the start (eventFilter); a window that is not
-  // shown, or shown minimised, paints nothing and starts after a moment.
-  QTimer::singleShot(kUnpaintedStartMs, this, [this] {
+  // The first paint posts the start (eventFilter); a window that has painted
+  // already starts at once, one that is not shown, or shown minimised,
+  // paints nothing and starts after a moment.
+  QTimer::singleShot(painted_ ? 0 : kUnpaintedStartMs, this, [this] {
     if (start_) std::exchange(start_, nullptr)();
   });
 }
@@ -133,7 +134,9 @@ bool TFormMain::eventFilter(QObject* watched, QEvent* event) {
   // Alt and F10 would open a window menu on some desktops: the controls never see them.
   // A modal box is a window of its own, so its keys never reach the commands.
   const QEvent::Type type = event->type();
-  if (type == QEvent::Paint && start_ && watched->isWidgetType() && static_cast<QWidget*>(watched)->window() == this) {
+  if (type == QEvent::Paint && !painted_ && watched->isWidgetType() &&
+      static_cast<QWidget*>(watched)->window() == this) {
+    painted_ = true;
     // Queued, so the frame is finished and shown before the game starts.
     QTimer::singleShot(0, this, [this] {
       if (start_) std::exchange(start_, nullptr)();

@@ -75,6 +75,7 @@ class TFormMain : public QWidget {
   std::unique_ptr<GamePump> pump_;
   std::unique_ptr<QtHost> host_;
   bool shown_once_ = false;
+  bool painted_ = false;          // the first frame is painted
   std::function<void()> start_;  // the deferred start, until it runs
 };
 
