@@ -12,6 +12,7 @@
 #include <QScreen>
 #include <QTimer>
 #include <optional>
+#include <utility>
 
 #include "app/desk_controls.h"
 #include "app/game_pump.h"
@@ -39,6 +40,7 @@ constexpr int kPanelWidth = 500;
 constexpr int kBandHeight = 125;
 constexpr int kConsoleTop = 250;
 constexpr int kConsoleHeight = 150;
+constexpr int kUnpaintedStartMs = 500;
 
 const QColor kSilver(192, 192, 192);
 const QColor kSkyBlue(0x87, 0xCE, 0xEB);
@@ -120,15 +122,23 @@ TFormMain::~TFormMain() {
   if (GameStarted()) StopGame();
 }
 
-void TFormMain::StartDeferred(std::uint64_t seed, bool new_run, std::optional<std::string> warning) {
-  QTimer::singleShot(0, this, [this, seed, new_run, warning = std::move(warning)] {
+void TFormMain::StartDeferred(std::uint64_t seed, bool new_run, std::optional<std::string> warning,
+                              std::function<void()> then) {
+  start_ = [this, seed, new_run, warning = std::move(warning), then = std::move(then)] {
     if (GameStarted()) return;
     BeginGame(seed, new_run);
     if (warning) ShowWarningMessage(*warning);
     pump_->Rearm();
     desk_->AfterGameEvent();
+    if (then) then();
     // After the start, so the title music is the first file to load.
     sound_->PreloadGameSounds();
+  };
+  // The first paint posts the start (eventFilter); a window that has painted
+  // already starts at once, one that is not shown, or shown minimised,
+  // paints nothing and starts after a moment.
+  QTimer::singleShot(painted_ ? 0 : kUnpaintedStartMs, this, [this] {
+    if (start_) std::exchange(start_, nullptr)();
   });
 }
 
@@ -180,6 +190,14 @@ bool TFormMain::eventFilter(QObject* watched, QEvent* event) {
   if (replay_ && watched->isWidgetType() && static_cast<QWidget*>(watched)->window() == this && SwallowedInReplay(event)) {
     if (type == QEvent::KeyPress) replay_->HandleKey(static_cast<QKeyEvent*>(event));
     return true;
+  }
+  if (type == QEvent::Paint && !painted_ && watched->isWidgetType() &&
+      static_cast<QWidget*>(watched)->window() == this) {
+    painted_ = true;
+    // Queued, so the frame is finished and shown before the game starts.
+    QTimer::singleShot(0, this, [this] {
+      if (start_) std::exchange(start_, nullptr)();
+    });
   }
   if ((type == QEvent::KeyPress || type == QEvent::KeyRelease) && watched->isWidgetType() &&
       static_cast<QWidget*>(watched)->window() == this) {

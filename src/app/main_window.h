@@ -9,6 +9,7 @@
 #include <QWidget>
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -37,9 +38,13 @@ class TFormMain : public QWidget {
   TFormMain(const TFormMain&) = delete;
   TFormMain& operator=(const TFormMain&) = delete;
 
-  // Starts the game from the event loop, so the window is up and painting
-  // first; a start-up warning comes as the game's deferred warning box.
-  void StartDeferred(std::uint64_t seed, bool new_run = false, std::optional<std::string> warning = std::nullopt);
+  // Starts the game once the window's first frame is painted (or after a
+  // moment when the window is not shown): the first frame needs only the
+  // window, not the story file or the sounds. A start-up warning comes as the
+  // game's deferred warning box.
+  // `then` runs right after the start.
+  void StartDeferred(std::uint64_t seed, bool new_run = false, std::optional<std::string> warning = std::nullopt,
+                     std::function<void()> then = nullptr);
   // Starts (or starts again) the game now, recording the sitting when recording is on.
   void BeginGame(std::uint64_t seed, bool new_run);
   // Each sitting from now on is recorded beside the save as the given program.
@@ -95,6 +100,8 @@ class TFormMain : public QWidget {
   std::optional<std::string> record_as_;
   std::unique_ptr<RecordingWriter> recording_;
   std::unique_ptr<ReplayPlayer> replay_;
+  bool painted_ = false;          // the first frame is painted
+  std::function<void()> start_;  // the deferred start, until it runs
 };
 
 }  // namespace zemra

@@ -8,6 +8,9 @@
 #include <QWidget>
 #include <functional>
 #include <utility>
+#include <vector>
+
+#include "engine/bitmap.h"
 
 namespace zemra {
 
@@ -16,6 +19,9 @@ class PictureBox : public QWidget {
   explicit PictureBox(QWidget* parent);
 
   void SetPicture(QImage picture);
+  // Shows a copy of the bitmap, brought up to date from the last one shown
+  // and repainted only where it changed.
+  void ShowBitmap(const TVorbBitmap& bitmap);
   void ClearPicture();
   const QImage& Picture() const { return picture_; }
   void SetScale(int factor);
@@ -26,11 +32,15 @@ class PictureBox : public QWidget {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
 
  private:
+  void UpdateOpacity();
+
   QImage picture_;
+  std::vector<std::uint8_t> shown_bits_;  // the bitmap's bytes behind picture_, if it came from one
   std::function<void()> on_click_;
   std::function<void()> on_painted_;
   bool pressed_ = false;

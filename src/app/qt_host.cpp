@@ -22,6 +22,7 @@
 #include "app/qt_convert.h"
 #include "app/sound_output.h"
 #include "game/game.h"
+#include "game/title.h"
 
 namespace zemra {
 namespace {
@@ -102,8 +103,10 @@ bool QtHost::LoadPicture(std::string_view file) {
 
 void QtHost::DrawBitmap(Control target, const TVorbBitmap& bitmap) {
   if (target != Control::PntTitle && target != Control::ImgInputName) return;
-  if (auto* box = dynamic_cast<PictureBox*>(window_.ControlWidget(target))) box->SetPicture(BitmapToImage(bitmap));
+  if (auto* box = dynamic_cast<PictureBox*>(window_.ControlWidget(target))) box->ShowBitmap(bitmap);
 }
+
+void QtHost::TitleFrameChanged() { DrawBitmap(Control::PntTitle, TitleBitmap()); }
 
 void QtHost::FocusNameEdit() {
   if (QWidget* edit = window_.ControlWidget(Control::EditInputName)) edit->setFocus(Qt::OtherFocusReason);
@@ -155,7 +158,7 @@ void QtHost::PlaySound(std::string_view file, bool loop) { sound_.PlaySound(file
 void QtHost::StopSound() { sound_.StopSound(); }
 
 void QtHost::DrawText(TVorbBitmap& bitmap, int x, int y, std::string_view text, const BitmapFont& font) {
-  PaintBitmapText(bitmap, x, y, text, font);
+  text_painter_.Paint(bitmap, x, y, text, font);
 }
 
 }  // namespace zemra

@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "app/bitmap_painter.h"
 #include "host/host.h"
 
 namespace zemra {
@@ -24,6 +25,7 @@ class QtHost : public Host {
 
   bool LoadPicture(std::string_view file) override;
   void DrawBitmap(Control target, const TVorbBitmap& bitmap) override;
+  void TitleFrameChanged() override;
 
   void FocusNameEdit() override;
 
@@ -51,6 +53,7 @@ class QtHost : public Host {
   QtSoundOutput& sound_;
   GamePump& pump_;
   bool replaying_ = false;
+  BitmapTextPainter text_painter_;
 };
 
 }  // namespace zemra

@@ -6,8 +6,8 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
 #include <string>
-#include <vector>
 
 #include "battle/battle_flags.h"
 #include "battle/desire_tables.h"
@@ -21,45 +21,6 @@ namespace {
 
 constexpr int kDesireRoll = 100;
 constexpr int kDesireThreshold = 100;
-
-struct TDesire {
-  std::string Name;
-  int Value = 0;
-};
-
-class DesireTable {
- public:
-  void SetDesire(std::string_view name, int value) {
-    for (TDesire& d : entries_) {
-      if (d.Name == name) {
-        d.Value = value;
-        return;
-      }
-    }
-    entries_.push_back({std::string(name), value});
-  }
-  int GetDesire(std::string_view name) const {
-    for (const TDesire& d : entries_) {
-      if (d.Name == name) return d.Value;
-    }
-    return 0;
-  }
-
- private:
-  std::vector<TDesire> entries_;
-};
-
-DesireTable BuildDesires(std::string_view enemy_name, int depth) {
-  DesireTable table;
-  for (const BaseDesire& base : BaseDesireTable) table.SetDesire(base.name, base.per_depth * depth);
-  for (const BossDesires& boss : BossDesireTable) {
-    if (boss.boss != enemy_name) continue;
-    for (const DesireOverride& o : boss.desires) {
-      if (!o.name.empty()) table.SetDesire(o.name, o.value);
-    }
-  }
-  return table;
-}
 
 // What the enemy would be after starting the sword, and what it sees now.
 struct Outlook {
@@ -128,7 +89,19 @@ const TSword& SwordAt(const TFighter& fighter, int slot) { return fighter.Swords
 }  // namespace
 
 int DesireFor(std::string_view enemy_name, std::string_view sword_name, int depth) {
-  return BuildDesires(enemy_name, depth).GetDesire(sword_name);
+  // Read straight from the tables, as a desire table filled from them would
+  // answer: a boss's own override, else the base desire, else none.
+  std::optional<int> desire;
+  for (const BaseDesire& base : BaseDesireTable) {
+    if (base.name == sword_name) desire = base.per_depth * depth;
+  }
+  for (const BossDesires& boss : BossDesireTable) {
+    if (boss.boss != enemy_name) continue;
+    for (const DesireOverride& o : boss.desires) {
+      if (!o.name.empty() && o.name == sword_name) desire = o.value;
+    }
+  }
+  return desire.value_or(0);
 }
 
 long long CardWeight(const TFighter& fighter) {
@@ -178,11 +151,10 @@ bool EffectiveDriveEnemySword(const TFighter& enemy, int slot) {
 
 bool EnemyChooseSword(int& slot) {
   const TFighter& enemy = Enemy();
-  const DesireTable desires = BuildDesires(enemy.Name, PlayerData().Depth);
   for (int i = 0; i < enemy.SwordCount; ++i) {
     if (!CanSpareSword(enemy, i) || !EffectiveDriveEnemySword(enemy, i)) continue;
     const TSword& sword = SwordAt(enemy, i);
-    if (desires.GetDesire(sword.Name) + Random(kDesireRoll) >= kDesireThreshold || sword.DriveName == "結界") {
+    if (DesireFor(enemy.Name, sword.Name, PlayerData().Depth) + Random(kDesireRoll) >= kDesireThreshold || sword.DriveName == "結界") {
       slot = i;
       return true;
     }

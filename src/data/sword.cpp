@@ -54,9 +54,11 @@ void ApplyDefinition(int kind, TSword& sword) {
   sword.Hit = row.hit;
   sword.Inscribed = row.inscribed;
   sword.Cursed = row.cursed;
-  sword.DriveName = CutSjis(row.drive, kDriveNameCapacity);
+  // The catalogue's texts fit their records (EveryKindIsCreatedWithItsCatalogueFields
+  // checks each), so they are copied without counting their bytes again.
+  sword.DriveName = row.drive;
   sword.Infinite = row.infinite;
-  sword.Description = CutSjis(row.description, kDescriptionCapacity);
+  sword.Description = row.description;
   switch (row.rule) {
     case SwordRule::Plain:
       break;
@@ -76,9 +78,10 @@ void ApplyDefinition(int kind, TSword& sword) {
 
 TSword CreateSword(std::string_view name) {
   TSword sword;
-  sword.Name = CutSjis(name, kSwordNameCapacity);
   if (name.empty()) return sword;
   sword.Kind = KindOfName(name);
+  // A kind's own name fits the record (checked like the catalogue's texts).
+  sword.Name = sword.Kind > 0 ? std::string(name) : CutSjis(name, kSwordNameCapacity);
   if (sword.Kind < 0) ShowAppMessage(Quoted("error 1 in CreateSword", name));
   const std::optional<int> definition = FindDefinition(name);
   if (!definition) {
@@ -94,7 +97,7 @@ bool SwordFitsKind(const TSword& sword) {
   const SwordDefinition& row = SwordCatalogue[static_cast<std::size_t>(sword.Kind - 1)];
   if (row.rule != SwordRule::PlayerName && sword.Name != row.name) return false;
   TSword expected;
-  expected.DriveName = CutSjis(row.drive, kDriveNameCapacity);
+  expected.DriveName = row.drive;
   if (row.rule == SwordRule::MemoryScroll) ApplyScrollChapter(sword.Kind, expected);
   return sword.Life == row.life && sword.Hit == row.hit && sword.Inscribed == row.inscribed &&
          sword.Cursed == row.cursed && sword.Infinite == row.infinite && sword.DriveName == expected.DriveName;

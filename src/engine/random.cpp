@@ -25,7 +25,7 @@ void SeedRandom(std::uint64_t seed) { State().engine.seed(seed); }
 
 int Random(int n) {
   RandomState& s = State();
-  if (!s.queued.empty()) {
+  if (!s.queued.empty()) [[unlikely]] {
     const int v = s.queued.front();
     s.queued.pop_front();
     if (n <= 0) return 0;

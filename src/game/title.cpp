@@ -1,5 +1,5 @@
-// Title animation and name entry. The title frame is redrawn whole every
-// 50 ms: random green lines, a growing underline and a fading-in title.
+// Title animation and name entry. A title frame comes every 50 ms: random
+// green lines, a growing underline and a fading-in title, redrawn whole.
 #include "game/title.h"
 
 #include "engine/module_state.h"
@@ -21,16 +21,22 @@ constexpr int kTitleInterval = 50;
 constexpr int kTitleFrames = 256;
 constexpr char kTitleText[] = "セルノア・リュクト";
 
-// One jagged green line; horizontal runs across y 50..99, vertical down x 50..99.
-void DrawJaggedLine(TVorbBitmap& bitmap, bool horizontal) {
-  bitmap.SetPen(PixelRgb(0, 128, 64 + Random(64)));
-  const int start = 50 + Random(50);
-  if (horizontal) {
-    bitmap.MoveTo(0, start);
-    for (int i = 0; i <= 125; ++i) bitmap.LineTo(4 * i, 50 + Random(50));
+// One jagged green line's draws; across runs over y 50..99, down over x 50..99.
+void DrawJaggedLine(JaggedLine& line, bool across) {
+  line.blue = 64 + Random(64);
+  line.start = 50 + Random(50);
+  const int points = across ? 126 : 101;
+  for (int i = 0; i < points; ++i) line.points[static_cast<std::size_t>(i)] = 50 + Random(50);
+}
+
+void PaintJaggedLine(TVorbBitmap& bitmap, const JaggedLine& line, bool across) {
+  bitmap.SetPen(PixelRgb(0, 128, line.blue));
+  if (across) {
+    bitmap.MoveTo(0, line.start);
+    for (int i = 0; i <= 125; ++i) bitmap.LineTo(4 * i, line.points[static_cast<std::size_t>(i)]);
   } else {
-    bitmap.MoveTo(start, 0);
-    for (int i = 0; i <= 100; ++i) bitmap.LineTo(50 + Random(50), 4 * i);
+    bitmap.MoveTo(line.start, 0);
+    for (int i = 0; i <= 100; ++i) bitmap.LineTo(line.points[static_cast<std::size_t>(i)], 4 * i);
   }
 }
 
@@ -38,7 +44,15 @@ void DrawJaggedLine(TVorbBitmap& bitmap, bool horizontal) {
 
 TitleState& Title() { return ModuleState<TitleState>(); }
 
-TVorbBitmap& TitleBitmap() { return *Title().bitmap; }
+TVorbBitmap& TitleBitmap() {
+  TitleState& title = Title();
+  // The newest title frame gets its pixels on the first look.
+  if (title.pixels_stale) {
+    title.pixels_stale = false;
+    PaintTitleFrame(*title.bitmap);
+  }
+  return *title.bitmap;
+}
 
 const char* NameLeadText() {
   return "久遠の海の奥底に沈んだと言われる最強剣。\r\n"
@@ -55,13 +69,22 @@ void StartTitle() {
 }
 
 void TitleTick() {
-  TVorbBitmap& bitmap = TitleBitmap();
-  const int frame = Title().frame;
-  bitmap.Fill(kPixelBlack);
+  TitleState& title = Title();
   for (int i = 0; i < 3; ++i) {
-    DrawJaggedLine(bitmap, true);
-    DrawJaggedLine(bitmap, false);
+    DrawJaggedLine(title.lines[static_cast<std::size_t>(2 * i)], true);
+    DrawJaggedLine(title.lines[static_cast<std::size_t>(2 * i + 1)], false);
   }
+  title.shown_frame = title.frame;
+  title.pixels_stale = true;
+  if (title.frame < kTitleFrames) ++title.frame;
+  TheHost().TitleFrameChanged();
+}
+
+void PaintTitleFrame(TVorbBitmap& bitmap) {
+  const TitleState& title = Title();
+  const int frame = title.shown_frame;
+  bitmap.Fill(kPixelBlack);
+  for (int i = 0; i < 6; ++i) PaintJaggedLine(bitmap, title.lines[static_cast<std::size_t>(i)], i % 2 == 0);
   bitmap.SetPen(PixelRgb(0, 128, 64));
   bitmap.MoveTo(499, 350);
   bitmap.LineTo(499 - frame, 350);
@@ -69,8 +92,6 @@ void TitleTick() {
   bitmap.DrawText(250, 325, kTitleText);
   bitmap.SetFont(20, false, true, PixelRgb(0, frame * 192 / 256, frame * 96 / 256));
   bitmap.DrawText(249, 324, kTitleText);
-  TheHost().DrawBitmap(Control::PntTitle, bitmap);
-  if (frame < kTitleFrames) Title().frame = frame + 1;
 }
 
 void OpenNameEntry() {

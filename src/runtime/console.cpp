@@ -68,7 +68,9 @@ void ExecuteCommand(Continuation continuation) {
 void RefreshConsole() {
   ConsoleState& c = Console();
   Host& host = TheHost();
-  std::string text;
+  // Joined in a buffer that lives on, so drawing a screen allocates nothing.
+  std::string& text = c.joined_text;
+  text.clear();
   for (int i = 0; i < c.text_count; ++i) {
     text += c.texts[static_cast<std::size_t>(i)];
     text += "\r\n";
@@ -99,8 +101,11 @@ void ShowTopPanel(Control panel) {
 Control ShownTopPanel() { return Console().shown_top; }
 
 void ShowImage(std::string_view file) {
-  Console().shown_image = file;
-  TheHost().LoadPicture("dat/" + std::string(file));
+  ConsoleState& c = Console();
+  // Every entry to the field asks for its picture again: one already shown is not read again.
+  if (c.image_loaded && c.shown_image == file) return;
+  c.shown_image = file;
+  c.image_loaded = TheHost().LoadPicture("dat/" + std::string(file));
 }
 
 

@@ -33,6 +33,8 @@ struct ConsoleState {
   Control shown_top = Control::PanelMainSword;
   std::string pending_warning;
   std::string shown_image;  // last picture asked for, "" before any
+  bool image_loaded = false;  // the host could read it
+  std::string joined_text;    // the lines as last shown, joined by "\r\n"
 };
 
 ConsoleState& Console();

@@ -4,6 +4,7 @@
 #include "engine/module_state.h"
 
 #include <array>
+#include <charconv>
 #include <string>
 
 #include "data/enemy.h"
@@ -42,6 +43,17 @@ void PaintSwordLabel(int label, bool highlight) {
   TheHost().SetColor(SwordLabel(label), highlight ? colours.highlight : colours.label);
   s.highlighted[static_cast<std::size_t>(label)] = highlight;
 }
+
+// A number's decimal digits without a string: both panels are drawn after every command.
+class Digits {
+ public:
+  explicit Digits(std::int32_t value) : end_(std::to_chars(chars_.data(), chars_.data() + chars_.size(), value).ptr) {}
+  std::string_view View() const { return {chars_.data(), static_cast<std::size_t>(end_ - chars_.data())}; }
+
+ private:
+  std::array<char, 12> chars_{};
+  char* end_;
+};
 
 std::string LifeText(const TFighter& fighter) {
   if (fighter.MaxHP > kLifeStarLimit) return std::to_string(fighter.HP) + "／" + std::to_string(fighter.MaxHP);
@@ -93,13 +105,13 @@ void DrawFighterPanel(Control first, const TFighter& fighter) {
   Host& host = TheHost();
   host.SetText(Offset(first, 0), fighter.Name);
   host.SetText(Offset(first, 1), LifeText(fighter));
-  host.SetText(Offset(first, 2), std::to_string(fighter.Hit));
+  host.SetText(Offset(first, 2), Digits(fighter.Hit).View());
   host.SetText(Offset(first, 3), "％");
   const bool card_shown = fighter.Card != kNoCard;
-  if (card_shown) host.SetText(Offset(first, 4), std::to_string(fighter.Card));
+  if (card_shown) host.SetText(Offset(first, 4), Digits(fighter.Card).View());
   host.SetVisible(Offset(first, 4), card_shown);
   host.SetVisible(Offset(first, 5), card_shown);
-  for (int k = 0; k < kHandSize; ++k) host.SetText(Offset(first, 6 + k), std::to_string(fighter.Cards[static_cast<std::size_t>(k)]));
+  for (int k = 0; k < kHandSize; ++k) host.SetText(Offset(first, 6 + k), Digits(fighter.Cards[static_cast<std::size_t>(k)]).View());
 }
 
 void RefreshSelfPanel() { DrawFighterPanel(Control::LabSelfName, PlayerData().Fighter); }

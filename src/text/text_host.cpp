@@ -8,10 +8,15 @@
 namespace zemra {
 
 bool TextHost::LoadPicture(std::string_view file) {
-  std::ifstream in(Locations().Content(file), std::ios::binary);
-  if (!in) {
-    image_.clear();
-    return false;
+  // A picture found readable once counts as readable for the rest of the run:
+  // the way back to the field after every battle opens no file.
+  if (!readable_.contains(file)) {
+    std::ifstream in(Locations().Content(file), std::ios::binary);
+    if (!in) {
+      image_.clear();
+      return false;
+    }
+    readable_.emplace(file);
   }
   constexpr std::string_view kDatPrefix = "dat/";
   image_ = file.starts_with(kDatPrefix) ? file.substr(kDatPrefix.size()) : file;

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -15,11 +16,15 @@ namespace zemra {
 class TextHost final : public Host {
  public:
   void SetVisible(Control control, bool visible) override { visible_[Index(control)] = visible; }
-  void SetText(Control control, std::string_view text) override { text_[Index(control)] = text; }
+  void SetText(Control control, std::string_view text) override {
+    // Most labels keep their text from one screen to the next: compared, not copied.
+    if (text_[Index(control)] != text) text_[Index(control)] = text;
+  }
   void SetColor(Control control, Rgb colour) override { colour_[Index(control)] = colour; }
   void SetFontColor(Control control, Rgb colour) override { font_colour_[Index(control)] = colour; }
   bool LoadPicture(std::string_view file) override;
   void DrawBitmap(Control, const TVorbBitmap&) override {}
+  void TitleFrameChanged() override {}
   void DrawText(TVorbBitmap&, int, int, std::string_view, const BitmapFont&) override {}
   void FocusNameEdit() override {}
   void ShowMessage(std::string_view text) override { boxes_.emplace_back(text); }
@@ -49,6 +54,7 @@ class TextHost final : public Host {
   std::array<Rgb, kControlCount> colour_{};
   std::array<Rgb, kControlCount> font_colour_{};
   std::string image_;
+  std::set<std::string, std::less<>> readable_;  // pictures found readable
   std::vector<std::string> boxes_;
   std::vector<std::pair<std::string, bool>> sounds_;
   bool terminated_ = false;

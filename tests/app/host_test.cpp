@@ -91,6 +91,27 @@ TEST_F(HostTest, BitmapIsCopiedOntoThePaintBoxAndTheNameBackground) {
   }
 }
 
+TEST_F(HostTest, ANewFrameOnThePaintBoxShowsEveryChangedPixelAndNoOther) {
+  TVorbBitmap bitmap;
+  bitmap.SetSizeAndFill(500, 400, kPixelBlack);
+  auto* box = dynamic_cast<PictureBox*>(W(Control::PntTitle));
+  window_->Host().DrawBitmap(Control::PntTitle, bitmap);
+  // Pixels in every place of a group of four, at a strip's edges and the picture's last column.
+  const QPoint changed[] = {{0, 0}, {1, 0}, {2, 0}, {3, 0}, {4, 5}, {99, 7}, {100, 7}, {101, 7}, {250, 399}, {499, 399}};
+  for (std::size_t i = 0; i < std::size(changed); ++i) {
+    const int v = static_cast<int>(i) * 20;
+    bitmap.Row(changed[i].y())[changed[i].x()] = PixelRgb(255 - v, v, 7 + v);
+  }
+  window_->Host().DrawBitmap(Control::PntTitle, bitmap);
+  const QImage& shown = box->Picture();
+  for (int y = 0; y < 400; ++y) {
+    for (int x = 0; x < 500; ++x) {
+      const TPixel p = bitmap.PixelAt(x, y);
+      ASSERT_EQ(QColor(shown.pixel(x, y)), QColor(p.red, p.green, p.blue)) << x << "," << y;
+    }
+  }
+}
+
 // Bounding box of the pixels that differ from the fill.
 QRect Drawn(const TVorbBitmap& bitmap, TPixel fill) {
   QRect box;

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -82,6 +83,38 @@ TEST(Sjis, RoundTripsThroughTheCodePage) {
   const auto bytes = Utf8ToSjis(text);
   ASSERT_TRUE(bytes.has_value());
   EXPECT_EQ(SjisToUtf8(*bytes), text);
+}
+
+// The byte counts come from a table made once from iconv; every character,
+// and the malformed sequences iconv refuses, must count as iconv converts them.
+TEST(Sjis, CountsEveryCharacterAsIconvConvertsIt) {
+  for (char32_t c = 0; c <= 0x10FFFF; ++c) {
+    if (c >= 0xD800 && c < 0xE000) continue;  // surrogates have no UTF-8 form
+    std::string utf8;
+    if (c < 0x80) {
+      utf8 = {static_cast<char>(c)};
+    } else if (c < 0x800) {
+      utf8 = {static_cast<char>(0xC0 | c >> 6), static_cast<char>(0x80 | (c & 0x3F))};
+    } else if (c < 0x10000) {
+      utf8 = {static_cast<char>(0xE0 | c >> 12), static_cast<char>(0x80 | (c >> 6 & 0x3F)),
+              static_cast<char>(0x80 | (c & 0x3F))};
+    } else {
+      utf8 = {static_cast<char>(0xF0 | c >> 18), static_cast<char>(0x80 | (c >> 12 & 0x3F)),
+              static_cast<char>(0x80 | (c >> 6 & 0x3F)), static_cast<char>(0x80 | (c & 0x3F))};
+    }
+    const std::optional<std::string> converted = Utf8ToSjis(utf8);
+    const std::optional<std::size_t> counted = SjisLength(utf8);
+    ASSERT_EQ(counted.has_value(), converted.has_value()) << "U+" << std::hex << static_cast<std::uint32_t>(c);
+    if (converted) {
+      ASSERT_EQ(*counted, converted->size()) << "U+" << std::hex << static_cast<std::uint32_t>(c);
+    }
+  }
+  const char* malformed[] = {"\xC0\x80", "\xE0\x80\xAF", "\xED\xA0\x80", "\xF4\x90\x80\x80", "\xE3\x81",
+                             "\x81", "\xF8\x88\x80\x80\x80", "a\xE3\x81\x41"};
+  for (const std::string text : malformed) {
+    EXPECT_EQ(SjisLength(text).has_value(), Utf8ToSjis(text).has_value()) << text;
+    EXPECT_FALSE(SjisLength(text).has_value()) << text;
+  }
 }
 
 TEST(Sjis, CutNeverSplitsACharacter) {
