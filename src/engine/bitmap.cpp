@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <cstring>
 
 namespace zemra {
 
@@ -29,10 +28,10 @@ void TVorbBitmap::BuildRowTable() {
 }
 
 void TVorbBitmap::Fill(TPixel pixel) {
-  // Black and white are one byte repeated: one memset for the whole picture
-  // (the title fills black twenty times a second).
+  // Black and white are one byte repeated: one fill of all the bytes (a
+  // memset) for the whole picture (the title fills black twenty times a second).
   if (pixel.blue == pixel.green && pixel.green == pixel.red) {
-    std::memset(bits_.data(), pixel.blue, bits_.size());
+    std::fill(bits_.begin(), bits_.end(), pixel.blue);
     return;
   }
   for (int y = 0; y < height_; ++y) {
