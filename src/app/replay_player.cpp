@@ -1,3 +1,4 @@
+// A recording played in the window at a watchable pace, one input at a time.
 #include "app/replay_player.h"
 
 #include <QAbstractButton>

@@ -1,3 +1,4 @@
+// Content roots from the program's folder; the save folder from --desktop.
 #include "engine/program_locations.h"
 
 #include <system_error>

@@ -1,3 +1,4 @@
+// Standard base64 (RFC 4648) with padding, for the save a recording embeds.
 #include "record/base64.h"
 
 #include <cstdint>

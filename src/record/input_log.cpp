@@ -1,3 +1,4 @@
+// Inputs applied through the log, so a recorder sees each one as it returns.
 #include "record/input_log.h"
 
 #include "game/game.h"

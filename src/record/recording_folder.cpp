@@ -1,3 +1,4 @@
+// The recordings folder beside the save: one file a sitting, the newest kept.
 #include "record/recording_folder.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// Writes a sitting line by line, flushing each, so a crash leaves what came before.
 #include "record/recording_writer.h"
 
 #include <limits>

@@ -1,3 +1,4 @@
+// Steps through a recording's inputs and compares each screen with the recorded one.
 #include "record/replay_cursor.h"
 
 #include <utility>

@@ -1,3 +1,4 @@
+// A folder of a replay's own for whatever the replayed run saves.
 #include "record/scratch_folder.h"
 
 #include <unistd.h>

@@ -1,3 +1,4 @@
+// The end of a run whose player has died.
 #include "runtime/game_over.h"
 
 #include "data/player_data.h"

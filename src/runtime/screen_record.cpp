@@ -1,3 +1,4 @@
+// Remembers each visibility the core sets before passing it on.
 #include "runtime/screen_record.h"
 
 namespace zemra {

@@ -1,3 +1,4 @@
+// zemra6-text --replay: a recording played headless, its screens printed.
 #include "text/text_replay.h"
 
 #include "record/recording.h"
