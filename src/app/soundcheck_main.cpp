@@ -9,6 +9,8 @@
 //               the loop must never start
 //   again FILE  play FILE, and again while it still plays (the restart must
 //               be heard: it is reported as a second start)
+//   muted FILE  as play, with every sound muted first
+//   quieter FILE  as play, at 30 % volume
 // Prints how long each sound took to start; exits 1 when a sound that should
 // play never did.
 #include <QCoreApplication>
@@ -29,6 +31,7 @@ constexpr int kPlayTimeoutMs = 10000;
 constexpr int kLoopMs = 1500;
 constexpr int kQuietMs = 2000;
 constexpr int kAgainMs = 150;
+constexpr double kQuieterVolume = 0.3;
 
 // Runs the event loop until the condition holds or the time is up.
 bool WaitUntil(const std::function<bool()>& condition, int timeout_ms) {
@@ -81,7 +84,7 @@ int CutWithOneShot(zemra::QtSoundOutput& sound) {
 
 
 int Usage() {
-  std::fprintf(stderr, "usage: zemra6-soundcheck play FILE | early FILE | again FILE | cut | cut-early\n");
+  std::fprintf(stderr, "usage: zemra6-soundcheck play FILE | early FILE | again FILE | muted FILE | quieter FILE | cut | cut-early\n");
   return 2;
 }
 
@@ -95,10 +98,13 @@ int main(int argc, char* argv[]) {
   zemra::QtSoundOutput sound;
   sound.SetLocations(zemra::ResolveProgramLocations(QCoreApplication::applicationDirPath().toStdString(), false).locations);
 
-  if (mode == QLatin1String("play") || mode == QLatin1String("early")) {
+  if (mode == QLatin1String("muted")) sound.SetMuted(true);
+  if (mode == QLatin1String("quieter")) sound.SetVolume(kQuieterVolume);
+  const bool as_play = mode == QLatin1String("play") || mode == QLatin1String("muted") || mode == QLatin1String("quieter");
+  if (as_play || mode == QLatin1String("early")) {
     if (args.size() < 3) return Usage();
     const std::string file = args.at(2).toStdString();
-    if (mode == QLatin1String("play")) {
+    if (as_play) {
       sound.PreloadGameSounds();
       sound.Preload(file);
       WaitUntil([&] { return !sound.Loading(); }, kLoadTimeoutMs);

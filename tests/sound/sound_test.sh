@@ -76,6 +76,14 @@ play again again dat/popon.wav
 loud again && [ "$(cat "$work/again.rc")" = 0 ]
 verdict $? "a sound asked for again while it plays starts over" "peak $(peak again), exit $(cat "$work/again.rc")"
 
+play muted muted dat/popon.wav
+quiet muted && [ "$(cat "$work/muted.rc")" = 0 ]
+verdict $? "a muted sound plays silently" "peak $(peak muted), exit $(cat "$work/muted.rc")"
+
+play quieter quieter dat/popon.wav
+loud quieter && awk -v q="$(peak quieter)" -v f="$(peak popon)" 'BEGIN { exit !(q < 0.6 * f) }'
+verdict $? "at 30 % volume a sound is heard, softer" "peak $(peak quieter) against $(peak popon)"
+
 play missing early dat/no_such_sound.wav
 quiet missing && [ "$(cat "$work/missing.rc")" = 1 ]
 verdict $? "a missing file is silent and harmless" "peak $(peak missing), exit $(cat "$work/missing.rc")"
