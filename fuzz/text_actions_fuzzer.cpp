@@ -8,7 +8,7 @@
 #include <string_view>
 
 #include "game/game.h"
-#include "support/temp_folder.h"
+#include "engine/temp_folder.h"
 #include "text/text_session.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -16,7 +16,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::string_view input(reinterpret_cast<const char*>(data), size);
   // A save folder of its own for each input, so a save made by one input never
   // changes the start of the next and every crash reproduces from its input alone.
-  const zemra::testing::TempFolder folder;
+  const zemra::TempFolder folder;
   if (folder.Path().empty()) return 0;
   // The content from the working folder, the save and report in the input's own folder.
   zemra::TextSession session(1, zemra::GameLocations{{std::filesystem::path{}}, folder.Path()});

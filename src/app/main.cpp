@@ -26,7 +26,7 @@ constexpr int kUnreadableRecording = 2;
 int PlayRecording(const std::string& file) {
   zemra::GameLocations locations = zemra::ResolveProgramLocations(QApplication::applicationDirPath().toStdString(), false).locations;
   zemra::RecordingRead read = zemra::LoadRecordingForReplay(file, locations);
-  const zemra::ScratchFolder scratch;
+  const zemra::TempFolder scratch;
   if (read.recording) read.error = zemra::PrepareReplayFolder(scratch, read.recording->header.save);
   if (!read.error.empty()) {
     const std::string line = file + ": " + read.error;

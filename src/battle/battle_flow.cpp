@@ -10,7 +10,7 @@
 #include "battle/sword_menus.h"
 #include "data/enemy.h"
 #include "data/player_data.h"
-#include "battle/drive_starters.h"
+#include "runtime/screen_routes.h"
 #include "engine/random.h"
 #include "runtime/console.h"
 #include "runtime/ending.h"

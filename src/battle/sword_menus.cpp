@@ -8,7 +8,7 @@
 
 #include "data/fighter.h"
 #include "data/player_data.h"
-#include "battle/drive_starters.h"
+#include "runtime/screen_routes.h"
 #include "runtime/game_over.h"
 #include "runtime/screen_routes.h"
 #include "runtime/game_objects.h"

@@ -6,7 +6,6 @@
 #include <string>
 #include <utility>
 
-#include "battle/drive_starters.h"
 #include "data/player_data.h"
 #include "drive/drive_dispatch.h"
 #include "engine/app_message.h"
@@ -42,17 +41,17 @@ void ShowInitialLayout(Host& host) {
 
 // The layers below reach the field and the drive dispatch through these.
 void WireLayers() {
-  SetScreenRoutes({ShowField});
-  SetDriveStarters({[](TFighter& player, int slot) {
-                      if (!StartFieldDrive(player, slot)) return false;
-                      AnnounceSwordStart(player, slot);
-                      return true;
-                    },
-                    [](TFighter& user, TFighter& opponent, int slot) {
-                      if (!StartBattleDrive(user, opponent, slot)) return false;
-                      AnnounceSwordStart(user, slot);
-                      return true;
-                    }});
+  SetScreenRoutes({ShowField,
+                   [](TFighter& player, int slot) {
+                     if (!StartFieldDrive(player, slot)) return false;
+                     AnnounceSwordStart(player, slot);
+                     return true;
+                   },
+                   [](TFighter& user, TFighter& opponent, int slot) {
+                     if (!StartBattleDrive(user, opponent, slot)) return false;
+                     AnnounceSwordStart(user, slot);
+                     return true;
+                   }});
 }
 
 void StepClock(std::uint32_t ms) {

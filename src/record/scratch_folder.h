@@ -1,30 +1,16 @@
-// The save folder of a replay: made fresh in the system's temporary folder
-// and removed with everything in it at the end, so a replayed run never
-// touches the player's own save, report or recordings.
+// The save folder of a replay: a fresh temporary folder, so a replayed run
+// never touches the player's own save, report or recordings.
 #pragma once
 
-#include <filesystem>
 #include <optional>
 #include <string>
 
+#include "engine/temp_folder.h"
+
 namespace zemra {
-
-class ScratchFolder {
- public:
-  ScratchFolder();
-  ~ScratchFolder();
-  ScratchFolder(const ScratchFolder&) = delete;
-  ScratchFolder& operator=(const ScratchFolder&) = delete;
-
-  // Empty when no folder could be made.
-  const std::filesystem::path& Path() const { return path_; }
-
- private:
-  std::filesystem::path path_;
-};
 
 // Puts the save a recording carries (if any) into the folder; the error says
 // why the folder cannot hold a replay, "" when it can.
-std::string PrepareReplayFolder(const ScratchFolder& folder, const std::optional<std::string>& save);
+std::string PrepareReplayFolder(const TempFolder& folder, const std::optional<std::string>& save);
 
 }  // namespace zemra

@@ -19,9 +19,11 @@ namespace {
 constexpr char kReadFailedText[] = "（save.datの読み込みに失敗しました。）";
 constexpr char kBadContentText[] = "（save.datの内容が不適切です。）";
 
+std::filesystem::path SavePath() { return Locations().SaveFile(kSaveFileName); }
+
 bool SaveFileMissing() {
   std::error_code error;
-  const bool exists = std::filesystem::exists(Locations().SaveFile(kSaveFileName), error);
+  const bool exists = std::filesystem::exists(SavePath(), error);
   return !error && !exists;
 }
 
@@ -30,19 +32,19 @@ bool SaveFileMissing() {
 bool SaveGame() {
   const std::optional<std::string> record = EncodeSaveRecord(PlayerData());
   if (!record) return false;
-  return WriteFileReplacing(Locations().SaveFile(kSaveFileName), *record);
+  return WriteFileReplacing(SavePath(), *record);
 }
 
 bool BackUpSave() {
   if (SaveFileMissing()) return false;
   std::error_code error;
-  std::filesystem::rename(Locations().SaveFile(kSaveFileName), Locations().SaveFile(kSaveBackupFileName), error);
+  std::filesystem::rename(SavePath(), Locations().SaveFile(kSaveBackupFileName), error);
   return !error;
 }
 
 bool LoadGame() {
   if (SaveFileMissing()) return false;
-  const std::optional<std::string> bytes = ReadFileHead(Locations().SaveFile(kSaveFileName), kSaveRecordSize);
+  const std::optional<std::string> bytes = ReadFileHead(SavePath(), kSaveRecordSize);
   if (!bytes || bytes->size() < kSaveRecordSize) {
     ShowWarningMessage(kReadFailedText);
     return false;

@@ -18,7 +18,7 @@ int RunTextReplay(const std::filesystem::path& file, bool last_only,
     err << name << read.error << '\n';
     return kUnreadable;
   }
-  const ScratchFolder scratch;
+  const TempFolder scratch;
   if (const std::string error = PrepareReplayFolder(scratch, read.recording->header.save); !error.empty()) {
     err << name << error << '\n';
     return kUnreadable;

@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "support/temp_folder.h"
+#include "engine/temp_folder.h"
 
 namespace zemra::testing {
 

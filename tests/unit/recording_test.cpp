@@ -11,7 +11,7 @@
 #include "record/recording.h"
 #include "record/recording_folder.h"
 #include "record/sha256.h"
-#include "support/temp_folder.h"
+#include "engine/temp_folder.h"
 
 namespace zemra {
 namespace {
@@ -103,7 +103,7 @@ TEST(RecordingReader, RefusesDamagedRecordingsWithOneLine) {
 }
 
 TEST(RecordingFolder, KeepsTheNewestRecordingsAndNothingElseIsTouched) {
-  const testing::TempFolder dir;
+  const TempFolder dir;
   const auto folder = dir.Path() / kRecordingsFolder;
   std::filesystem::create_directories(folder);
   for (int i = 0; i < kRecordingsKept + 3; ++i) {
@@ -124,7 +124,7 @@ TEST(RecordingFolder, KeepsTheNewestRecordingsAndNothingElseIsTouched) {
 }
 
 TEST(RecordingFolder, ASecondSittingInTheSameSecondGetsAFileOfItsOwn) {
-  const testing::TempFolder dir;
+  const TempFolder dir;
   const auto now = std::chrono::system_clock::now();
   const auto first = NewRecordingPath(dir.Path(), now);
   ASSERT_TRUE(first);

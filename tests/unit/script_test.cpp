@@ -10,7 +10,7 @@
 #include "engine/script.h"
 #include "engine/sjis.h"
 #include "engine/text_utils.h"
-#include "support/temp_folder.h"
+#include "engine/temp_folder.h"
 
 namespace zemra {
 namespace {
@@ -61,7 +61,7 @@ class ScriptRun {
   int terminations = 0;
 
  private:
-  testing::TempFolder folder_;
+  TempFolder folder_;
 
  private:
   TVorbScript script_;

@@ -9,7 +9,7 @@
 #include "engine/file_io.h"
 #include "engine/sjis.h"
 #include "engine/text_utils.h"
-#include "support/temp_folder.h"
+#include "engine/temp_folder.h"
 
 namespace zemra {
 namespace {
@@ -135,7 +135,7 @@ TEST(Sjis, CutNeverSplitsACharacter) {
 }
 
 TEST(WriteTextFile, WritesExactlyTheBytes) {
-  const testing::TempFolder folder;
+  const TempFolder folder;
   const auto path = folder.Path() / "written.txt";
   ASSERT_TRUE(WriteTextFile(path, ""));
   EXPECT_EQ(std::filesystem::file_size(path), 0u);
