@@ -31,7 +31,7 @@ field() { dpkg-deb -f "$deb" "$1"; }
 verdict $? "control: package zemra6, version $version, section games" "$(dpkg-deb -I "$deb" control | head -20)"
 [[ "$(field Maintainer)" =~ ^[^\<]+\ \<[^@\>]+@[^\>]+\>$ ]]
 verdict $? "control: a maintainer with an address" "$(field Maintainer)"
-for library in libc6 libstdc++6 libqt6widgets6 libqt6multimedia6; do
+for library in libc6 libstdc++6 libqt6widgets6 libqt6multimedia6 libpulse0; do
     [[ ", $(field Depends)," == *", $library "* ]]
     verdict $? "control: dpkg-shlibdeps found $library" "$(field Depends)"
 done

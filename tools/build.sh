@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 
 packages=(
   cmake make g++ pkg-config
-  qt6-base-dev qt6-multimedia-dev libqt6multimedia6
+  qt6-base-dev qt6-multimedia-dev libqt6multimedia6 libpulse-dev
   fonts-ipafont-gothic
   libgtest-dev nlohmann-json3-dev
   pulseaudio pulseaudio-utils sox

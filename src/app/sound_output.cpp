@@ -18,6 +18,7 @@ QtSoundOutput::QtSoundOutput() = default;
 
 QtSoundOutput::~QtSoundOutput() {
   on_playing_changed_ = nullptr;
+  direct_.reset();  // no event comes from the audio thread after this
   if (current_ != nullptr) current_->stop();
 }
 
@@ -47,9 +48,72 @@ QSoundEffect* QtSoundOutput::Effect(std::string_view file) {
   return effects_.emplace(std::string(file), std::move(effect)).first->second.get();
 }
 
-void QtSoundOutput::Preload(std::string_view file) { Effect(file); }
+void QtSoundOutput::Preload(std::string_view file) {
+  if (DirectPlayer() != nullptr) {
+    DirectWave(file);
+  } else {
+    Effect(file);
+  }
+}
+
+PulseSound* QtSoundOutput::DirectPlayer() {
+  if (direct_off_) return nullptr;
+  if (direct_ == nullptr) {
+    // Events come on the audio thread and are handled here in turn; none is
+    // delivered once this object is gone.
+    direct_ = std::make_unique<PulseSound>([this](PulseSound::Event event, std::uint64_t generation) {
+      QMetaObject::invokeMethod(this, [this, event, generation] { OnDirectEvent(event, generation); }, Qt::QueuedConnection);
+    });
+  }
+  return direct_->Available() ? direct_.get() : nullptr;
+}
+
+const std::shared_ptr<const SoundWave>& QtSoundOutput::DirectWave(std::string_view file) {
+  auto found = direct_waves_.find(file);
+  if (found == direct_waves_.end()) {
+    found = direct_waves_.emplace(std::string(file), SoundWave::Read(locations_.Content(file))).first;
+  }
+  return found->second;
+}
+
+bool QtSoundOutput::PlayDirect(std::string_view file, bool loop) {
+  PulseSound* player = DirectPlayer();
+  if (player == nullptr) return false;
+  const std::shared_ptr<const SoundWave>& wave = DirectWave(file);
+  if (wave == nullptr) return true;  // missing or damaged: silent, as with Qt
+  direct_file_ = std::string(file);
+  direct_loop_ = loop;
+  direct_waits_ = true;
+  direct_generation_ = player->Play(wave, loop, muted_ ? 0.0 : volume_);
+  return true;
+}
+
+void QtSoundOutput::OnDirectEvent(PulseSound::Event event, std::uint64_t generation) {
+  if (event == PulseSound::Event::Unavailable && game_sounds_preloaded_) {
+    for (std::size_t i = 0; i < kSoundFiles.size(); ++i) Effect(SoundPath(static_cast<Sound>(i)));
+  }
+  if (!DirectActive()) return;
+  switch (event) {
+    case PulseSound::Event::Started:
+      if (generation != direct_generation_ || !direct_waits_) return;
+      direct_waits_ = false;
+      direct_plays_ = true;
+      if (on_playing_changed_) on_playing_changed_(true);
+      break;
+    case PulseSound::Event::Finished:
+      if (generation != direct_generation_) return;
+      direct_waits_ = direct_plays_ = false;
+      if (on_playing_changed_) on_playing_changed_(false);
+      break;
+    case PulseSound::Event::Unavailable:
+      // Whatever the generation: the server is gone, so Qt plays the sound from its start.
+      PlaySound(std::string(direct_file_), direct_loop_);
+      break;
+  }
+}
 
 void QtSoundOutput::PreloadGameSounds() {
+  game_sounds_preloaded_ = true;
   for (std::size_t i = 0; i < kSoundFiles.size(); ++i) Preload(SoundPath(static_cast<Sound>(i)));
 }
 
@@ -65,6 +129,7 @@ void QtSoundOutput::OnStatusChanged(QSoundEffect* effect) {
 
 void QtSoundOutput::PlaySound(std::string_view file, bool loop) {
   StopSound();
+  if (PlayDirect(file, loop)) return;
   QSoundEffect* effect = Effect(file);
   if (effect == nullptr) return;
   effect->setLoopCount(loop ? QSoundEffect::Infinite : 1);
@@ -83,6 +148,10 @@ void QtSoundOutput::PlaySound(std::string_view file, bool loop) {
 }
 
 void QtSoundOutput::StopSound() {
+  if (DirectActive()) {
+    direct_waits_ = direct_plays_ = false;
+    direct_->Stop();
+  }
   current_waits_ = false;
   if (current_ == nullptr) return;
   QSoundEffect* previous = current_;
@@ -93,19 +162,18 @@ void QtSoundOutput::StopSound() {
 void QtSoundOutput::SetMuted(bool muted) {
   muted_ = muted;
   for (const auto& [file, effect] : effects_) effect->setMuted(muted);
+  if (direct_ != nullptr) direct_->SetVolume(muted_ ? 0.0 : volume_);
 }
 
 void QtSoundOutput::SetVolume(double volume) {
   volume_ = std::clamp(volume, 0.0, 1.0);
   for (const auto& [file, effect] : effects_) effect->setVolume(static_cast<float>(volume_));
+  if (direct_ != nullptr && !muted_) direct_->SetVolume(volume_);
 }
 
-const QSoundEffect* QtSoundOutput::LoadedEffect(std::string_view file) const {
-  const auto found = effects_.find(file);
-  return found != effects_.end() ? found->second.get() : nullptr;
+bool QtSoundOutput::IsBusy() const {
+  return DirectActive() || (current_ != nullptr && (current_waits_ || current_->isPlaying()));
 }
-
-bool QtSoundOutput::IsBusy() const { return current_ != nullptr && (current_waits_ || current_->isPlaying()); }
 
 bool QtSoundOutput::Loading() const {
   for (const auto& [file, effect] : effects_) {

@@ -1,5 +1,7 @@
-// The game's sounds through Qt Multimedia: one QSoundEffect per file, loaded
-// ahead so a sound starts the moment it is asked for; one sound at a time.
+// The game's sounds, one at a time. With a PulseAudio server each sound goes
+// to it directly (app/pulse_sound.h); without one, through Qt Multimedia: one
+// QSoundEffect per file, loaded ahead so a sound starts the moment it is
+// asked for. Either way a file is read once and kept.
 #pragma once
 
 #include <QObject>
@@ -12,6 +14,7 @@
 #include <string>
 #include <string_view>
 
+#include "app/pulse_sound.h"
 #include "engine/locations.h"
 #include "engine/wave.h"
 
@@ -26,9 +29,11 @@ class QtSoundOutput : public QObject, public SoundOutput {
 
   // Where content names such as "dat/popon.wav" are looked up.
   void SetLocations(GameLocations locations) { locations_ = std::move(locations); }
-  // Starts loading a file (a content name such as "dat/popon.wav") in the background.
+  // Reads a file (a content name such as "dat/popon.wav") ahead; for Qt it loads in the background.
   void Preload(std::string_view file);
   void PreloadGameSounds();
+  // Sends every sound through Qt even when there is a server (for the sound check).
+  void UseQtOnly() { direct_off_ = true; }
 
   // A sound asked for while its file is still loading starts once it is
   // ready, unless another sound (or a stop) was asked for meanwhile.
@@ -42,8 +47,8 @@ class QtSoundOutput : public QObject, public SoundOutput {
   // Linear volume from 0 to 1 for every sound.
   void SetVolume(double volume);
   double Volume() const { return volume_; }
-  // The effect that plays a file, once it is loading; none before or without a device.
-  const QSoundEffect* LoadedEffect(std::string_view file) const;
+  // True once sounds go to the server directly.
+  bool Direct() const { return direct_ != nullptr && direct_->Available(); }
 
   // True while the sound last asked for plays or waits for its file.
   bool IsBusy() const;
@@ -57,6 +62,13 @@ class QtSoundOutput : public QObject, public SoundOutput {
   QSoundEffect* Effect(std::string_view file);
   bool HasDevice();
   void OnStatusChanged(QSoundEffect* effect);
+  // The server's player, connecting on first use; null when sounds go through Qt.
+  PulseSound* DirectPlayer();
+  const std::shared_ptr<const SoundWave>& DirectWave(std::string_view file);
+  // Plays through the server; false when there is none, so Qt plays it.
+  bool PlayDirect(std::string_view file, bool loop);
+  void OnDirectEvent(PulseSound::Event event, std::uint64_t generation);
+  bool DirectActive() const { return direct_waits_ || direct_plays_; }
 
   std::map<std::string, std::unique_ptr<QSoundEffect>, std::less<>> effects_;
   std::optional<bool> has_device_;
@@ -65,6 +77,15 @@ class QtSoundOutput : public QObject, public SoundOutput {
   bool muted_ = false;
   double volume_ = 1.0;
   std::function<void(bool)> on_playing_changed_;
+  std::unique_ptr<PulseSound> direct_;
+  bool direct_off_ = false;
+  bool game_sounds_preloaded_ = false;
+  std::map<std::string, std::shared_ptr<const SoundWave>, std::less<>> direct_waves_;
+  std::string direct_file_;
+  bool direct_loop_ = false;
+  std::uint64_t direct_generation_ = 0;
+  bool direct_waits_ = false;
+  bool direct_plays_ = false;
   GameLocations locations_;
 };
 

@@ -7,10 +7,14 @@
 //               "CUT" and stay quiet for a while
 //   cut-early   the same, both asked for at once before either has loaded:
 //               the loop must never start
+//   mute-music  loop the title music, mute every sound, then print "CUT"
+//               and stay quiet for a while: what the server holds must not
+//               be heard either
 //   again FILE  play FILE, and again while it still plays (the restart must
 //               be heard: it is reported as a second start)
 //   muted FILE  as play, with every sound muted first
 //   quieter FILE  as play, at 30 % volume
+// "--qt" first sends every sound through Qt Multimedia, as without a server.
 // Prints how long each sound took to start; exits 1 when a sound that should
 // play never did.
 #include <QCoreApplication>
@@ -84,7 +88,7 @@ int CutWithOneShot(zemra::QtSoundOutput& sound) {
 
 
 int Usage() {
-  std::fprintf(stderr, "usage: zemra6-soundcheck play FILE | early FILE | again FILE | muted FILE | quieter FILE | cut | cut-early\n");
+  std::fprintf(stderr, "usage: zemra6-soundcheck [--qt] play FILE | early FILE | again FILE | muted FILE | quieter FILE | cut | cut-early | mute-music\n");
   return 2;
 }
 
@@ -92,10 +96,14 @@ int Usage() {
 
 int main(int argc, char* argv[]) {
   QCoreApplication app(argc, argv);
-  const QStringList args = QCoreApplication::arguments();
+  QStringList args = QCoreApplication::arguments();
+  zemra::QtSoundOutput sound;
+  if (args.size() > 1 && args.at(1) == QLatin1String("--qt")) {
+    sound.UseQtOnly();
+    args.removeAt(1);
+  }
   if (args.size() < 2) return Usage();
   const QString mode = args.at(1);
-  zemra::QtSoundOutput sound;
   sound.SetLocations(zemra::ResolveProgramLocations(QCoreApplication::applicationDirPath().toStdString(), false).locations);
 
   if (mode == QLatin1String("muted")) sound.SetMuted(true);
@@ -127,12 +135,19 @@ int main(int argc, char* argv[]) {
     return restarted ? 0 : 1;
   }
 
-  if (mode == QLatin1String("cut")) {
+  const bool mute_music = mode == QLatin1String("mute-music");
+  if (mode == QLatin1String("cut") || mute_music) {
     sound.PreloadGameSounds();
     WaitUntil([&] { return !sound.Loading(); }, kLoadTimeoutMs);
     if (!PlayAndReport(sound, "dat/04b.wav", true)) return 1;
+    std::printf("sounds %s\n", sound.Direct() ? "through the server directly" : "through Qt");
     Pause(kLoopMs);
-    return CutWithOneShot(sound);
+    if (!mute_music) return CutWithOneShot(sound);
+    sound.SetMuted(true);
+    std::printf("CUT\n");
+    std::fflush(stdout);
+    Pause(kQuietMs);
+    return 0;
   }
 
   if (mode == QLatin1String("cut-early")) {

@@ -19,44 +19,51 @@ constexpr std::uint16_t kFormatPcm = 1;
 constexpr std::uint16_t kFormatExtensible = 0xFFFE;
 constexpr std::size_t kMaxWaveBytes = 64u << 20;  // far above any sound the game ships
 
-bool FormatIsPcm(std::string_view chunk) {
-  if (chunk.size() < kPcmFormatSize) return false;
+std::optional<WaveFormat> PcmFormat(std::string_view chunk) {
+  if (chunk.size() < kPcmFormatSize) return std::nullopt;
   const std::uint32_t format = ReadLittleEndian(chunk, 0, 2);
-  const std::uint32_t channels = ReadLittleEndian(chunk, 2, 2);
-  const std::uint32_t rate = ReadLittleEndian(chunk, 4, 4);
+  const WaveFormat pcm{ReadLittleEndian(chunk, 2, 2), ReadLittleEndian(chunk, 4, 4), ReadLittleEndian(chunk, 14, 2)};
   const std::uint32_t block_align = ReadLittleEndian(chunk, 12, 2);
-  const std::uint32_t bits = ReadLittleEndian(chunk, 14, 2);
-  return (format == kFormatPcm || format == kFormatExtensible) && channels >= 1 && channels <= 8 && rate >= 1 &&
-         rate <= 384000 && bits >= 8 && bits <= 32 && bits % 8 == 0 && block_align == channels * bits / 8;
+  const bool sound = (format == kFormatPcm || format == kFormatExtensible) && pcm.channels >= 1 && pcm.channels <= 8 &&
+                     pcm.rate >= 1 && pcm.rate <= 384000 && pcm.bits >= 8 && pcm.bits <= 32 && pcm.bits % 8 == 0 &&
+                     block_align == pcm.FrameBytes();
+  if (!sound) return std::nullopt;
+  return pcm;
 }
 
 }  // namespace
 
-bool IsPlayableWave(std::string_view bytes) {
-  if (bytes.size() < kRiffHeaderSize || bytes.substr(0, 4) != "RIFF" || bytes.substr(8, 4) != "WAVE") return false;
-  bool has_format = false;
+std::optional<WaveSamples> FindWaveSamples(std::string_view bytes) {
+  if (bytes.size() < kRiffHeaderSize || bytes.substr(0, 4) != "RIFF" || bytes.substr(8, 4) != "WAVE") return std::nullopt;
+  std::optional<WaveFormat> format;
   std::size_t at = kRiffHeaderSize;
   while (bytes.size() - at >= kChunkHeaderSize) {
     const std::string_view id = bytes.substr(at, 4);
     const std::size_t size = ReadLittleEndian(bytes, at + 4, 4);
     const std::size_t body = at + kChunkHeaderSize;
-    if (size > bytes.size() - body) return false;  // a chunk that runs past the end of the file
+    if (size > bytes.size() - body) return std::nullopt;  // a chunk that runs past the end of the file
     const std::string_view chunk = bytes.substr(body, size);
     if (id == "fmt ") {
-      if (!FormatIsPcm(chunk)) return false;
-      has_format = true;
+      format = PcmFormat(chunk);
+      if (!format) return std::nullopt;
     } else if (id == "data") {
-      return has_format && size > 0;
+      if (!format || size == 0) return std::nullopt;
+      return WaveSamples{*format, chunk};
     }
     at = body + size + (size % 2);  // chunks are padded to an even length
-    if (at > bytes.size()) return false;
+    if (at > bytes.size()) return std::nullopt;
   }
-  return false;
+  return std::nullopt;
 }
 
-bool IsPlayableWaveFile(const std::filesystem::path& path) {
-  const std::optional<std::string> bytes = ReadFileHead(path, kMaxWaveBytes + 1);
-  return bytes && bytes->size() <= kMaxWaveBytes && IsPlayableWave(*bytes);
+bool IsPlayableWave(std::string_view bytes) { return FindWaveSamples(bytes).has_value(); }
+
+std::optional<std::string> ReadPlayableWaveFile(const std::filesystem::path& path) {
+  std::optional<std::string> bytes = ReadFileHead(path, kMaxWaveBytes + 1);
+  if (!bytes || bytes->size() > kMaxWaveBytes || !IsPlayableWave(*bytes)) return std::nullopt;
+  return bytes;
 }
+
+bool IsPlayableWaveFile(const std::filesystem::path& path) { return ReadPlayableWaveFile(path).has_value(); }
 
 }  // namespace zemra

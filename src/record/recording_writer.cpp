@@ -19,7 +19,11 @@ RecordingWriter::RecordingWriter(const std::filesystem::path& file, const Record
 void RecordingWriter::WriteLine(const std::string& line) {
   if (!out_.good()) return;
   out_ << line << '\n';
-  out_.flush();
+  if (open_batches_ == 0) out_.flush();
+}
+
+void RecordingWriter::CloseBatch() {
+  if (open_batches_ > 0 && --open_batches_ == 0) out_.flush();
 }
 
 void RecordingWriter::FlushIdleSteps() {

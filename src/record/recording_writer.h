@@ -1,5 +1,6 @@
 // Writes a sitting's recording as it is played: each line is flushed as soon
-// as it is known, so a sitting that ends badly leaves a file up to its last input.
+// as it is known (a batch's lines when it closes), so a sitting that ends
+// badly leaves a file up to its last input.
 #pragma once
 
 #include <cstdint>
@@ -22,6 +23,8 @@ class RecordingWriter final : public InputLog {
 
   void Applying(const Input& input) override;
   void Applied(const Input& input, bool outermost) override;
+  void OpenBatch() override { ++open_batches_; }
+  void CloseBatch() override;
 
  private:
   void WriteLine(const std::string& line);
@@ -35,6 +38,8 @@ class RecordingWriter final : public InputLog {
   bool step_is_idle_ = false;
   // A screen is written only when it differs from the last one written.
   std::string last_digest_;
+  // A thousand steps of one long clock step would cost a thousand writes.
+  int open_batches_ = 0;
 };
 
 }  // namespace zemra

@@ -2,12 +2,14 @@
 // and its highlight, both fighters and the encoded run record.
 #include "record/screen_digest.h"
 
+#include <optional>
 #include <string_view>
 
 #include "data/enemy.h"
 #include "data/fighter.h"
 #include "data/player_data.h"
 #include "data/save_record.h"
+#include "engine/module_state.h"
 #include "record/sha256.h"
 #include "runtime/console.h"
 #include "runtime/game_objects.h"
@@ -17,6 +19,25 @@ namespace zemra {
 namespace {
 
 constexpr std::size_t kDigestHexDigits = 16;
+
+// Every clock step of an animated page is digested and reaches the same
+// screen again and again: the record's check code and the hash, the costly
+// parts, are taken anew only when what they cover changed.
+struct DigestMemo {
+  std::optional<TPlayerData> player;
+  std::string save_record;
+  std::string plain;
+  std::string digest;
+};
+
+const std::string& SaveRecordOf(const TPlayerData& data) {
+  DigestMemo& memo = ModuleState<DigestMemo>();
+  if (memo.player != data) {
+    memo.save_record = EncodeSaveRecord(data).value_or("-");
+    memo.player = data;
+  }
+  return memo.save_record;
+}
 
 // Fields end with a byte no text of the game holds, so no two screens run together.
 void Field(std::string& out, std::string_view text) {
@@ -67,8 +88,13 @@ std::string ScreenDigest() {
 
   FighterFields(out, PlayerData().Fighter);
   FighterFields(out, Enemy());
-  Field(out, EncodeSaveRecord(PlayerData()).value_or("-"));
-  return Sha256Hex(out).substr(0, kDigestHexDigits);
+  Field(out, SaveRecordOf(PlayerData()));
+  DigestMemo& memo = ModuleState<DigestMemo>();
+  if (out != memo.plain) {
+    memo.digest = Sha256Hex(out).substr(0, kDigestHexDigits);
+    memo.plain = std::move(out);
+  }
+  return memo.digest;
 }
 
 }  // namespace zemra

@@ -188,6 +188,7 @@ void TextSession::Tick(std::uint32_t ms) {
   // skipped at once and a job due many times runs once, as the window's loop
   // does after a long pause, so that any step answers promptly.
   constexpr int kMaxPassesPerTick = 1000;
+  const InputLogBatch batch(log_);
   std::uint32_t left = ms;
   for (int pass = 0; pass < kMaxPassesPerTick && !host_.Terminated(); ++pass) {
     const auto wait = Scheduler().MsUntilNextDue();

@@ -51,7 +51,7 @@ play() {  # play NAME MODE [FILE]
     "$check" "$@" >"$work/$name.out" 2>"$work/$name.err" &
     local player=$!
     while kill -0 "$player" 2>/dev/null; do
-        if grep -q '^CUT$' "$work/$name.out"; then
+        if grep -qs '^CUT$' "$work/$name.out"; then
             record_stop; sleep 0.3; record_start "$name.after"; break
         fi
         sleep 0.02
@@ -93,10 +93,28 @@ loud cut && quiet cut.after && [ "$(cat "$work/cut.rc")" = 0 ]
 verdict $? "a one-shot cuts the looping music" \
     "peak before $(peak cut), after $(peak cut.after) over $(seconds cut.after) s, exit $(cat "$work/cut.rc")"
 
+grep -q "^sounds through the server directly" "$work/cut.out"
+verdict $? "sounds go to the audio server directly" "$(grep '^sounds' "$work/cut.out")"
+
+play mute_music mute-music
+loud mute_music && quiet mute_music.after && [ "$(cat "$work/mute_music.rc")" = 0 ]
+verdict $? "muting silences the music at once, buffered sound too" \
+    "peak before $(peak mute_music), after $(peak mute_music.after) over $(seconds mute_music.after) s, exit $(cat "$work/mute_music.rc")"
+
 play cut_early cut-early
 loud cut_early && quiet cut_early.after && [ "$(cat "$work/cut_early.rc")" = 0 ]
 verdict $? "music replaced before it loaded never starts" \
     "peak before $(peak cut_early), after $(peak cut_early.after) over $(seconds cut_early.after) s, exit $(cat "$work/cut_early.rc")"
+
+# The same output through Qt Multimedia, as where no PulseAudio server answers.
+play qt_popon --qt play dat/popon.wav
+loud qt_popon && [ "$(cat "$work/qt_popon.rc")" = 0 ] && [ "$(start_ms qt_popon)" -lt 100 ]
+verdict $? "through Qt: a loaded one-shot is heard at once" "peak $(peak qt_popon), started after $(start_ms qt_popon) ms"
+
+play qt_cut --qt cut
+loud qt_cut && quiet qt_cut.after && [ "$(cat "$work/qt_cut.rc")" = 0 ] && grep -q "^sounds through Qt" "$work/qt_cut.out"
+verdict $? "through Qt: a one-shot cuts the looping music" \
+    "peak before $(peak qt_cut), after $(peak qt_cut.after), exit $(cat "$work/qt_cut.rc")"
 
 echo "$passed passed, $failed failed"
 [ "$failed" = 0 ]

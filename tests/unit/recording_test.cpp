@@ -2,7 +2,9 @@
 // number of recordings kept beside the save.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
+#include <sstream>
 #include <string>
 
 #include "data/player_data.h"
@@ -10,6 +12,7 @@
 #include "record/base64.h"
 #include "record/recording.h"
 #include "record/recording_folder.h"
+#include "record/recording_writer.h"
 #include "record/sha256.h"
 #include "engine/temp_folder.h"
 
@@ -46,6 +49,30 @@ std::string Header(const std::string& fields) {
 
 const std::string kStory = "story-hash";
 const std::string kGood = Header(R"("story":"story-hash","save":null)");
+
+// What another reader sees of the file while the writer still holds it.
+std::size_t LinesOnDisk(const std::filesystem::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  const std::string bytes = text.str();
+  return static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\n'));
+}
+
+TEST(RecordingWriter, EachLineIsOnDiskAtOnceAndABatchsLinesWhenItCloses) {
+  const TempFolder dir;
+  const auto file = dir.Path() / "sitting.zrec";
+  RecordingWriter writer(file, RecordingHeader{"zemra6-text 1.0", 7, false, std::nullopt, std::nullopt});
+  ASSERT_TRUE(writer.Ok());
+  writer.Applied(Input::Leave(), true);
+  const std::size_t first = LinesOnDisk(file);
+  EXPECT_GE(first, 2u);  // the header and the input, a digest perhaps
+  {
+    const InputLogBatch batch(&writer);
+    for (int i = 0; i < 3; ++i) writer.Applied(Input::TitleClick(), true);
+  }
+  EXPECT_EQ(LinesOnDisk(file), first + 3);
+}
 
 TEST(RecordingReader, ReadsInputsAndScreens) {
   const auto read = ReadRecording(kGood + "{\"digest\":\"00ff\"}\n{\"input\":\"title\"}\n{\"input\":\"name 霧葉\"}\n");

@@ -55,6 +55,13 @@ TEST(WaveCheck, OnlyWholePcmWavesPass) {
       {"not WAVE", good.substr(0, 8) + "AVI " + good.substr(12), false},
   };
   for (const Case& c : cases) EXPECT_EQ(IsPlayableWave(c.bytes), c.playable) << c.what;
+
+  const auto found = FindWaveSamples(Wave(Chunk("fmt ", Format(1, 2, 16), 16) + Chunk("LIST", "abc", 3) + Chunk("data", kSamples, 400)));
+  ASSERT_TRUE(found);
+  EXPECT_EQ(found->format.channels, 2u);
+  EXPECT_EQ(found->format.rate, 22050u);
+  EXPECT_EQ(found->format.FrameBytes(), 4u);
+  EXPECT_EQ(found->samples, kSamples);
 }
 
 TEST(WaveCheck, TheGamesOwnSoundsPass) {
