@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <memory>
 #include <optional>
 #include <utility>
 
@@ -67,7 +68,12 @@ PulseSound::PulseSound(std::function<void(Event, std::uint64_t)> notify) : notif
     available_ = false;
     return;
   }
-  context_ = pa_context_new(pa_threaded_mainloop_get_api(loop_), "ZEMRA6");
+  // How the desktop's mixer lists the game's streams.
+  const std::unique_ptr<pa_proplist, decltype(&pa_proplist_free)> properties(pa_proplist_new(), &pa_proplist_free);
+  pa_proplist_sets(properties.get(), PA_PROP_APPLICATION_ID, "org.zemra6.Zemra6");
+  pa_proplist_sets(properties.get(), PA_PROP_APPLICATION_ICON_NAME, "org.zemra6.Zemra6");
+  pa_proplist_sets(properties.get(), PA_PROP_MEDIA_ROLE, "game");
+  context_ = pa_context_new_with_proplist(pa_threaded_mainloop_get_api(loop_), "ZEMRA6", properties.get());
   if (context_ == nullptr) {
     available_ = false;
     return;
