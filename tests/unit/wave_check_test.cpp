@@ -56,7 +56,8 @@ TEST(WaveCheck, OnlyWholePcmWavesPass) {
   };
   for (const Case& c : cases) EXPECT_EQ(IsPlayableWave(c.bytes), c.playable) << c.what;
 
-  const auto found = FindWaveSamples(Wave(Chunk("fmt ", Format(1, 2, 16), 16) + Chunk("LIST", "abc", 3) + Chunk("data", kSamples, 400)));
+  const std::string stereo = Wave(Chunk("fmt ", Format(1, 2, 16), 16) + Chunk("LIST", "abc", 3) + Chunk("data", kSamples, 400));
+  const auto found = FindWaveSamples(stereo);  // its samples view these bytes
   ASSERT_TRUE(found);
   EXPECT_EQ(found->format.channels, 2u);
   EXPECT_EQ(found->format.rate, 22050u);
