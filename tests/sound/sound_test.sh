@@ -116,5 +116,17 @@ loud qt_cut && quiet qt_cut.after && [ "$(cat "$work/qt_cut.rc")" = 0 ] && grep 
 verdict $? "through Qt: a one-shot cuts the looping music" \
     "peak before $(peak qt_cut), after $(peak qt_cut.after), exit $(cat "$work/qt_cut.rc")"
 
+# Last, since it ends the server: the music playing when the server goes
+# away, the output must carry on without it and end on its own.
+"$check" cut >"$work/gone.out" 2>"$work/gone.err" &
+player=$!
+for _ in $(seq 100); do grep -qs '^sounds' "$work/gone.out" && break; sleep 0.05; done
+kill "$server"; wait "$server" 2>/dev/null; server=
+timeout 20 tail --pid="$player" -f /dev/null || kill -9 "$player" 2>/dev/null
+wait "$player"
+rc=$?
+[ "$rc" -le 1 ]
+verdict $? "the sound output carries on when the audio server goes away" "exit $rc; $(tail -3 "$work/gone.out" "$work/gone.err")"
+
 echo "$passed passed, $failed failed"
 [ "$failed" = 0 ]
