@@ -430,33 +430,27 @@ std::optional<double> TextPeakAfter(int actions) {
   return PeakMiB(child.Pid());
 }
 
-void MeasureMemory(int runs) {
+// Peak memory after a few and after many steps of play, and the growth between.
+void MeasureGrowth(int runs, const char* label, const char* unit, int few_steps, int many_steps,
+                   const std::function<std::optional<double>(int)>& peak_after) {
   Figures few;
   Figures many;
   Figures growth;
   for (int run = 0; run < runs; ++run) {
-    const auto a = WindowPeakAfter(kFewBattles);
-    const auto b = WindowPeakAfter(kManyBattles);
+    const auto a = peak_after(few_steps);
+    const auto b = peak_after(many_steps);
     if (a) few.Add(*a);
     if (b) many.Add(*b);
     if (a && b) growth.Add(*b - *a);
   }
-  std::printf("window memory    peak %s MiB after %d battles, %s MiB after %d, growth %s MiB (aim < 1)\n",
-              Show(few, "%.1f").c_str(), kFewBattles, Show(many, "%.1f").c_str(), kManyBattles,
+  std::printf("%-16s peak %s MiB after %d %s, %s MiB after %d, growth %s MiB (aim < 1)\n", label,
+              Show(few, "%.1f").c_str(), few_steps, unit, Show(many, "%.1f").c_str(), many_steps,
               Show(growth, "%.2f").c_str());
-  Figures text_few;
-  Figures text_many;
-  Figures text_growth;
-  for (int run = 0; run < runs; ++run) {
-    const auto a = TextPeakAfter(kFewActions);
-    const auto b = TextPeakAfter(kManyActions);
-    if (a) text_few.Add(*a);
-    if (b) text_many.Add(*b);
-    if (a && b) text_growth.Add(*b - *a);
-  }
-  std::printf("text memory      peak %s MiB after %d actions, %s MiB after %d, growth %s MiB (aim < 1)\n",
-              Show(text_few, "%.1f").c_str(), kFewActions, Show(text_many, "%.1f").c_str(), kManyActions,
-              Show(text_growth, "%.2f").c_str());
+}
+
+void MeasureMemory(int runs) {
+  MeasureGrowth(runs, "window memory", "battles", kFewBattles, kManyBattles, WindowPeakAfter);
+  MeasureGrowth(runs, "text memory", "actions", kFewActions, kManyActions, TextPeakAfter);
 }
 
 void MeasureClockStep(int runs) {

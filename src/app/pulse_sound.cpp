@@ -133,16 +133,16 @@ void PulseSound::SetVolume(double volume) {
 
 void PulseSound::StartStream() {
   const WaveFormat& format = wave_->wave.format;
-  const pa_sample_spec spec{*SampleFormat(format.bits), format.rate, static_cast<std::uint8_t>(format.channels)};
-  if (pa_sample_spec_valid(&spec) == 0) return;  // a format the server cannot take plays nothing
-  stream_ = pa_stream_new(context_, looping_ ? "music" : "sound", &spec, nullptr);
+  const pa_sample_spec layout{*SampleFormat(format.bits), format.rate, static_cast<std::uint8_t>(format.channels)};
+  if (pa_sample_spec_valid(&layout) == 0) return;  // a format the server cannot take plays nothing
+  stream_ = pa_stream_new(context_, looping_ ? "music" : "sound", &layout, nullptr);
   if (stream_ == nullptr) return;
   pa_stream_set_state_callback(stream_, &PulseSound::OnStreamState, this);
   pa_stream_set_write_callback(stream_, &PulseSound::OnWrite, this);
-  const auto refill = static_cast<std::uint32_t>(pa_usec_to_bytes(kRefillUsec, &spec));
+  const auto refill = static_cast<std::uint32_t>(pa_usec_to_bytes(kRefillUsec, &layout));
   const pa_buffer_attr buffer{static_cast<std::uint32_t>(-1), kBufferedRefills * refill, static_cast<std::uint32_t>(-1),
                               refill, static_cast<std::uint32_t>(-1)};
-  const pa_cvolume volume = Volume(spec.channels, volume_);
+  const pa_cvolume volume = Volume(layout.channels, volume_);
   if (pa_stream_connect_playback(stream_, nullptr, &buffer, PA_STREAM_NOFLAGS, &volume, nullptr) < 0) DropStream();
 }
 

@@ -4,11 +4,11 @@
 
 #include <gtest/gtest.h>
 
-#include <QTemporaryDir>
 #include <filesystem>
 #include <memory>
 
 #include "app/main_window.h"
+#include "engine/temp_folder.h"
 #include "host/controls.h"
 
 namespace zemra::testing {
@@ -20,10 +20,10 @@ class FreshFolder {
   ~FreshFolder();
   FreshFolder(const FreshFolder&) = delete;
   FreshFolder& operator=(const FreshFolder&) = delete;
-  std::filesystem::path Path() const { return dir_.path().toStdString(); }
+  const std::filesystem::path& Path() const { return dir_.Path(); }
 
  private:
-  QTemporaryDir dir_;
+  TempFolder dir_;
   std::filesystem::path previous_;
 };
 
