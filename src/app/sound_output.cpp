@@ -89,9 +89,8 @@ bool QtSoundOutput::PlayDirect(std::string_view file, bool loop) {
 }
 
 void QtSoundOutput::OnDirectEvent(PulseSound::Event event, std::uint64_t generation) {
-  if (event == PulseSound::Event::Unavailable && game_sounds_preloaded_) {
-    for (std::size_t i = 0; i < kSoundFiles.size(); ++i) Effect(SoundPath(static_cast<Sound>(i)));
-  }
+  // With the server gone, preloading again loads the game's sounds for Qt.
+  if (event == PulseSound::Event::Unavailable && game_sounds_preloaded_) PreloadGameSounds();
   if (!DirectActive()) return;
   switch (event) {
     case PulseSound::Event::Started:
