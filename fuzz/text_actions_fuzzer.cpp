@@ -8,7 +8,7 @@
 #include <string_view>
 
 #include "game/game.h"
-#include "engine/temp_folder.h"
+#include "platform/temp_folder.h"
 #include "text/text_session.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

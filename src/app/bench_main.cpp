@@ -47,7 +47,7 @@
 #include "app/main_window.h"
 #include "app/modal_answerer.h"
 #include "app/picture_box.h"
-#include "engine/program_locations.h"
+#include "platform/program_locations.h"
 #include "game/game.h"
 #include "text/battle_bench.h"
 

@@ -5,22 +5,26 @@
 #include <QMessageBox>
 #include <chrono>
 #include <cstdint>
+#include <filesystem>
 #include <iostream>
 #include <optional>
 #include <string>
 
+#include "app/already_open.h"
 #include "app/desk_controls.h"
 #include "app/desk_settings.h"
 #include "app/main_window.h"
-#include "engine/program_locations.h"
+#include "platform/program_locations.h"
 #include "game/game.h"
 #include "options/program_options.h"
+#include "platform/save_folder_lock.h"
 #include "record/recording.h"
 #include "record/scratch_folder.h"
 
 namespace {
 
 constexpr int kUnreadableRecording = 2;
+constexpr int kSaveFolderBusy = 3;
 
 // The window over a recording; the player's own folders are never looked at.
 int PlayRecording(const std::string& file) {
@@ -55,7 +59,17 @@ int main(int argc, char* argv[]) {
   zemra::ProgramLocations where =
       zemra::ResolveProgramLocations(QApplication::applicationDirPath().toStdString(), options.desktop);
 
+  // One sitting per save folder: a second start brings the first window forward and ends.
+  const auto lock = zemra::SaveFolderLock::Take(where.locations.save_dir);
+  if (!lock) {
+    zemra::CallFirstWindowForward(where.locations.save_dir);
+    std::cerr << "zemra6: the game is already open on this save folder\n";
+    QMessageBox::information(nullptr, QString::fromUtf8(zemra::kAppTitle), QString::fromUtf8(zemra::kAlreadyOpenText));
+    return kSaveFolderBusy;
+  }
+  const std::filesystem::path save_dir = where.locations.save_dir;
   zemra::TFormMain window(std::move(where.locations));
+  const zemra::FirstWindowBeacon beacon(window, save_dir);
   window.Desk().UseSettingsFile(zemra::DefaultDeskSettingsPath());
   if (!options.no_record && window.Desk().Settings().record) {
     std::string program = zemra::VersionText(zemra::Program::kWindow);

@@ -22,7 +22,6 @@
 #include "app/qt_convert.h"
 #include "app/sound_output.h"
 #include "game/game.h"
-#include "game/title.h"
 
 namespace zemra {
 namespace {
@@ -106,7 +105,7 @@ void QtHost::DrawBitmap(Control target, const TVorbBitmap& bitmap) {
   if (auto* box = dynamic_cast<PictureBox*>(window_.ControlWidget(target))) box->ShowBitmap(bitmap);
 }
 
-void QtHost::TitleFrameChanged() { DrawBitmap(Control::PntTitle, TitleBitmap()); }
+void QtHost::TitleFrameChanged(const FrameOnDemand& frame) { DrawBitmap(Control::PntTitle, frame.Pixels()); }
 
 void QtHost::FocusNameEdit() {
   if (QWidget* edit = window_.ControlWidget(Control::EditInputName)) edit->setFocus(Qt::OtherFocusReason);

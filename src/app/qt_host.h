@@ -25,7 +25,7 @@ class QtHost : public Host {
 
   bool LoadPicture(std::string_view file) override;
   void DrawBitmap(Control target, const TVorbBitmap& bitmap) override;
-  void TitleFrameChanged() override;
+  void TitleFrameChanged(const FrameOnDemand& frame) override;
 
   void FocusNameEdit() override;
 

@@ -11,6 +11,7 @@
 #include "app/game_pump.h"
 #include "app/main_window.h"
 #include "app/qt_convert.h"
+#include "game/game.h"
 #include "runtime/game_objects.h"
 
 namespace zemra {
@@ -42,10 +43,14 @@ void ReplayPlayer::Arm() {
     Finish();
     return;
   }
-  // A recorded clock step waits its own time, up to the pace; the rest wait the pace.
-  const int wait = next->kind == InputKind::ClockStep
-                       ? static_cast<int>(std::min<std::uint32_t>(next->ms, static_cast<std::uint32_t>(pace_ms_)))
-                       : pace_ms_;
+  // A recorded clock step waits its own time, up to the pace; a mouse move
+  // that shows nothing new (older recordings hold them) none; the rest the pace.
+  int wait = pace_ms_;
+  if (next->kind == InputKind::ClockStep) {
+    wait = static_cast<int>(std::min<std::uint32_t>(next->ms, static_cast<std::uint32_t>(pace_ms_)));
+  } else if (InputChangesNothing(*next)) {
+    wait = 0;
+  }
   timer_.start(marked_ != nullptr ? pace_ms_ / 2 : wait);
 }
 

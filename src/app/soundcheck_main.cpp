@@ -26,7 +26,7 @@
 #include <string>
 
 #include "app/sound_output.h"
-#include "engine/program_locations.h"
+#include "platform/program_locations.h"
 
 namespace {
 

@@ -24,9 +24,4 @@ struct GameLocations {
   std::filesystem::path SaveFile(std::string_view name) const { return save_dir / std::string(name); }
 };
 
-// The content roots for a program in program_dir: an installed program (its
-// share/zemra6 exists) looks there first, then in the working directory; a
-// program in its build folder looks in the working directory, then beside itself.
-std::vector<std::filesystem::path> ContentRootsFor(const std::filesystem::path& program_dir);
-
 }  // namespace zemra

@@ -169,6 +169,19 @@ std::string ApplyInput(const Input& input) {
   return "";
 }
 
+bool InputChangesNothing(const Input& input) {
+  if (!GameStarted()) return false;
+  switch (input.kind) {
+    case InputKind::SwordHover:
+      return input.index >= 0 && input.index < kSwordLabelCount && SwordRowShown() &&
+             SwordHoverChangesNothing(input.index);
+    case InputKind::Leave:
+      return MainPageShown() && OverlayMoveChangesNothing();
+    default:
+      return false;
+  }
+}
+
 void PntTitleClick() { OpenNameEntry(); }
 
 void BtnInputNameClick(const std::string& typed) { AcceptNameEntry(typed); }

@@ -29,6 +29,10 @@ void ResetGameState();
 // not take it now (the page, panel or button it needs is not shown); a
 // refused input changes nothing.
 std::string ApplyInput(const Input& input);
+// True for an input the game would take that changes nothing at all: the
+// mouse onto the sword already shown, or moving where nothing is shown. Such
+// an input need not be applied, recorded or waited for in a replay.
+bool InputChangesNothing(const Input& input);
 
 // Window events as the window names them; ApplyInput calls them once an
 // input is known to be possible. BtnMainCommandClick ignores a button that

@@ -21,6 +21,11 @@ constexpr int kTitleInterval = 50;
 constexpr int kTitleFrames = 256;
 constexpr char kTitleText[] = "セルノア・リュクト";
 
+// The newest title frame as handed to the host: its pixels on the first look.
+struct TitleFrame final : FrameOnDemand {
+  const TVorbBitmap& Pixels() const override { return TitleBitmap(); }
+};
+
 // One jagged green line's draws; across runs over y 50..99, down over x 50..99.
 void DrawJaggedLine(JaggedLine& line, bool across) {
   line.blue = 64 + Random(64);
@@ -77,7 +82,7 @@ void TitleTick() {
   title.shown_frame = title.frame;
   title.pixels_stale = true;
   if (title.frame < kTitleFrames) ++title.frame;
-  TheHost().TitleFrameChanged();
+  TheHost().TitleFrameChanged(TitleFrame{});
 }
 
 void PaintTitleFrame(TVorbBitmap& bitmap) {

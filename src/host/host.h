@@ -11,6 +11,16 @@
 
 namespace zemra {
 
+// A frame whose pixels are made only when a front end reads them, so frames
+// nobody sees cost no pixels.
+class FrameOnDemand {
+ public:
+  virtual const TVorbBitmap& Pixels() const = 0;
+
+ protected:
+  ~FrameOnDemand() = default;
+};
+
 class Host : public SoundOutput, public TextPainter {
  public:
   ~Host() override = default;
@@ -31,10 +41,10 @@ class Host : public SoundOutput, public TextPainter {
   virtual bool LoadPicture(std::string_view file) = 0;
   // Copies the whole bitmap onto PntTitle or ImgInputName at (0, 0).
   virtual void DrawBitmap(Control target, const TVorbBitmap& bitmap) = 0;
-  // The title animation has a new frame. A host that shows it reads
-  // TitleBitmap() (game/title.h), which makes the frame's pixels on that
-  // read; a host that shows no pictures ignores it and no pixels are made.
-  virtual void TitleFrameChanged() = 0;
+  // The title animation has a new frame, for PntTitle. A host that shows it
+  // reads frame.Pixels() during the call; a host that shows no pictures
+  // ignores it and no pixels are made.
+  virtual void TitleFrameChanged(const FrameOnDemand& frame) = 0;
 
   virtual void FocusNameEdit() = 0;
 

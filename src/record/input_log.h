@@ -40,7 +40,8 @@ class InputLogBatch {
   InputLog* log_;
 };
 
-// ApplyInput, told to the log when there is one; a refused input is not told as applied.
+// ApplyInput, told to the log when there is one; a refused input is not told
+// as applied, and one that changes nothing is neither applied nor told.
 std::string ApplyLogged(const Input& input, InputLog* log, bool outermost);
 
 }  // namespace zemra

@@ -1,7 +1,11 @@
 // The recordings folder beside the save: one file a sitting, the newest kept.
 #include "record/recording_folder.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <cerrno>
 #include <ctime>
 #include <string>
 #include <system_error>
@@ -22,7 +26,13 @@ std::optional<std::filesystem::path> NewRecordingPath(const std::filesystem::pat
   std::strftime(stamp, sizeof stamp, "%Y-%m-%dT%H-%M-%S", &local);
   for (int n = 1; n < 1000; ++n) {
     const std::string name = std::string(stamp) + (n == 1 ? "" : "-" + std::to_string(n)) + kRecordingExtension;
-    if (!std::filesystem::exists(folder / name, error)) return folder / name;
+    const std::filesystem::path file = folder / name;
+    const int fd = ::open(file.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+    if (fd >= 0) {
+      ::close(fd);
+      return file;
+    }
+    if (errno != EEXIST) return std::nullopt;
   }
   return std::nullopt;
 }

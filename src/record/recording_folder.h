@@ -12,9 +12,10 @@ inline constexpr int kRecordingsKept = 20;
 inline constexpr char kRecordingsFolder[] = "recordings";
 inline constexpr char kRecordingExtension[] = ".zrec";
 
-// A new file name in save_dir/recordings (made when needed) for a sitting
+// A new, empty file in save_dir/recordings (made when needed) for a sitting
 // started at the given local time, e.g. 2026-12-10T14-03-22.zrec; a second
-// sitting in the same second gets "-2" and so on. None when the folder cannot be made.
+// sitting in the same second gets "-2" and so on. The file is created
+// exclusively, so two sittings never share one. None when nothing can be made.
 std::optional<std::filesystem::path> NewRecordingPath(const std::filesystem::path& save_dir,
                                                       std::chrono::system_clock::time_point start);
 // Removes all but the keep newest recordings in the folder (by name, which is

@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "engine/temp_folder.h"
+#include "platform/temp_folder.h"
 
 namespace zemra {
 

@@ -19,7 +19,7 @@ class ScreenRecord final : public Host {
   void SetFontColor(Control control, Rgb colour) override { host_.SetFontColor(control, colour); }
   bool LoadPicture(std::string_view file) override { return host_.LoadPicture(file); }
   void DrawBitmap(Control target, const TVorbBitmap& bitmap) override { host_.DrawBitmap(target, bitmap); }
-  void TitleFrameChanged() override { host_.TitleFrameChanged(); }
+  void TitleFrameChanged(const FrameOnDemand& frame) override { host_.TitleFrameChanged(frame); }
   void DrawText(TVorbBitmap& bitmap, int x, int y, std::string_view text, const BitmapFont& font) override {
     host_.DrawText(bitmap, x, y, text, font);
   }

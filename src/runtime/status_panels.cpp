@@ -137,10 +137,18 @@ void ShowSwordInfo(const TSword& sword) {
   host.SetVisible(Control::PanelMainIF, false);
 }
 
+bool SwordHoverChangesNothing(int label) {
+  const SwordPanelState& s = SwordPanel();
+  const bool onto_sword = label >= 0 && label < ShownFighter().SwordCount;
+  return s.frozen || label == s.hover || (!onto_sword && s.hover == kNoSwordLabel);
+}
+
+bool OverlayMoveChangesNothing() { return SwordPanel().frozen || SwordPanel().hover == kNoSwordLabel; }
+
 void LabMainSwordMouseMove(int label) {
-  SwordPanelState& s = SwordPanel();
-  if (s.frozen || label == s.hover) return;
+  if (SwordHoverChangesNothing(label)) return;
   ClearSwordHover();
+  SwordPanelState& s = SwordPanel();
   const TFighter& fighter = ShownFighter();
   if (label < 0 || label >= fighter.SwordCount) return;
   s.hover = label;
@@ -149,7 +157,7 @@ void LabMainSwordMouseMove(int label) {
 }
 
 void OverlayMouseMove() {
-  if (!SwordPanel().frozen) ClearSwordHover();
+  if (!OverlayMoveChangesNothing()) ClearSwordHover();
 }
 
 void LabMainSwordClick(int label) {

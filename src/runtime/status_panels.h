@@ -45,6 +45,11 @@ void ShowSwordInfo(const TSword& sword);
 void LabMainSwordMouseMove(int label);
 void OverlayMouseMove();
 void LabMainSwordClick(int label);
+// True when the mouse onto that label, or onto a panel background, would
+// leave everything as it is (a frozen row, the label already shown, an empty
+// label with nothing shown).
+bool SwordHoverChangesNothing(int label);
+bool OverlayMoveChangesNothing();
 
 // The fighter whose swords the row shows.
 const TFighter& ShownFighter();

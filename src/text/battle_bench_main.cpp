@@ -15,7 +15,7 @@
 #include <filesystem>
 #include <vector>
 
-#include "engine/program_locations.h"
+#include "platform/program_locations.h"
 #include "text/battle_bench.h"
 
 namespace {

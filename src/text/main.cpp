@@ -7,12 +7,19 @@
 #include <optional>
 #include <string>
 
-#include "engine/program_locations.h"
+#include "platform/program_locations.h"
 #include "options/program_options.h"
+#include "platform/save_folder_lock.h"
 #include "record/recording_writer.h"
 #include "runtime/console.h"
 #include "text/text_replay.h"
 #include "text/text_session.h"
+
+namespace {
+
+constexpr int kSaveFolderBusy = 3;
+
+}  // namespace
 
 int main(int argc, char** argv) {
   const zemra::ProgramOptions options = zemra::ParseProgramOptions(argc, argv);
@@ -27,6 +34,12 @@ int main(int argc, char** argv) {
       static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()));
   // As the window started from the menu: save and report in the user's data folder.
   zemra::ProgramLocations where = zemra::ResolveProgramLocations(zemra::RunningProgramDir(), options.desktop);
+  // One sitting per save folder, or the one that saves last silently wins.
+  const auto lock = zemra::SaveFolderLock::Take(where.locations.save_dir);
+  if (!lock) {
+    std::cerr << "zemra6-text: the game is already open on this save folder; close the other sitting first\n";
+    return kSaveFolderBusy;
+  }
   std::optional<zemra::RecordingHeader> header;
   if (!options.no_record) {
     std::string program = zemra::VersionText(zemra::Program::kText);

@@ -24,7 +24,7 @@ class TextHost final : public Host {
   void SetFontColor(Control control, Rgb colour) override { font_colour_[Index(control)] = colour; }
   bool LoadPicture(std::string_view file) override;
   void DrawBitmap(Control, const TVorbBitmap&) override {}
-  void TitleFrameChanged() override {}
+  void TitleFrameChanged(const FrameOnDemand&) override {}
   void DrawText(TVorbBitmap&, int, int, std::string_view, const BitmapFont&) override {}
   void FocusNameEdit() override {}
   void ShowMessage(std::string_view text) override { boxes_.emplace_back(text); }

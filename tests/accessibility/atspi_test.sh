@@ -41,4 +41,15 @@ expect 'ダブルクロス'
 expect '命 '
 # The console's lines: the field's text as the label shows it.
 grep -qP '^label\t\S' "$work/read.txt" || { echo "no console line read"; fail=1; }
+
+# A second start on the same save says the game is open, in a box a screen
+# reader reads, and ends with status 3; the first window plays on.
+(cd "$work/run" && exec "$game") >"$work/second.log" 2>&1 &
+second=$!
+pids+=("$second")
+/usr/bin/python3 "$client" second-start || { cat "$work/second.log"; fail=1; }
+wait "$second"
+status=$?
+[ "$status" -eq 3 ] || { echo "the second start ended with $status, not 3"; cat "$work/second.log"; fail=1; }
+kill -0 "${pids[2]}" 2>/dev/null || { echo "the first window did not play on"; fail=1; }
 exit $fail

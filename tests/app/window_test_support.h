@@ -8,7 +8,7 @@
 #include <memory>
 
 #include "app/main_window.h"
-#include "engine/temp_folder.h"
+#include "platform/temp_folder.h"
 #include "host/controls.h"
 
 namespace zemra::testing {

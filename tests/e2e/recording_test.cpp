@@ -101,6 +101,24 @@ TEST_F(RecordingFromASave, ReplaysWithItsOwnSaveAndLeavesTheFolderAsItWas) {
   EXPECT_EQ(names, std::vector<std::string>{"save.dat"});
 }
 
+TEST(Recording, MouseMovesThatShowNothingNewAreNotRecorded) {
+  TextRun dir;
+  testing::WriteCraftedSave(dir.Dir(), {3, {"クロス", "クロス"}, {10, 20, 30, 40, 50}});
+  dir.Run({"press 剣", "hover 1", "hover 1", "hover 1", "leave", "leave", "hover 6", "hover 0", "leave"});
+  const auto file = RecordingIn(dir.Dir());
+  const std::string recorded = FileText(file);
+  const auto count = [&recorded](const std::string& input) {
+    std::size_t n = 0;
+    for (std::size_t at = 0; (at = recorded.find("\"" + input + "\"", at)) != std::string::npos; ++at) ++n;
+    return n;
+  };
+  EXPECT_EQ(count("hover 1"), 1u) << recorded;
+  EXPECT_EQ(count("hover 0"), 1u) << recorded;
+  EXPECT_EQ(count("leave"), 2u) << recorded;
+  EXPECT_EQ(count("hover 6"), 0u) << recorded;
+  EXPECT_EQ(Replay(dir.Dir(), file, false).status, 0);
+}
+
 TEST_F(RecordingFromASave, ACutRecordingReplaysItsWholeLinesAndSaysSo) {
   const std::string whole = FileText(file);
   const std::size_t cut = whole.rfind("{\"input\"");

@@ -1,11 +1,14 @@
 // Whole runs through the text front end: start-up, title, name page, main page.
 #include <gtest/gtest.h>
+#include <sys/wait.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 
 #include "engine/file_io.h"
 #include "support/crafted_save.h"
+#include "support/text_process.h"
 #include "support/text_runner.h"
 
 namespace zemra {
@@ -83,6 +86,25 @@ TEST(TextFrontEnd, ANewRunStartsAtTheTitleAndKeepsTheOldSaveAside) {
   const auto out = run.Run({"state"}, 7, "--new-run");
   EXPECT_EQ(out[0]["page"], "title");
   EXPECT_FALSE(std::filesystem::exists(run.Dir() / "save.dat.bak"));
+}
+
+TEST(TextFrontEnd, ASecondSittingOnTheSameSaveDoesNotStart) {
+  TextRun run;
+  testing::WriteCraftedSave(run.Dir(), {3, {"クロス", "刀"}});
+  testing::TextProcess first(run.Dir(), 7);
+  ASSERT_EQ(first.Read()["page"], "main");
+  const std::string second = "cd '" + run.Dir().string() + "' && '" + ZEMRA_TEXT_PROGRAM +
+                             "' --seed 7 < /dev/null > second.out 2> second.err";
+  const int raw = std::system(second.c_str());
+  ASSERT_TRUE(WIFEXITED(raw));
+  EXPECT_EQ(WEXITSTATUS(raw), 3);
+  EXPECT_EQ(ReadWholeFile(run.Dir() / "second.out"), "");
+  EXPECT_NE(ReadWholeFile(run.Dir() / "second.err").value_or("").find("already open"), std::string::npos);
+  // The first sitting plays on, and only it records.
+  EXPECT_EQ(first.Act("press 剣")["page"], "main");
+  int recordings = 0;
+  for (const auto& entry : std::filesystem::directory_iterator(run.Dir() / "recordings")) recordings += entry.is_regular_file();
+  EXPECT_EQ(recordings, 1);
 }
 
 TEST(TextFrontEnd, QuitEndsTheRun) {

@@ -9,7 +9,7 @@
 #include <cstdio>
 
 #include "app/main_window.h"
-#include "engine/program_locations.h"
+#include "platform/program_locations.h"
 #include "game/game.h"
 
 int main(int argc, char* argv[]) {

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "game/game.h"
-#include "engine/temp_folder.h"
+#include "platform/temp_folder.h"
 #include "text/text_host.h"
 
 namespace zemra::testing {

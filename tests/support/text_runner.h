@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/temp_folder.h"
+#include "platform/temp_folder.h"
 
 namespace zemra::testing {
 

@@ -11,6 +11,7 @@
 #include "game/game.h"
 #include "game/input.h"
 #include "game/title.h"
+#include "record/screen_digest.h"
 #include "runtime/console.h"
 #include "runtime/screen_routes.h"
 #include "support/fake_host.h"
@@ -113,6 +114,39 @@ TEST_F(ApplyInputTest, CommandsWaitUntilTheSwordInformationMakesWayForTheConsole
   ASSERT_EQ(ApplyInput(Input::Leave()), "");
   EXPECT_EQ(ApplyInput(Input::Command(4, "exit")), "");
   EXPECT_EQ(Captions(), (std::vector<std::string>{"徘徊", "剣"}));
+}
+
+TEST_F(ApplyInputTest, MouseMovesThatShowNothingNewAreKnownBeforehand) {
+  ShowField();
+  ASSERT_EQ(ApplyInput(Input::Command(3, "剣")), "");  // the row shows two swords and takes clicks
+  struct Step {
+    const char* what;
+    Input input;
+    bool changes_nothing;
+  };
+  const Step steps[] = {
+      {"onto a sword", Input::SwordHover(1), false},
+      {"onto the same sword again", Input::SwordHover(1), true},
+      {"onto another sword", Input::SwordHover(0), false},
+      {"onto an empty label while a sword shows", Input::SwordHover(7), false},
+      {"onto an empty label with nothing shown", Input::SwordHover(6), true},
+      {"onto a panel with nothing shown", Input::Leave(), true},
+      {"onto a sword once more", Input::SwordHover(1), false},
+      {"onto a panel while a sword shows", Input::Leave(), false},
+      {"a label the row does not have", Input::SwordHover(8), false},
+      {"a press", Input::Command(4, "exit"), false},
+  };
+  for (const Step& step : steps) {
+    EXPECT_EQ(InputChangesNothing(step.input), step.changes_nothing) << step.what;
+    const std::string before = ScreenDigest();
+    ApplyInput(step.input);
+    if (step.changes_nothing) {
+      EXPECT_EQ(ScreenDigest(), before) << step.what;
+    }
+  }
+  // The field hides the row: a move onto a label is refused there, not taken as nothing.
+  EXPECT_FALSE(InputChangesNothing(Input::SwordHover(1)));
+  EXPECT_NE(ApplyInput(Input::SwordHover(1)), "");
 }
 
 TEST_F(ApplyInputTest, AnAnswerGivenAheadAnswersTheNextBox) {

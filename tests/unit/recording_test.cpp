@@ -14,7 +14,7 @@
 #include "record/recording_folder.h"
 #include "record/recording_writer.h"
 #include "record/sha256.h"
-#include "engine/temp_folder.h"
+#include "platform/temp_folder.h"
 
 namespace zemra {
 namespace {
@@ -155,7 +155,8 @@ TEST(RecordingFolder, ASecondSittingInTheSameSecondGetsAFileOfItsOwn) {
   const auto now = std::chrono::system_clock::now();
   const auto first = NewRecordingPath(dir.Path(), now);
   ASSERT_TRUE(first);
-  std::ofstream(*first) << "a";
+  // The name is taken the moment it is given, before anything is written to it.
+  EXPECT_TRUE(std::filesystem::exists(*first));
   const auto second = NewRecordingPath(dir.Path(), now);
   ASSERT_TRUE(second);
   EXPECT_NE(*first, *second);

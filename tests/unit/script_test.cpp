@@ -10,7 +10,7 @@
 #include "engine/script.h"
 #include "engine/sjis.h"
 #include "engine/text_utils.h"
-#include "engine/temp_folder.h"
+#include "platform/temp_folder.h"
 
 namespace zemra {
 namespace {

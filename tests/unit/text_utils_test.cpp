@@ -9,7 +9,7 @@
 #include "engine/file_io.h"
 #include "engine/sjis.h"
 #include "engine/text_utils.h"
-#include "engine/temp_folder.h"
+#include "platform/temp_folder.h"
 
 namespace zemra {
 namespace {

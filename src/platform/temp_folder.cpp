@@ -1,5 +1,5 @@
 // mkdtemp makes the folder and its unique name in one step.
-#include "engine/temp_folder.h"
+#include "platform/temp_folder.h"
 
 #include <unistd.h>
 

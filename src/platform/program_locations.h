@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "engine/locations.h"
 
@@ -18,6 +19,11 @@ struct ProgramLocations {
 // With desktop, the save and report live in the user's data folder (made
 // when needed); otherwise in the working directory.
 ProgramLocations ResolveProgramLocations(const std::filesystem::path& program_dir, bool desktop);
+
+// The content roots for a program in program_dir: an installed program (its
+// share/zemra6 exists) looks there first, then in the working directory; a
+// program in its build folder looks in the working directory, then beside itself.
+std::vector<std::filesystem::path> ContentRootsFor(const std::filesystem::path& program_dir);
 
 // The folder of the running program, from /proc/self/exe; empty when unknown.
 std::filesystem::path RunningProgramDir();

@@ -1,5 +1,5 @@
 // The XDG base-directory rule for the data folder, read from the environment.
-#include "engine/user_data_dir.h"
+#include "platform/user_data_dir.h"
 
 #include <cstdlib>
 #include <system_error>

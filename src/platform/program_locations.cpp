@@ -1,10 +1,10 @@
 // Content roots from the program's folder; the save folder from --desktop.
-#include "engine/program_locations.h"
+#include "platform/program_locations.h"
 
 #include <system_error>
 #include <utility>
 
-#include "engine/user_data_dir.h"
+#include "platform/user_data_dir.h"
 
 namespace zemra {
 
@@ -17,6 +17,15 @@ ProgramLocations ResolveProgramLocations(const std::filesystem::path& program_di
     result.warning = std::move(folder.warning);
   }
   return result;
+}
+
+std::vector<std::filesystem::path> ContentRootsFor(const std::filesystem::path& program_dir) {
+  if (program_dir.empty()) return {std::filesystem::path{}};
+  // Installed: the programs in games/, the content in share/games/zemra6/.
+  const std::filesystem::path installed = (program_dir / ZEMRA_DATA_FROM_PROGRAM).lexically_normal();
+  std::error_code ec;
+  if (std::filesystem::is_directory(installed / "dat", ec)) return {installed, std::filesystem::path{}, program_dir};
+  return {std::filesystem::path{}, program_dir};
 }
 
 std::filesystem::path RunningProgramDir() {
