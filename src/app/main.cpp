@@ -10,10 +10,10 @@
 #include <optional>
 #include <string>
 
-#include "app/already_open.h"
-#include "app/desk_controls.h"
-#include "app/desk_settings.h"
-#include "app/main_window.h"
+#include "app/window/already_open.h"
+#include "app/desk/desk_controls.h"
+#include "app/desk/desk_settings.h"
+#include "app/window/main_window.h"
 #include "platform/program_locations.h"
 #include "game/game.h"
 #include "options/program_options.h"

@@ -2,8 +2,8 @@
 #include <QPixmap>
 #include <QTest>
 
-#include "app/picture_box.h"
-#include "app/qt_host.h"
+#include "app/window/picture_box.h"
+#include "app/window/qt_host.h"
 #include "window_test_support.h"
 
 namespace zemra::testing {

@@ -9,11 +9,11 @@
 #include <chrono>
 #include <thread>
 
-#include "app/game_pump.h"
-#include "app/modal_answerer.h"
-#include "app/panel_widgets.h"
-#include "app/picture_box.h"
-#include "app/qt_host.h"
+#include "app/window/game_pump.h"
+#include "support/modal_answerer.h"
+#include "app/window/panel_widgets.h"
+#include "app/window/picture_box.h"
+#include "app/window/qt_host.h"
 #include "game/game.h"
 #include "window_test_support.h"
 

@@ -11,14 +11,14 @@
 #include <fstream>
 #include <sstream>
 
-#include "app/accessibility.h"
-#include "app/desk_controls.h"
-#include "app/desk_settings.h"
-#include "app/game_pump.h"
-#include "app/modal_answerer.h"
-#include "app/sound_output.h"
-#include "app/qt_convert.h"
-#include "app/zoom.h"
+#include "app/desk/accessibility.h"
+#include "app/desk/desk_controls.h"
+#include "app/desk/desk_settings.h"
+#include "app/window/game_pump.h"
+#include "support/modal_answerer.h"
+#include "app/window/sound_output.h"
+#include "app/window/qt_convert.h"
+#include "app/desk/zoom.h"
 #include "data/sword.h"
 #include "game/game.h"
 #include "support/crafted_save.h"

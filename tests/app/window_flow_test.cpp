@@ -10,12 +10,12 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "app/game_pump.h"
-#include "app/modal_answerer.h"
-#include "app/picture_box.h"
-#include "app/qt_host.h"
-#include "app/sound_output.h"
-#include "app/sword_row_label.h"
+#include "app/window/game_pump.h"
+#include "support/modal_answerer.h"
+#include "app/window/picture_box.h"
+#include "app/window/qt_host.h"
+#include "app/window/sound_output.h"
+#include "app/window/sword_row_label.h"
 #include "runtime/console.h"
 #include "game/game.h"
 #include "game/title.h"

@@ -6,11 +6,11 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "app/desk_controls.h"
-#include "app/modal_answerer.h"
-#include "app/sound_output.h"
-#include "app/sword_focus.h"
-#include "app/sword_row_label.h"
+#include "app/desk/desk_controls.h"
+#include "support/modal_answerer.h"
+#include "app/window/sound_output.h"
+#include "app/desk/sword_focus.h"
+#include "app/window/sword_row_label.h"
 #include "engine/random.h"
 #include "runtime/console.h"
 #include "game/game.h"

@@ -9,8 +9,8 @@
 #include <QTest>
 #include <optional>
 
-#include "app/panel_widgets.h"
-#include "app/qt_host.h"
+#include "app/window/panel_widgets.h"
+#include "app/window/qt_host.h"
 #include "game/title.h"
 #include "window_test_support.h"
 

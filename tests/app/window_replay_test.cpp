@@ -3,9 +3,10 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QTest>
+#include <cstdio>
 #include <filesystem>
 
-#include "app/game_pump.h"
+#include "app/window/game_pump.h"
 #include "engine/file_io.h"
 #include "game/game.h"
 #include "runtime/console.h"
@@ -72,6 +73,46 @@ TEST_F(WindowReplayTest, ABattleASwordMenuAndAChapterReplayHeadlessToTheSameEnd)
   EXPECT_EQ(replay.exitCode(), 0) << replay.readAllStandardError().toStdString();
   // The replay played on a scratch folder: the player's save is as it was.
   EXPECT_EQ(ReadWholeFile(folder_->Path() / "save.dat"), save_before);
+}
+
+TEST_F(WindowReplayTest, AMouseHeavySittingRecordsOnlyTheMovesThatShowSomethingNew) {
+  WriteCraftedSave(folder_->Path(), {0, {"ダブルクロス", "刀", "刀", "クロス"}, {83, 10, 10, 10, 10}});
+  window_->RecordSittings("zemra6");
+  StartAndWait();
+  Press(QStringLiteral("剣"));
+  // The mouse wanders over the row: every pixel step is a move event, but
+  // only entering another sword (or leaving the row) shows something new.
+  constexpr int kRounds = 20;
+  int entered = 0;
+  for (int round = 0; round < kRounds; ++round) {
+    for (int label = 0; label < 4; ++label) {
+      QWidget* widget = W(SwordLabel(label));
+      for (int x = 2; x < widget->width() - 2; x += 4) QTest::mouseMove(widget, QPoint(x, widget->height() / 2));
+      ++entered;
+    }
+    QWidget* panel = W(Control::PanelMainSelf);
+    for (int x = 2; x < 40; x += 4) QTest::mouseMove(panel, QPoint(x, 2));
+    ++entered;
+  }
+  window_.reset();
+
+  std::filesystem::path recording;
+  for (const auto& entry : std::filesystem::directory_iterator(folder_->Path() / "recordings")) recording = entry.path();
+  const std::string recorded = ReadWholeFile(recording).value_or("");
+  int moves = 0;
+  for (const char* verb : {"\"hover ", "\"leave\""}) {
+    for (std::size_t at = 0; (at = recorded.find(verb, at)) != std::string::npos; ++at) ++moves;
+  }
+  std::printf("mouse-heavy sitting: %d moves onto something new recorded, %ju bytes\n", moves,
+              static_cast<std::uintmax_t>(recorded.size()));
+  EXPECT_LE(moves, entered);
+  EXPECT_GE(moves, entered / 2);
+
+  QProcess replay;
+  replay.setWorkingDirectory(QString::fromStdString(folder_->Path().string()));
+  replay.start(QStringLiteral(ZEMRA_TEXT_PROGRAM), {QStringLiteral("--replay"), QString::fromStdString(recording.string())});
+  ASSERT_TRUE(replay.waitForFinished(60000));
+  EXPECT_EQ(replay.exitCode(), 0) << replay.readAllStandardError().toStdString();
 }
 
 }  // namespace

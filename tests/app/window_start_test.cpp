@@ -4,10 +4,12 @@
 #include <QTest>
 #include <filesystem>
 
-#include "app/game_pump.h"
-#include "app/main_window.h"
-#include "app/modal_answerer.h"
+#include "app/window/already_open.h"
+#include "app/window/game_pump.h"
+#include "app/window/main_window.h"
+#include "support/modal_answerer.h"
 #include "game/game.h"
+#include "platform/temp_folder.h"
 #include "runtime/console.h"
 #include "window_test_support.h"
 
@@ -54,6 +56,19 @@ TEST(WindowStart, StartUpWarningsShareOneBoxOnceTheTitleIsUp) {
   EXPECT_EQ(answerer.Seen(), QStringList{QStringLiteral(
                                  "（dat/kiriha.datの読み込みに失敗しました。）\n保存先のフォルダを作れませんでした。")});
   EXPECT_TRUE(window.ControlWidget(Control::PageTitle)->isVisible());
+}
+
+TEST(WindowStart, ASecondStartOnTheSaveBringsTheFirstWindowForward) {
+  const TempFolder folder;
+  TFormMain window;
+  const FirstWindowBeacon beacon(window, folder.Path());
+  window.showMinimized();
+  QTRY_VERIFY(window.isMinimized());
+  ASSERT_TRUE(CallFirstWindowForward(folder.Path()));
+  QTRY_VERIFY(!window.isMinimized());
+  // Another save folder is another game: nobody answers for it.
+  const TempFolder other;
+  EXPECT_FALSE(CallFirstWindowForward(other.Path()));
 }
 
 }  // namespace

@@ -7,7 +7,7 @@
 #include <filesystem>
 #include <memory>
 
-#include "app/main_window.h"
+#include "app/window/main_window.h"
 #include "platform/temp_folder.h"
 #include "host/controls.h"
 

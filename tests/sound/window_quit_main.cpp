@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <cstdio>
 
-#include "app/main_window.h"
+#include "app/window/main_window.h"
 #include "platform/program_locations.h"
 #include "game/game.h"
 

@@ -2,7 +2,7 @@
 // its seeds were taken on the core before any tuning and must never move.
 #include <gtest/gtest.h>
 
-#include "text/battle_bench.h"
+#include "measure/battle_bench.h"
 
 namespace zemra {
 namespace {

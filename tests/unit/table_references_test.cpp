@@ -12,7 +12,7 @@
 #include "data/enemy_tables.h"
 #include "data/sword_catalogue.h"
 #include "drive/drive_catalogue.h"
-#include "engine/wave_check.h"
+#include "sound/wave_check.h"
 #include "runtime/sounds.h"
 #include "story/chapter_playback.h"
 

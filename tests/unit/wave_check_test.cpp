@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "engine/wave_check.h"
+#include "sound/wave_check.h"
 
 namespace zemra {
 namespace {

@@ -1,0 +1,92 @@
+// Names are set only when they change, so a refresh after every event sends
+// the accessibility bus nothing new while the screen stands still.
+#include "app/desk/accessibility.h"
+
+#include <QLabel>
+#include <QWidget>
+#include <string>
+
+#include "app/window/main_window.h"
+#include "app/window/qt_convert.h"
+#include "data/fighter.h"
+#include "data/player_data.h"
+#include "data/sword.h"
+#include "game/game.h"
+#include "runtime/status_panels.h"
+
+namespace zemra {
+namespace {
+
+constexpr int kSwordLabels = 8;
+
+void SetName(QWidget* widget, const QString& name) {
+  if (widget != nullptr && widget->accessibleName() != name) widget->setAccessibleName(name);
+}
+
+void SetDescription(QWidget* widget, const QString& description) {
+  if (widget != nullptr && widget->accessibleDescription() != description) widget->setAccessibleDescription(description);
+}
+
+QString Text(const TFormMain& window, Control control) {
+  const auto* label = qobject_cast<const QLabel*>(window.ControlWidget(control));
+  return label != nullptr ? label->text() : QString();
+}
+
+// The panel read as one line: name, life, hit rate, the card in play and the hand.
+QString FighterSummary(const TFormMain& window, Control first) {
+  QString summary = Text(window, first) + QStringLiteral("、") + SpokenLife(Text(window, Offset(first, 1))) +
+                    QStringLiteral("、命中率 ") + Text(window, Offset(first, 2)) + QStringLiteral("％");
+  if (window.ControlWidget(Offset(first, 4))->isVisibleTo(window.ControlWidget(Offset(first, 4))->parentWidget())) {
+    summary += QStringLiteral("、場の札 ") + Text(window, Offset(first, 4));
+  }
+  summary += QStringLiteral("、手札");
+  for (int k = 0; k < 5; ++k) summary += QLatin1Char(' ') + Text(window, Offset(first, 6 + k));
+  return summary;
+}
+
+}  // namespace
+
+QString SpokenLife(const QString& life_label) {
+  const qsizetype full = life_label.count(QStringLiteral("★"));
+  const qsizetype empty = life_label.count(QStringLiteral("☆"));
+  if (full + empty == 0) return QStringLiteral("命 ") + life_label;
+  return QStringLiteral("命 %1／%2").arg(full).arg(full + empty);
+}
+
+QString PictureAccessibleName(std::string_view file) {
+  const std::string name(file.substr(file.rfind('/') + 1));
+  if (name == "center.bmp" || name == "another.bmp") {
+    return QStringLiteral("深さ%1の野").arg(PlayerData().Depth);
+  }
+  if (name == "end.bmp") return QStringLiteral("終わりの絵");
+  if (name.rfind("memory", 0) == 0 && name.size() > 6) {
+    return QStringLiteral("記憶の章の絵 %1").arg(QChar::fromLatin1(name[6]));
+  }
+  return ToQt(name);
+}
+
+void NameFixedControls(TFormMain& window) {
+  SetName(window.ControlWidget(Control::PntTitle), QStringLiteral("タイトル画面"));
+  SetName(window.ControlWidget(Control::ImgInputName), QStringLiteral("銘の入力画面"));
+  SetName(window.ControlWidget(Control::EditInputName), QStringLiteral("剣の銘"));
+  SetName(window.ControlWidget(Control::PanelMainSword), QStringLiteral("剣の列"));
+  SetName(window.ControlWidget(Control::PanelMainIF), QStringLiteral("コンソール"));
+  SetName(window.ControlWidget(Control::PanelMainSwordInfo), QStringLiteral("剣の情報"));
+  SetName(window.ControlWidget(Control::PanelMainImage), QStringLiteral("絵"));
+}
+
+void RefreshAccessibleTexts(TFormMain& window) {
+  if (!GameStarted() || !window.ControlWidget(Control::PageMain)->isVisible()) return;
+  const TFighter& shown = ShownFighter();
+  for (int i = 0; i < kSwordLabels; ++i) {
+    QString info;
+    if (i < shown.SwordCount) info = ToQt(SwordInfoText(shown.Swords[static_cast<std::size_t>(i)]));
+    SetDescription(window.ControlWidget(SwordLabel(i)), info);
+  }
+  for (Control first : {Control::LabSelfName, Control::LabEnemyName}) {
+    SetName(window.ControlWidget(Offset(first, 1)), SpokenLife(Text(window, Offset(first, 1))));
+    SetName(window.ControlWidget(first)->parentWidget(), FighterSummary(window, first));
+  }
+}
+
+}  // namespace zemra

@@ -1,0 +1,27 @@
+// Text, colour and font conversions for the Qt front end.
+#include "app/window/qt_convert.h"
+
+namespace zemra {
+
+QString ToQt(std::string_view text) {
+  QString result = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+  result.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  return result;
+}
+
+std::string FromQt(const QString& text) { return text.toStdString(); }
+
+QColor ToQColor(Rgb colour) { return QColor(colour.r, colour.g, colour.b); }
+
+QColor ToQColor(TPixel pixel) { return QColor(pixel.red, pixel.green, pixel.blue); }
+
+QFont GameFont(int pixel_size, bool bold, bool italic) {
+  QFont font(QString::fromLatin1(kGameFontFamily));
+  font.setStyleHint(QFont::SansSerif);
+  font.setPixelSize(pixel_size);
+  font.setBold(bold);
+  font.setItalic(italic);
+  return font;
+}
+
+}  // namespace zemra
