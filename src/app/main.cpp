@@ -24,7 +24,6 @@
 namespace {
 
 constexpr int kUnreadableRecording = 2;
-constexpr int kSaveFolderBusy = 3;
 
 // The window over a recording; the player's own folders are never looked at.
 int PlayRecording(const std::string& file) {
@@ -65,7 +64,7 @@ int main(int argc, char* argv[]) {
     zemra::CallFirstWindowForward(where.locations.save_dir);
     std::cerr << "zemra6: the game is already open on this save folder\n";
     QMessageBox::information(nullptr, QString::fromUtf8(zemra::kAppTitle), QString::fromUtf8(zemra::kAlreadyOpenText));
-    return kSaveFolderBusy;
+    return zemra::kSaveFolderBusyStatus;
   }
   const std::filesystem::path save_dir = where.locations.save_dir;
   zemra::TFormMain window(std::move(where.locations));

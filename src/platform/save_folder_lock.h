@@ -11,6 +11,8 @@
 namespace zemra {
 
 inline constexpr char kSaveFolderLockFile[] = ".zemra6.lock";
+// Both programs' exit status when another sitting holds the save folder.
+inline constexpr int kSaveFolderBusyStatus = 3;
 
 class SaveFolderLock {
  public:

@@ -15,12 +15,6 @@
 #include "text/text_replay.h"
 #include "text/text_session.h"
 
-namespace {
-
-constexpr int kSaveFolderBusy = 3;
-
-}  // namespace
-
 int main(int argc, char** argv) {
   const zemra::ProgramOptions options = zemra::ParseProgramOptions(argc, argv);
   if (const auto status = zemra::FinishBeforeStart(zemra::Program::kText, options, std::cout, std::cerr)) return *status;
@@ -38,7 +32,7 @@ int main(int argc, char** argv) {
   const auto lock = zemra::SaveFolderLock::Take(where.locations.save_dir);
   if (!lock) {
     std::cerr << "zemra6-text: the game is already open on this save folder; close the other sitting first\n";
-    return kSaveFolderBusy;
+    return zemra::kSaveFolderBusyStatus;
   }
   std::optional<zemra::RecordingHeader> header;
   if (!options.no_record) {

@@ -7,6 +7,7 @@
 #include <fstream>
 
 #include "engine/file_io.h"
+#include "platform/save_folder_lock.h"
 #include "support/crafted_save.h"
 #include "support/text_process.h"
 #include "support/text_runner.h"
@@ -97,7 +98,7 @@ TEST(TextFrontEnd, ASecondSittingOnTheSameSaveDoesNotStart) {
                              "' --seed 7 < /dev/null > second.out 2> second.err";
   const int raw = std::system(second.c_str());
   ASSERT_TRUE(WIFEXITED(raw));
-  EXPECT_EQ(WEXITSTATUS(raw), 3);
+  EXPECT_EQ(WEXITSTATUS(raw), kSaveFolderBusyStatus);
   EXPECT_EQ(ReadWholeFile(run.Dir() / "second.out"), "");
   EXPECT_NE(ReadWholeFile(run.Dir() / "second.err").value_or("").find("already open"), std::string::npos);
   // The first sitting plays on, and only it records.
