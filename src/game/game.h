@@ -19,8 +19,9 @@ namespace zemra {
 // moves an existing save aside as save.dat.bak once the title page is up. A
 // game still running is stopped first.
 void StartGame(Host& host, std::uint64_t seed, GameLocations locations = {}, bool new_run = false);
-// Frees what StartGame made (title bitmap, wave player, scheduler), in that
-// order, and drops the module states.
+// Frees what StartGame made (title bitmap, wave player, scheduler, the screen
+// record), in that order, and unhooks the message box and the queued answers.
+// The module states keep their values until the next StartGame puts them back.
 void StopGame();
 // Puts every subsystem's module state back as at program start (tests).
 void ResetGameState();

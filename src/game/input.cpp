@@ -5,6 +5,8 @@
 #include <charconv>
 #include <type_traits>
 
+#include "host/controls.h"
+
 namespace zemra {
 namespace {
 
@@ -149,7 +151,7 @@ std::optional<Input> ParseInput(std::string_view line) {
       return Input::Answer(rest == "yes");
     case InputKind::Command: {
       const std::size_t gap = rest.find(' ');
-      const auto button = Number<int>(rest.substr(0, gap), 4);
+      const auto button = Number<int>(rest.substr(0, gap), kCommandButtonCount - 1);
       if (!button) return std::nullopt;
       if (gap == std::string_view::npos) return Input::Command(*button);
       auto caption = Unescape(rest.substr(gap + 1));
@@ -158,7 +160,7 @@ std::optional<Input> ParseInput(std::string_view line) {
     }
     case InputKind::SwordClick:
     case InputKind::SwordHover: {
-      const auto label = Number<int>(rest, 7);
+      const auto label = Number<int>(rest, kSwordLabelCount - 1);
       if (!label) return std::nullopt;
       return found->kind == InputKind::SwordClick ? Input::SwordClick(*label) : Input::SwordHover(*label);
     }

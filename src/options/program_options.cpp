@@ -1,6 +1,7 @@
 // Both programs' options, read from one table.
 #include "options/program_options.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <vector>
@@ -119,14 +120,20 @@ std::string HelpText(Program program) {
               : "ZEMRA6 (ヴァルミナ・クェル) without a window: one action a line on standard\n"
                 "input, one JSON object a line on standard output.\n";
   text += "\nOptions:\n";
+  // The explanations start in one column, two spaces past the widest option.
+  const auto spelled = [](const OptionRow& row) {
+    return "  " + std::string(row.name) + (row.value_name.empty() ? "" : " " + std::string(row.value_name));
+  };
+  std::size_t column = 0;
+  for (const OptionRow& row : kOptions) column = std::max(column, spelled(row).size() + 2);
   for (const OptionRow& row : kOptions) {
     if (row.text_only && program != Program::kText) continue;
-    std::string left = "  " + std::string(row.name) + (row.value_name.empty() ? "" : " " + std::string(row.value_name));
-    left.resize(14, ' ');
+    std::string left = spelled(row);
+    left.resize(column, ' ');
     std::string_view help = row.help;
     for (std::size_t newline; (newline = help.find('\n')) != std::string_view::npos; help.remove_prefix(newline + 1)) {
       text += left + std::string(help.substr(0, newline)) + "\n";
-      left.assign(14, ' ');
+      left.assign(column, ' ');
     }
     text += left + std::string(help) + "\n";
   }

@@ -59,7 +59,7 @@ TEST(SwordFocusMoves, ArrowsStayInAColumnTabWalksTheSlotsOnlySwordsTakeTheFocus)
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(::testing::Message() << c.swords << " swords, from " << c.from << " move " << static_cast<int>(c.move));
-    std::array<bool, kSwordRowLabels> holds{};
+    std::array<bool, kSwordLabelCount> holds{};
     for (int i = 0; i < c.swords; ++i) holds[static_cast<std::size_t>(i)] = true;
     EXPECT_EQ(NextSwordFocus(c.from, c.move, holds), c.to);
   }

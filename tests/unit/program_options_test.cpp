@@ -100,7 +100,17 @@ TEST(ProgramOptionsTest, OnlyAUsableCommandLineLetsTheGameStart) {
 TEST(ProgramOptionsTest, TheHelpOfEachProgramNamesEveryOptionAndItsManualPage) {
   for (const Program program : {Program::kWindow, Program::kText}) {
     const std::string help = HelpText(program);
-    for (const char* option : {"--desktop", "--seed N", "--help", "--version"}) EXPECT_NE(help.find(option), std::string::npos);
+    // Every option of the synopsis, and the two it leaves out, stands whole on
+    // a line of its own, with at least two spaces before its explanation.
+    std::vector<std::string> options{"--help", "--version"};
+    const std::string synopsis = help.substr(0, help.find('\n'));
+    for (std::size_t open = 0; (open = synopsis.find('[', open)) != std::string::npos; ++open) {
+      options.push_back(synopsis.substr(open + 1, synopsis.find(']', open) - open - 1));
+    }
+    EXPECT_GE(options.size(), 6u);
+    for (const std::string& option : options) {
+      EXPECT_NE(help.find("\n  " + option + "  "), std::string::npos) << ProgramName(program) << " " << option << "\n" << help;
+    }
     EXPECT_NE(help.find(std::string(ProgramName(program)) + "(6)"), std::string::npos);
   }
 }

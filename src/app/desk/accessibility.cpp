@@ -17,8 +17,6 @@
 namespace zemra {
 namespace {
 
-constexpr int kSwordLabels = 8;
-
 void SetName(QWidget* widget, const QString& name) {
   if (widget != nullptr && widget->accessibleName() != name) widget->setAccessibleName(name);
 }
@@ -40,7 +38,7 @@ QString FighterSummary(const TFormMain& window, Control first) {
     summary += QStringLiteral("、場の札 ") + Text(window, Offset(first, 4));
   }
   summary += QStringLiteral("、手札");
-  for (int k = 0; k < 5; ++k) summary += QLatin1Char(' ') + Text(window, Offset(first, 6 + k));
+  for (int k = 0; k < kHandSize; ++k) summary += QLatin1Char(' ') + Text(window, Offset(first, 6 + k));
   return summary;
 }
 
@@ -78,7 +76,7 @@ void NameFixedControls(TFormMain& window) {
 void RefreshAccessibleTexts(TFormMain& window) {
   if (!GameStarted() || !window.ControlWidget(Control::PageMain)->isVisible()) return;
   const TFighter& shown = ShownFighter();
-  for (int i = 0; i < kSwordLabels; ++i) {
+  for (int i = 0; i < kSwordLabelCount; ++i) {
     QString info;
     if (i < shown.SwordCount) info = ToQt(SwordInfoText(shown.Swords[static_cast<std::size_t>(i)]));
     SetDescription(window.ControlWidget(SwordLabel(i)), info);

@@ -32,9 +32,9 @@ namespace {
 
 constexpr char kNewRunQuestion[] = "新しい旅を始めますか？\n今の旅のsave.datはsave.dat.bakとして残ります。";
 
-std::array<SwordRowLabel*, kSwordRowLabels> SwordLabels(const TFormMain& window) {
-  std::array<SwordRowLabel*, kSwordRowLabels> labels{};
-  for (int i = 0; i < kSwordRowLabels; ++i) {
+std::array<SwordRowLabel*, kSwordLabelCount> SwordLabels(const TFormMain& window) {
+  std::array<SwordRowLabel*, kSwordLabelCount> labels{};
+  for (int i = 0; i < kSwordLabelCount; ++i) {
     labels[static_cast<std::size_t>(i)] = dynamic_cast<SwordRowLabel*>(window.ControlWidget(SwordLabel(i)));
   }
   return labels;

@@ -16,13 +16,13 @@ namespace {
 
 constexpr int kColumnSize = 4;
 
-bool Held(const std::array<bool, kSwordRowLabels>& holds, int label) {
-  return label >= 0 && label < kSwordRowLabels && holds[static_cast<std::size_t>(label)];
+bool Held(const std::array<bool, kSwordLabelCount>& holds, int label) {
+  return label >= 0 && label < kSwordLabelCount && holds[static_cast<std::size_t>(label)];
 }
 
 // The first held label met stepping from `from` by `step` through `count`
 // places that wrap within [base, base + count); `from` itself comes last.
-int FirstHeld(const std::array<bool, kSwordRowLabels>& holds, int base, int count, int from, int step) {
+int FirstHeld(const std::array<bool, kSwordLabelCount>& holds, int base, int count, int from, int step) {
   for (int k = 1; k <= count; ++k) {
     const int label = base + ((from - base + step * k) % count + count) % count;
     if (Held(holds, label)) return label;
@@ -32,8 +32,8 @@ int FirstHeld(const std::array<bool, kSwordRowLabels>& holds, int base, int coun
 
 }  // namespace
 
-int NextSwordFocus(int current, SwordMove move, const std::array<bool, kSwordRowLabels>& holds) {
-  if (!Held(holds, current)) return FirstHeld(holds, 0, kSwordRowLabels, kSwordRowLabels - 1, 1);
+int NextSwordFocus(int current, SwordMove move, const std::array<bool, kSwordLabelCount>& holds) {
+  if (!Held(holds, current)) return FirstHeld(holds, 0, kSwordLabelCount, kSwordLabelCount - 1, 1);
   const int column = current / kColumnSize;
   switch (move) {
     case SwordMove::Up:
@@ -41,9 +41,9 @@ int NextSwordFocus(int current, SwordMove move, const std::array<bool, kSwordRow
     case SwordMove::Down:
       return FirstHeld(holds, column * kColumnSize, kColumnSize, current, 1);
     case SwordMove::Next:
-      return FirstHeld(holds, 0, kSwordRowLabels, current, 1);
+      return FirstHeld(holds, 0, kSwordLabelCount, current, 1);
     case SwordMove::Previous:
-      return FirstHeld(holds, 0, kSwordRowLabels, current, -1);
+      return FirstHeld(holds, 0, kSwordLabelCount, current, -1);
     case SwordMove::Left:
     case SwordMove::Right: {
       const int target_column = move == SwordMove::Left ? 0 : 1;
@@ -60,7 +60,7 @@ int NextSwordFocus(int current, SwordMove move, const std::array<bool, kSwordRow
   return current;
 }
 
-SwordFocus::SwordFocus(std::array<SwordRowLabel*, kSwordRowLabels> labels, QWidget* info_panel, GamePump& pump)
+SwordFocus::SwordFocus(std::array<SwordRowLabel*, kSwordLabelCount> labels, QWidget* info_panel, GamePump& pump)
     : labels_(labels), info_panel_(info_panel), pump_(pump) {}
 
 int SwordFocus::Focused() const { return focused_; }
@@ -69,8 +69,8 @@ bool SwordFocus::RowTakesClicks() const {
   return GameStarted() && SwordPanel().bound != nullptr && labels_[0]->isVisible();
 }
 
-std::array<bool, kSwordRowLabels> SwordFocus::Holds() const {
-  std::array<bool, kSwordRowLabels> holds{};
+std::array<bool, kSwordLabelCount> SwordFocus::Holds() const {
+  std::array<bool, kSwordLabelCount> holds{};
   for (std::size_t i = 0; i < holds.size(); ++i) holds[i] = !labels_[i]->text().isEmpty();
   return holds;
 }

@@ -6,6 +6,8 @@
 
 #include <array>
 
+#include "host/controls.h"
+
 class QWidget;
 
 namespace zemra {
@@ -13,18 +15,16 @@ namespace zemra {
 class GamePump;
 class SwordRowLabel;
 
-inline constexpr int kSwordRowLabels = 8;
-
 enum class SwordMove { Up, Down, Left, Right, Next, Previous };
 
 // Where a move leads from `current` (-1: no focus) among the labels that hold
 // a sword; -1 when none does. Labels 0-3 form the left column, 4-7 the right.
-int NextSwordFocus(int current, SwordMove move, const std::array<bool, kSwordRowLabels>& holds);
+int NextSwordFocus(int current, SwordMove move, const std::array<bool, kSwordLabelCount>& holds);
 
 class SwordFocus {
  public:
   // `info_panel` is the sword information panel that a hover lays over the commands.
-  SwordFocus(std::array<SwordRowLabel*, kSwordRowLabels> labels, QWidget* info_panel, GamePump& pump);
+  SwordFocus(std::array<SwordRowLabel*, kSwordLabelCount> labels, QWidget* info_panel, GamePump& pump);
 
   // Handles a key pressed on the main page; true when it was used.
   bool HandleKey(int key, bool auto_repeat);
@@ -35,11 +35,11 @@ class SwordFocus {
 
  private:
   bool RowTakesClicks() const;
-  std::array<bool, kSwordRowLabels> Holds() const;
+  std::array<bool, kSwordLabelCount> Holds() const;
   void MoveTo(int label);
   void Drop();
 
-  std::array<SwordRowLabel*, kSwordRowLabels> labels_;
+  std::array<SwordRowLabel*, kSwordLabelCount> labels_;
   QWidget* info_panel_;
   GamePump& pump_;
   int focused_ = -1;
