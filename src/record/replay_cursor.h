@@ -25,7 +25,8 @@ class ReplayCursor {
   bool AtScreen() const;
   bool Over();
 
-  // 0 the run ended as recorded, 1 it did not, 2 the file stops in the middle of a line.
+  // 0 the run ended as recorded, 1 it did not, 2 the file was cut short: it
+  // stops in the middle of a line, or before the screen its last input reached.
   int ExitStatus() const;
   // How the replay ended, for the player.
   std::string Verdict() const;
@@ -43,6 +44,9 @@ class ReplayCursor {
   const RecordedLine* last_input_ = nullptr;
   // The screen last recorded: an input followed by no digest left it as it was.
   std::string expected_;
+  // The line the file was cut at, in its middle or before it.
+  std::optional<int> cut_at_line_;
+  bool cut_mid_line_ = false;
 };
 
 }  // namespace zemra

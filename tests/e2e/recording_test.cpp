@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <fstream>
@@ -121,13 +122,29 @@ TEST(Recording, MouseMovesThatShowNothingNewAreNotRecorded) {
 
 TEST_F(RecordingFromASave, ACutRecordingReplaysItsWholeLinesAndSaysSo) {
   const std::string whole = FileText(file);
-  const std::size_t cut = whole.rfind("{\"input\"");
-  ASSERT_NE(cut, std::string::npos);
-  std::ofstream(recorded.Dir() / "cut.zrec", std::ios::binary) << whole.substr(0, cut + 5);
-  const Replayed r = Replay(recorded.Dir(), recorded.Dir() / "cut.zrec", false);
-  EXPECT_EQ(r.status, 2);
-  EXPECT_NE(r.message.find("cut short in the middle of line"), std::string::npos) << r.message;
-  EXPECT_FALSE(r.screens.empty());
+  // The last screen in the file and the input that reached it.
+  const std::size_t last_digest = whole.rfind("{\"digest\"");
+  const std::size_t last_input = whole.rfind("{\"input\"", last_digest);
+  ASSERT_NE(last_input, std::string::npos);
+  ASSERT_NE(last_digest, std::string::npos);
+  const int digest_line = static_cast<int>(std::count(whole.begin(), whole.begin() + static_cast<std::ptrdiff_t>(last_digest), '\n')) + 1;
+  struct Cut {
+    const char* what;
+    std::size_t at;
+    std::string says;
+  };
+  const Cut cuts[] = {
+      {"inside the last input", last_input + 5, "cut short in the middle of line " + std::to_string(digest_line - 1)},
+      {"inside the last screen", last_digest + 14, "cut short in the middle of line " + std::to_string(digest_line)},
+      {"before the last screen", last_digest, "cut short before line " + std::to_string(digest_line)},
+  };
+  for (const Cut& cut : cuts) {
+    std::ofstream(recorded.Dir() / "cut.zrec", std::ios::binary | std::ios::trunc) << whole.substr(0, cut.at);
+    const Replayed r = Replay(recorded.Dir(), recorded.Dir() / "cut.zrec", false);
+    EXPECT_EQ(r.status, 2) << cut.what << ": " << r.message;
+    EXPECT_NE(r.message.find(cut.says), std::string::npos) << cut.what << ": " << r.message;
+    EXPECT_FALSE(r.screens.empty()) << cut.what;
+  }
 
   std::ofstream(recorded.Dir() / "empty.zrec", std::ios::binary) << "";
   const Replayed empty = Replay(recorded.Dir(), recorded.Dir() / "empty.zrec", false);
