@@ -60,12 +60,10 @@ void StepClock(std::uint32_t ms) {
 }
 
 bool MainPageShown() { return Screen().Visible(Control::PageMain); }
-bool ConsoleShown() { return MainPageShown() && Screen().Visible(Control::PanelMainIF); }
-bool SwordRowShown() { return MainPageShown() && Screen().Visible(Control::PanelMainSword); }
 
 std::string PressCommand(int button, const std::string& caption) {
   const std::string refusal = "no command " + (caption.empty() ? std::to_string(button) : caption);
-  if (!ConsoleShown()) return "no console is shown";
+  if (!ConsoleTakesPresses()) return "no console is shown";
   if (button < 0 || button >= kConsoleCommands || !Screen().Visible(CommandButton(button))) return refusal;
   const ConsoleState& c = Console();
   const int j = c.button_tags[static_cast<std::size_t>(button)];
@@ -76,6 +74,14 @@ std::string PressCommand(int button, const std::string& caption) {
 }
 
 }  // namespace
+
+bool ConsoleTakesPresses() {
+  return GameStarted() && MainPageShown() && Screen().Visible(Control::PanelMainIF);
+}
+
+bool SwordRowShown() { return GameStarted() && MainPageShown() && Screen().Visible(Control::PanelMainSword); }
+
+bool SwordRowTakesClicks() { return SwordRowShown() && SwordPanel().bound != nullptr; }
 
 void StartGame(Host& host, std::uint64_t seed, GameLocations locations, bool new_run) {
   if (GameStarted()) StopGame();
@@ -162,7 +168,7 @@ std::string ApplyInput(const Input& input) {
       break;
     case InputKind::Chapter:
       if (input.index < 0 || input.index >= kChapterCount) return "no chapter " + std::to_string(input.index);
-      if (!ConsoleShown()) return "no console is shown";
+      if (!ConsoleTakesPresses()) return "no console is shown";
       ExecuteCommand(ChapterContinuation(input.index));
       break;
   }

@@ -30,6 +30,13 @@ void ResetGameState();
 // not take it now (the page, panel or button it needs is not shown); a
 // refused input changes nothing.
 std::string ApplyInput(const Input& input);
+// What the screen takes now, as ApplyInput judges it: presses of the console's
+// commands, mouse moves and clicks on the sword labels, and clicks that choose
+// a sword (the row shown and bound to a screen).
+bool ConsoleTakesPresses();
+bool SwordRowShown();
+bool SwordRowTakesClicks();
+
 // True for an input the game would take that changes nothing at all: the
 // mouse onto the sword already shown, or moving where nothing is shown. Such
 // an input need not be applied, recorded or waited for in a replay.

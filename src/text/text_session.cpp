@@ -74,7 +74,7 @@ json SwordsJson(const TextHost& host) {
               {"scheme", panel.scheme == SwordScheme::Self ? "self" : "enemy"},
               {"highlight", highlight},
               {"frozen", panel.frozen},
-              {"clickable", panel.bound != nullptr}};
+              {"clickable", SwordRowTakesClicks()}};
 }
 
 json RunJson() {
@@ -136,7 +136,7 @@ std::string TextSession::Act(std::string_view verb, std::string_view rest) {
     return Apply(Input::Answer(rest == "yes"));
   }
   if (verb == "press") {
-    if (!host_.Visible(Control::PageMain) || !host_.Visible(Control::PanelMainIF)) return "no console is shown";
+    if (!ConsoleTakesPresses()) return "no console is shown";
     for (int button = kCommandButtonCount - 1; button >= 0; --button) {
       if (host_.Visible(CommandButton(button)) && host_.Text(CommandButton(button)) == rest) {
         return Apply(Input::Command(button, std::string(rest)));
@@ -200,12 +200,17 @@ void TextSession::Tick(std::uint32_t ms) {
 }
 
 std::string TextSession::StateJson(const std::string& error) {
+  // Only what can be pressed now: the sword information hides the console and its buttons.
   const ConsoleState& console = Console();
+  const bool pressable = ConsoleTakesPresses();
   json commands = json::array();
-  for (int j = 0; j < console.command_count; ++j) commands.push_back(console.commands[static_cast<std::size_t>(j)].caption);
+  for (int j = 0; pressable && j < console.command_count; ++j) {
+    commands.push_back(console.commands[static_cast<std::size_t>(j)].caption);
+  }
   json buttons = json::array();
   for (int b = 0; b < kConsoleCommands; ++b) {
-    buttons.push_back(host_.Visible(CommandButton(b)) ? json(host_.Text(CommandButton(b))) : json(nullptr));
+    const bool shown = pressable && host_.Visible(CommandButton(b));
+    buttons.push_back(shown ? json(host_.Text(CommandButton(b))) : json(nullptr));
   }
   json sounds = json::array();
   for (const auto& [file, loop] : host_.TakeSounds()) sounds.push_back(json::array({file, loop}));
