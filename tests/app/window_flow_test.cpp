@@ -176,6 +176,21 @@ TEST_F(WindowFlowTest, OnTheNamePageDigitsAndLettersGoToTheNameAndEnterCarvesIt)
   }
 }
 
+TEST_F(WindowFlowTest, EnterThatCarvesTheNameLeavesTheStatusOfferToThePlayer) {
+  ClickTitle();
+  auto* edit = qobject_cast<QLineEdit*>(W(Control::EditInputName));
+  QTest::keyClicks(edit, QStringLiteral("abc"));
+  {
+    const ModalAnswerer answerer(ModalAnswerer::Agree);  // はい, then the notice closed
+    QTest::keyClick(edit, Qt::Key_Return);
+    EXPECT_EQ(answerer.Seen(), (QStringList{QStringLiteral("≪abc≫\nこれでいいですか？"), QStringLiteral("刻まれました。")}));
+  }
+  // The one Enter carved the name; it answers nothing on the page that follows.
+  ASSERT_TRUE(Shown(Control::PageMain));
+  EXPECT_TRUE(LabelText(Control::LabMainText).startsWith(kOfferText)) << LabelText(Control::LabMainText).toStdString();
+  EXPECT_EQ(Console().command_count, 2);
+}
+
 TEST_F(WindowFlowTest, HoveringASwordShowsItsInformationAndThePanelBringsTheConsoleBack) {
   ReachMainPage();
   QWidget* label = W(Control::LabMainSword0);

@@ -50,10 +50,6 @@ DeskControls::DeskControls(TFormMain& window, QtSoundOutput& sound, GamePump& pu
       pump_(pump),
       focus_(std::make_unique<SwordFocus>(SwordLabels(window), window.ControlWidget(Control::PanelMainSwordInfo),
                                           pump)) {
-  // Enter in the name field presses "刻む", with the same checks and boxes.
-  auto* edit = qobject_cast<QLineEdit*>(window.ControlWidget(Control::EditInputName));
-  auto* carve = qobject_cast<QPushButton*>(window.ControlWidget(Control::BtnInputName));
-  connect(edit, &QLineEdit::returnPressed, carve, &QPushButton::click);
   // A command keeps no focus: Space after a click would press whatever command stands there next.
   for (int i = 0; i < kConsoleCommands; ++i) window.ControlWidget(CommandButton(i))->setFocusPolicy(Qt::NoFocus);
   NameFixedControls(window);
@@ -128,7 +124,7 @@ bool DeskControls::HandleZoomKey(const QKeyEvent* key) {
   }
 }
 
-bool DeskControls::HandleKey(const QKeyEvent* key) {
+bool DeskControls::HandleKey(const QObject* receiver, const QKeyEvent* key) {
   const int code = key->key();
   const bool repeat = key->isAutoRepeat();
   if (code == Qt::Key_F1) {
@@ -140,6 +136,13 @@ bool DeskControls::HandleKey(const QKeyEvent* key) {
   const bool typing = qobject_cast<QLineEdit*>(QApplication::focusWidget()) != nullptr;
   if (code == Qt::Key_M && !typing && (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
     if (!repeat) SetMuted(!settings_.muted);
+    return true;
+  }
+  // Enter in the name field presses "刻む", with the same checks and boxes. The
+  // key is taken here: the field would pass it on to the window, which by the
+  // time the boxes close shows the status offer, and it would answer that too.
+  if (IsEnter(code) && receiver == window_.ControlWidget(Control::EditInputName)) {
+    if (!repeat) qobject_cast<QPushButton*>(window_.ControlWidget(Control::BtnInputName))->click();
     return true;
   }
   if (window_.ControlWidget(Control::PageTitle)->isVisible() && (IsEnter(code) || code == Qt::Key_Space)) {

@@ -33,8 +33,8 @@ class DeskControls : public QObject {
   void UseSettingsFile(const QString& path);
   const DeskSettings& Settings() const { return settings_; }
 
-  // A key pressed anywhere in the window; true when it was used here.
-  bool HandleKey(const QKeyEvent* key);
+  // A key pressed anywhere in the window, as delivered to receiver; true when it was used here.
+  bool HandleKey(const QObject* receiver, const QKeyEvent* key);
   // After every event the game handled: drops a stale focus, updates what a reader hears.
   void AfterGameEvent();
 

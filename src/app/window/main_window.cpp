@@ -203,7 +203,7 @@ bool TFormMain::eventFilter(QObject* watched, QEvent* event) {
       static_cast<QWidget*>(watched)->window() == this) {
     const int key = static_cast<QKeyEvent*>(event)->key();
     if (key == Qt::Key_Alt || key == Qt::Key_AltGr || key == Qt::Key_F10) return true;
-    if (type == QEvent::KeyPress && desk_->HandleKey(static_cast<QKeyEvent*>(event))) return true;
+    if (type == QEvent::KeyPress && desk_->HandleKey(watched, static_cast<QKeyEvent*>(event))) return true;
     if (type == QEvent::KeyPress && PressMainPageCommand(static_cast<QKeyEvent*>(event))) return true;
   }
   // A right-click anywhere opens the window's own menu, and does nothing else.
