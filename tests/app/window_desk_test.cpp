@@ -19,8 +19,10 @@
 #include "app/window/sound_output.h"
 #include "app/window/qt_convert.h"
 #include "app/desk/zoom.h"
+#include "data/player_data.h"
 #include "data/sword.h"
 #include "game/game.h"
+#include "runtime/console.h"
 #include "support/crafted_save.h"
 #include "window_test_support.h"
 
@@ -216,6 +218,33 @@ TEST_F(WindowDeskTest, AReaderHearsTheFieldPage) {
   QTest::keyClick(window_.get(), Qt::Key_2);  // 始動
   QTest::keyClick(window_.get(), Qt::Key_Down);
   EXPECT_TRUE(QAccessible::queryAccessibleInterface(W(SwordLabel(0)))->state().focused);
+}
+
+TEST_F(WindowDeskTest, AReaderHearsTheDepthTheFieldShowsNow) {
+  WriteCraftedSave(folder_->Path(), {3, {"階段剣", "ダブルクロス", "刀"}, {1, 2, 3, 4, 5}});
+  StartAndWait();
+  const auto picture = [this] {
+    return QAccessible::queryAccessibleInterface(W(Control::ImgMainImage))->text(QAccessible::Name);
+  };
+  const auto press = [this](const QString& caption) {
+    for (int b = 0; b < kConsoleCommands; ++b) {
+      auto* button = qobject_cast<QPushButton*>(W(CommandButton(b)));
+      if (button->isVisible() && button->text() == caption) return QTest::mouseClick(button, Qt::LeftButton);
+    }
+    ADD_FAILURE() << "no command " << caption.toStdString() << " on "
+                  << qobject_cast<QLabel*>(W(Control::LabMainText))->text().toStdString();
+  };
+  ASSERT_EQ(picture(), QStringLiteral("深さ3の野"));
+  press(QStringLiteral("剣"));
+  press(QStringLiteral("始動"));
+  QTest::mouseClick(W(SwordLabel(0)), Qt::LeftButton);  // 階段剣
+  press(QStringLiteral("はい"));
+  press(QStringLiteral("降りる"));
+  ASSERT_EQ(PlayerData().Depth, 4);
+  press(QStringLiteral("≫"));
+  press(QStringLiteral("exit"));
+  ASSERT_TRUE(Shown(Control::PanelMainImage));
+  EXPECT_EQ(picture(), QStringLiteral("深さ4の野"));
 }
 
 TEST(SpokenLife, StarsBecomeWords) {

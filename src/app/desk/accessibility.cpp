@@ -12,6 +12,7 @@
 #include "data/player_data.h"
 #include "data/sword.h"
 #include "game/game.h"
+#include "runtime/console.h"
 #include "runtime/status_panels.h"
 
 namespace zemra {
@@ -81,6 +82,10 @@ void RefreshAccessibleTexts(TFormMain& window) {
     if (i < shown.SwordCount) info = ToQt(SwordInfoText(shown.Swords[static_cast<std::size_t>(i)]));
     SetDescription(window.ControlWidget(SwordLabel(i)), info);
   }
+  // The picture is named for what it shows now: the field's depth changes while its file stays.
+  const ConsoleState& console = Console();
+  SetName(window.ControlWidget(Control::ImgMainImage),
+          console.image_loaded ? PictureAccessibleName(console.shown_image) : QString());
   for (Control first : {Control::LabSelfName, Control::LabEnemyName}) {
     SetName(window.ControlWidget(Offset(first, 1)), SpokenLife(Text(window, Offset(first, 1))));
     SetName(window.ControlWidget(first)->parentWidget(), FighterSummary(window, first));

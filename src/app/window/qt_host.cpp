@@ -13,7 +13,6 @@
 #include <chrono>
 #include <utility>
 
-#include "app/desk/accessibility.h"
 #include "app/window/bitmap_painter.h"
 #include "app/window/game_pump.h"
 #include "app/window/main_window.h"
@@ -96,7 +95,6 @@ bool QtHost::LoadPicture(std::string_view file) {
     return false;
   }
   image->SetPicture(std::move(picture));
-  image->setAccessibleName(PictureAccessibleName(file));
   return true;
 }
 
