@@ -119,11 +119,33 @@ TEST_F(WindowDeskTest, ZoomKeysStepWithinTheScreenAndTheFactorIsKept) {
   window_->Desk().UseSettingsFile(path);
   const int largest = window_->Desk().MaxZoom();
   QTest::keyClick(window_.get(), Qt::Key_Equal, Qt::ControlModifier);
-  EXPECT_EQ(window_->Desk().Settings().zoom, std::min(2, largest));
-  EXPECT_EQ(window_->size(), QSize(500, 400) * window_->Desk().Settings().zoom);
-  EXPECT_EQ(LoadDeskSettings(path).zoom, window_->Desk().Settings().zoom);
+  EXPECT_EQ(window_->Desk().Settings().zoom, 2);
+  EXPECT_EQ(window_->Desk().ShownZoom(), std::min(2, largest));
+  EXPECT_EQ(window_->size(), QSize(500, 400) * window_->Desk().ShownZoom());
+  EXPECT_EQ(LoadDeskSettings(path).zoom, 2);
   QTest::keyClick(window_.get(), Qt::Key_0, Qt::ControlModifier);
   EXPECT_EQ(window_->size(), QSize(500, 400));
+}
+
+TEST_F(WindowDeskTest, AFactorChosenOnALargerScreenIsKeptOnASmallerOne) {
+  const QTemporaryDir dir;
+  const QString path = dir.filePath(QStringLiteral("zemra6.conf"));
+  DeskSettings chosen;
+  chosen.zoom = 3;
+  SaveDeskSettings(path, chosen);
+  window_->Desk().UseSettingsFile(path);
+  const int largest = window_->Desk().MaxZoom();
+  ASSERT_LT(largest, 3) << "the test screen is large enough for 3x";
+  EXPECT_EQ(window_->Desk().ShownZoom(), largest);
+  EXPECT_EQ(window_->size(), QSize(500, 400) * largest);
+  // Another setting changes: the file keeps the factor the player chose.
+  window_->Desk().SetMuted(true);
+  EXPECT_EQ(LoadDeskSettings(path).zoom, 3);
+  EXPECT_TRUE(LoadDeskSettings(path).muted);
+  // Keys step from the factor shown.
+  QTest::keyClick(window_.get(), Qt::Key_Minus, Qt::ControlModifier);
+  EXPECT_EQ(window_->Desk().ShownZoom(), std::max(1, largest - 1));
+  EXPECT_EQ(LoadDeskSettings(path).zoom, std::max(1, largest - 1));
 }
 
 TEST_F(WindowDeskTest, TheMenuOffersTheSameChoices) {

@@ -97,17 +97,18 @@ int DeskControls::MaxZoom() const {
 }
 
 int DeskControls::SetZoom(int factor) {
-  const int fitting = std::clamp(factor, 1, MaxZoom());
-  ApplyZoom(&window_, fitting);
+  settings_.zoom = std::clamp(factor, 1, kMaxZoom);
+  shown_zoom_ = std::min(settings_.zoom, MaxZoom());
+  ApplyZoom(&window_, shown_zoom_);
   window_.CentreOnScreen();
-  settings_.zoom = fitting;
   Store();
-  return fitting;
+  return shown_zoom_;
 }
 
 bool DeskControls::HandleZoomKey(const QKeyEvent* key) {
   if (!key->modifiers().testFlag(Qt::ControlModifier)) return false;
-  const int current = std::clamp(settings_.zoom, 1, kMaxZoom);
+  // Keys step from what the player sees.
+  const int current = shown_zoom_;
   switch (key->key()) {
     case Qt::Key_Equal:
     case Qt::Key_Plus:
@@ -196,7 +197,7 @@ std::unique_ptr<QMenu> DeskControls::BuildContextMenu() {
   for (int factor = 1; factor <= kMaxZoom; ++factor) {
     QAction* action = zoom->addAction(QStringLiteral("%1x").arg(factor));
     action->setCheckable(true);
-    action->setChecked(factor == settings_.zoom);
+    action->setChecked(factor == shown_zoom_);
     action->setEnabled(factor <= largest);
     zooms->addAction(action);
     connect(action, &QAction::triggered, this, [this, factor] { SetZoom(factor); });

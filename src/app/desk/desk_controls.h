@@ -40,9 +40,12 @@ class DeskControls : public QObject {
 
   void SetMuted(bool muted);
   void SetVolume(int percent);
-  // Steps to the factor, as far as the screen allows; returns the factor set.
+  // Chooses the factor and shows it as far as the screen allows; returns the
+  // factor shown. The choice is what is kept, so a smaller screen for a while
+  // does not shrink it for good.
   int SetZoom(int factor);
   int MaxZoom() const;
+  int ShownZoom() const { return shown_zoom_; }
   void ShowKeyHelp();
   // Asks, then starts again from the title page, keeping the old save as a backup.
   void AskForNewRun();
@@ -61,6 +64,7 @@ class DeskControls : public QObject {
   GamePump& pump_;
   std::unique_ptr<SwordFocus> focus_;
   DeskSettings settings_;
+  int shown_zoom_ = 1;
   std::optional<QString> settings_path_;
 };
 
