@@ -119,6 +119,7 @@ int main(int argc, char* argv[]) {
     }
     const bool started = PlayAndReport(sound, file, false);
     WaitUntil([&] { return !sound.IsBusy(); }, kPlayTimeoutMs);
+    std::printf("played %s\n", sound.LastSoundDirect() ? "through the server directly" : "through Qt");
     return started ? 0 : 1;
   }
 

@@ -15,6 +15,9 @@ namespace {
 
 constexpr pa_usec_t kRefillUsec = 1'000'000;  // the server asks for more once a second
 constexpr int kBufferedRefills = 2;           // and holds two seconds
+// The server remembers a stream's volume under this name. Left to itself it
+// would use the role, and the game's volume would become every game's.
+constexpr char kRestoreId[] = "sink-input-by-application-id:org.zemra6.Zemra6";
 
 class LoopLock {
  public:
@@ -134,16 +137,28 @@ void PulseSound::SetVolume(double volume) {
 void PulseSound::StartStream() {
   const WaveFormat& format = wave_->wave.format;
   const pa_sample_spec layout{*SampleFormat(format.bits), format.rate, static_cast<std::uint8_t>(format.channels)};
-  if (pa_sample_spec_valid(&layout) == 0) return;  // a format the server cannot take plays nothing
-  stream_ = pa_stream_new(context_, looping_ ? "music" : "sound", &layout, nullptr);
-  if (stream_ == nullptr) return;
+  stream_ready_ = false;
+  if (pa_sample_spec_valid(&layout) == 0) {
+    Notify(Event::Refused);
+    return;
+  }
+  const std::unique_ptr<pa_proplist, decltype(&pa_proplist_free)> properties(pa_proplist_new(), &pa_proplist_free);
+  pa_proplist_sets(properties.get(), "module-stream-restore.id", kRestoreId);
+  stream_ = pa_stream_new_with_proplist(context_, looping_ ? "music" : "sound", &layout, nullptr, properties.get());
+  if (stream_ == nullptr) {
+    Notify(Event::Refused);
+    return;
+  }
   pa_stream_set_state_callback(stream_, &PulseSound::OnStreamState, this);
   pa_stream_set_write_callback(stream_, &PulseSound::OnWrite, this);
   const auto refill = static_cast<std::uint32_t>(pa_usec_to_bytes(kRefillUsec, &layout));
   const pa_buffer_attr buffer{static_cast<std::uint32_t>(-1), kBufferedRefills * refill, static_cast<std::uint32_t>(-1),
                               refill, static_cast<std::uint32_t>(-1)};
   const pa_cvolume volume = Volume(layout.channels, volume_);
-  if (pa_stream_connect_playback(stream_, nullptr, &buffer, PA_STREAM_NOFLAGS, &volume, nullptr) < 0) DropStream();
+  if (pa_stream_connect_playback(stream_, nullptr, &buffer, PA_STREAM_NOFLAGS, &volume, nullptr) < 0) {
+    DropStream();
+    Notify(Event::Refused);
+  }
 }
 
 void PulseSound::DropStream() {
@@ -196,14 +211,16 @@ void PulseSound::OnStreamState(pa_stream* stream, void* self) {
   auto& sound = *static_cast<PulseSound*>(self);
   switch (pa_stream_get_state(stream)) {
     case PA_STREAM_READY:
+      sound.stream_ready_ = true;
       // A volume set while the stream was connecting came after the one it was connected with.
       sound.ApplyVolume();
       sound.Notify(Event::Started);
       break;
     case PA_STREAM_FAILED:
-      // A lost sink ends the sound; a lost server ends the context too.
+      // A stream the server would not start is played another way; a lost
+      // sink ends the sound; a lost server ends the context too.
       sound.DropStream();
-      sound.Notify(Event::Finished);
+      sound.Notify(sound.stream_ready_ ? Event::Finished : Event::Refused);
       break;
     default:
       break;

@@ -35,6 +35,7 @@ class PulseSound {
   enum class Event {
     Started,      // the sound of this generation plays
     Finished,     // a sound played once has been heard to its end
+    Refused,      // the sound of this generation could not start: play it another way
     Unavailable,  // no server, or it went away; every later call is ignored
   };
   // notify runs on the audio thread (or in the constructor, for a failed
@@ -76,6 +77,7 @@ class PulseSound {
   std::size_t position_ = 0;
   double volume_ = 1.0;
   std::uint64_t generation_ = 0;
+  bool stream_ready_ = false;  // the current stream has started
 };
 
 }  // namespace zemra

@@ -24,9 +24,10 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# --system=false and --disallow-exit let root run a per-test server; -n skips the default modules.
+# --system=false and --disallow-exit let root run a per-test server; -n skips
+# the default modules. Stream restore remembers volumes, as on a desktop.
 pulseaudio --daemonize=no --system=false --disallow-exit --exit-idle-time=-1 -n --use-pid-file=false \
-    --load="module-null-sink sink_name=zsink" --load="module-native-protocol-unix" \
+    --load="module-null-sink sink_name=zsink" --load="module-native-protocol-unix" --load="module-stream-restore" \
     --log-target=file:"$work/pulse.log" &
 server=$!
 for _ in $(seq 100); do pactl info >/dev/null 2>&1 && break; sleep 0.1; done

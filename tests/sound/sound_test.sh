@@ -101,6 +101,14 @@ loud mute_music && quiet mute_music.after && [ "$(cat "$work/mute_music.rc")" = 
 verdict $? "muting silences the music at once, buffered sound too" \
     "peak before $(peak mute_music), after $(peak mute_music.after) over $(seconds mute_music.after) s, exit $(cat "$work/mute_music.rc")"
 
+# Another game's stream, by its role: the game muted while its music played,
+# and that must not have become the volume the server gives every game.
+record_start other_game
+paplay --property=media.role=game dat/popon.wav
+record_stop
+awk -v o="$(peak other_game)" -v f="$(peak popon)" 'BEGIN { exit !(o > 0.9 * f) }'
+verdict $? "the game's volume stays the game's own" "another game's peak $(peak other_game) against $(peak popon)"
+
 play cut_early cut-early
 loud cut_early && quiet cut_early.after && [ "$(cat "$work/cut_early.rc")" = 0 ]
 verdict $? "music replaced before it loaded never starts" \
@@ -115,6 +123,16 @@ play qt_cut --qt cut
 loud qt_cut && quiet qt_cut.after && [ "$(cat "$work/qt_cut.rc")" = 0 ] && grep -q "^sounds through Qt" "$work/qt_cut.out"
 verdict $? "through Qt: a one-shot cuts the looping music" \
     "peak before $(peak qt_cut), after $(peak qt_cut.after), exit $(cat "$work/qt_cut.rc")"
+
+# A stream the server will not start (here: no sink at all) falls back to Qt
+# rather than leaving the output waiting for it.
+kill "$keepalive" 2>/dev/null; keepalive=
+pactl unload-module "$(pactl list short modules | awk '$2 == "module-null-sink" {print $1}')"
+timeout 20 "$check" play dat/popon.wav >"$work/refused.out" 2>&1
+rc=$?
+[ "$rc" -le 1 ] && grep -q "^played through Qt" "$work/refused.out"
+verdict $? "a sound the server refuses falls back to Qt" "exit $rc; $(tail -2 "$work/refused.out")"
+pactl load-module module-null-sink sink_name=zsink >/dev/null && pactl set-default-sink zsink
 
 # Last, since it ends the server: the music playing when the server goes
 # away, the output must carry on without it and end on its own.

@@ -84,6 +84,7 @@ bool QtSoundOutput::PlayDirect(std::string_view file, bool loop) {
   direct_file_ = std::string(file);
   direct_loop_ = loop;
   direct_waits_ = true;
+  last_direct_ = true;
   direct_generation_ = player->Play(wave, loop, muted_ ? 0.0 : volume_);
   return true;
 }
@@ -103,6 +104,12 @@ void QtSoundOutput::OnDirectEvent(PulseSound::Event event, std::uint64_t generat
       if (generation != direct_generation_) return;
       direct_waits_ = direct_plays_ = false;
       if (on_playing_changed_) on_playing_changed_(false);
+      break;
+    case PulseSound::Event::Refused:
+      // The server would not start this sound: Qt plays it rather than nothing waiting forever.
+      if (generation != direct_generation_) return;
+      direct_waits_ = direct_plays_ = false;
+      PlayThroughQt(direct_file_, direct_loop_);
       break;
     case PulseSound::Event::Unavailable:
       // Whatever the generation: the server is gone, so Qt plays the sound from its start.
@@ -129,6 +136,11 @@ void QtSoundOutput::OnStatusChanged(QSoundEffect* effect) {
 void QtSoundOutput::PlaySound(std::string_view file, bool loop) {
   StopSound();
   if (PlayDirect(file, loop)) return;
+  PlayThroughQt(file, loop);
+}
+
+void QtSoundOutput::PlayThroughQt(std::string_view file, bool loop) {
+  last_direct_ = false;
   QSoundEffect* effect = Effect(file);
   if (effect == nullptr) return;
   effect->setLoopCount(loop ? QSoundEffect::Infinite : 1);

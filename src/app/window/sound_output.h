@@ -49,6 +49,8 @@ class QtSoundOutput : public QObject, public SoundOutput {
   double Volume() const { return volume_; }
   // True once sounds go to the server directly.
   bool Direct() const { return direct_ != nullptr && direct_->Available(); }
+  // True when the sound last asked for went to the server directly, false when Qt took it.
+  bool LastSoundDirect() const { return last_direct_; }
 
   // True while the sound last asked for plays or waits for its file.
   bool IsBusy() const;
@@ -67,6 +69,7 @@ class QtSoundOutput : public QObject, public SoundOutput {
   const std::shared_ptr<const SoundWave>& DirectWave(std::string_view file);
   // Plays through the server; false when there is none, so Qt plays it.
   bool PlayDirect(std::string_view file, bool loop);
+  void PlayThroughQt(std::string_view file, bool loop);
   void OnDirectEvent(PulseSound::Event event, std::uint64_t generation);
   bool DirectActive() const { return direct_waits_ || direct_plays_; }
 
@@ -86,6 +89,7 @@ class QtSoundOutput : public QObject, public SoundOutput {
   std::uint64_t direct_generation_ = 0;
   bool direct_waits_ = false;
   bool direct_plays_ = false;
+  bool last_direct_ = false;
   GameLocations locations_;
 };
 
