@@ -35,12 +35,12 @@ bool Shows(std::string_view caption) {
   return false;
 }
 
-bool Press(std::string_view caption) {
+bool Press(const BenchHands& hands, std::string_view caption) {
   // The first command stands on the rightmost button, as on the screen.
   const ConsoleState& c = Console();
   for (int j = 0; j < c.command_count; ++j) {
     if (c.commands[static_cast<std::size_t>(j)].caption == caption) {
-      BtnMainCommandClick(kConsoleCommands - 1 - j);
+      hands.press(kConsoleCommands - 1 - j, caption);
       return true;
     }
   }
@@ -62,21 +62,26 @@ void GiveBenchKit(int depth) {
   f.Card = kNoCard;
 }
 
-int PlayBenchBattle(const std::function<void()>& before_step) {
+BenchHands HandlerHands(std::function<void()> before_step) {
+  return {[](int button, std::string_view) { BtnMainCommandClick(button); }, [](int label) { LabMainSwordClick(label); },
+          std::move(before_step)};
+}
+
+int PlayBenchBattle(const BenchHands& hands) {
   ExecuteCommand(EnterField);
-  Press("徘徊");
+  Press(hands, "徘徊");
   for (int step = 0; step < kStepsPerBattleLimit; ++step) {
-    before_step();
-    if (Press("戦う") || Press("ファイト")) continue;
+    hands.before_step();
+    if (Press(hands, "戦う") || Press(hands, "ファイト")) continue;
     if (Console().text_count > 0 && Console().texts[0] == "どの剣を奪いますか？") {
-      LabMainSwordClick(0);
-      if (Press("≫")) return step;
-      if (Press("キャンセル")) Press("去る");
+      hands.click(0);
+      if (Press(hands, "≫")) return step;
+      if (Press(hands, "キャンセル")) Press(hands, "去る");
       return step;
     }
     // Back in the field, or on the game-over page.
     if (Shows("徘徊") || Shows("終")) return step;
-    if (!Press("≫")) return -1;
+    if (!Press(hands, "≫")) return -1;
   }
   return -1;
 }
@@ -90,9 +95,10 @@ BattleTally PlayBenchBattles(std::uint64_t seed, int battles, GameLocations loca
   host.SetVisible(Control::PageMain, true);
   BattleTally tally;
   tally.checksum = kFnvOffset;
+  const BenchHands hands = HandlerHands([&host] { host.TakeSounds(); });
   for (int b = 0; b < battles; ++b) {
     GiveBenchKit(b % 10);
-    const int steps = PlayBenchBattle([&host] { host.TakeSounds(); });
+    const int steps = PlayBenchBattle(hands);
     if (steps < 0) ++tally.unfinished;
     const TFighter& player = PlayerData().Fighter;
     const TFighter& enemy = Enemy();

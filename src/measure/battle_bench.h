@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <string_view>
 
 #include "engine/locations.h"
 
@@ -25,9 +26,21 @@ struct BattleTally {
 
 // Gives the player the benchmark's kit at the depth.
 void GiveBenchKit(int depth);
-// Plays one battle from the field to its end by the benchmark's strategy,
-// calling before_step before each step; the steps it took, or -1 if it never ended.
-int PlayBenchBattle(const std::function<void()>& before_step);
+
+// How the benchmark's player reaches the game: a command button pressed (with
+// the caption it shows), a sword label clicked, and a look before each step.
+struct BenchHands {
+  std::function<void(int button, std::string_view caption)> press;
+  std::function<void(int label)> click;
+  std::function<void()> before_step;
+};
+// The hands of the headless benchmark: straight to the window events' handlers.
+BenchHands HandlerHands(std::function<void()> before_step);
+
+// Plays one battle from the field to its end by the benchmark's strategy; the
+// steps it took, or -1 if it never ended. The field and the kit are put in
+// place directly; every press and click of the battle goes through the hands.
+int PlayBenchBattle(const BenchHands& hands);
 
 // Starts the game on a fresh run with the seed and plays the battles: each
 // starts from the same six-sword kit at a depth cycling 0..9; the player

@@ -1,17 +1,22 @@
 // zemra6-bench: measures the window program as a player meets it, side by
 // side with the floor that Qt itself sets on the same machine in the same
 // run, so that the ratios hold on a busy machine. It starts copies of itself
-// in empty working folders: the game (the same window, host and pump as
-// zemra6) and the floor, a bare 500 x 400 widget whose 50 ms precise timer
-// fills a 500 x 400 RGB32 image with a new colour and repaints all of it with
-// QPainter::drawImage, the area the title redraws each frame. It prints:
+// in empty working folders: the game (the same window, host, pump, desk
+// controls and sound output as zemra6, recording its sitting beside the save
+// as zemra6 does by default) and the floor, a bare 500 x 400 widget whose
+// 50 ms precise timer fills a 500 x 400 RGB32 image with a new colour and
+// repaints all of it with QPainter::drawImage, the area the title redraws each
+// frame. It prints:
 //   - first frame: process start to the first painted frame, game and floor;
 //   - title page: CPU share of the title page and of the floor, both running
 //     at once over the same seconds, and their ratio;
 //   - idle: CPU share on the pages that show no animation (name, main, field);
-//   - memory: peak memory of the window after 10 and after 1,000 battles
-//     played through its own pump, and of zemra6-text after 1,000 and after
-//     100,000 actions;
+//   - memory: peak memory of the window after 10 and after 1,000 battles,
+//     and of zemra6-text (recording too) after 1,000 and after 100,000
+//     actions. Each battle's kit and field are put in place directly; every
+//     press and click of the battle goes through the window's pump as a
+//     click does: applied, recorded, and followed by the refresh of what a
+//     screen reader hears;
 //   - clock step: how long zemra6-text takes to answer "tick 2147483647" on
 //     the title page.
 // Each figure is the median of --runs runs (5) with their range. Run it with
@@ -50,6 +55,7 @@
 #include "platform/program_locations.h"
 #include "game/game.h"
 #include "measure/battle_bench.h"
+#include "options/program_options.h"
 
 namespace {
 
@@ -133,8 +139,10 @@ bool ReachMainPage(zemra::TFormMain& window) {
   return window.ControlWidget(zemra::Control::PageMain)->isVisible();
 }
 
-// Plays the battles one per turn of the event loop, each through the pump as
-// a click would come, so the window paints and cleans up between them.
+// Plays the battles one per turn of the event loop, so the window paints and
+// cleans up between them. Every press and click goes through the pump as the
+// window's own would: applied, recorded, followed by the desk's refresh of
+// what a screen reader hears and by the pump arming its timer.
 void PlayBattles(zemra::TFormMain& window, int left, int played = 0) {
   if (played == left) {
     Say("READY");
@@ -142,11 +150,12 @@ void PlayBattles(zemra::TFormMain& window, int left, int played = 0) {
   }
   {
     const zemra::ModalAnswerer answerer(zemra::ModalAnswerer::Agree);
-    // The benchmark's own strategy plays through the core; the pump then
-    // arms its timer as after any input.
+    zemra::GamePump& pump = window.Pump();
+    const zemra::BenchHands hands{
+        [&pump](int button, std::string_view caption) { pump.Apply(zemra::Input::Command(button, std::string(caption))); },
+        [&pump](int label) { pump.Apply(zemra::Input::SwordClick(label)); }, [] {}};
     zemra::GiveBenchKit(played % 10);
-    zemra::PlayBenchBattle([] {});
-    window.Pump().Rearm();
+    zemra::PlayBenchBattle(hands);
   }
   QTimer::singleShot(0, &window, [&window, left, played] { PlayBattles(window, left, played + 1); });
 }
@@ -168,6 +177,10 @@ int RunChild(int argc, char* argv[], const QString& scene, int battles) {
   }
   QApplication::setApplicationName(QString::fromUtf8(zemra::kAppTitle));
   zemra::TFormMain window(zemra::ResolveProgramLocations(QApplication::applicationDirPath().toStdString(), false).locations);
+  // As zemra6 starts by default: the sitting is recorded beside the save.
+  std::string program = zemra::VersionText(zemra::Program::kWindow);
+  program.pop_back();
+  window.RecordSittings(std::move(program));
   // The first frame: the first paint of any part of the window, as for the floor.
   FirstPaintSpy spy(&window, [&] {
     Say("FRAME " + std::to_string(MonotonicNs()));
