@@ -3,9 +3,15 @@
 #pragma once
 
 #include <cstdint>
+#include <random>
 #include <vector>
 
 namespace zemra {
+
+// A uniform draw in [0, n) for n >= 1, from the engine's own draws; the same
+// numbers on every standard library (the one the desktop build was tuned with
+// draws these too).
+std::uint64_t ReduceToRange(std::mt19937_64& engine, std::uint64_t n);
 
 // Seeds the generator; called once at start-up with the clock.
 void SeedRandom(std::uint64_t seed);
