@@ -1,65 +1,88 @@
-// Whole texts convert through glibc's iconv, one converter per direction and
-// thread, opened on first use: opening one costs far more than converting a
-// name. Byte counts come from a table (cp932_table.h) and need no converter,
-// since a battle counts the bytes of every sword it makes.
+// Conversion in both directions reads the code page's tables
+// (cp932_table.h), which hold exactly what glibc's iconv does with every
+// character and every byte pair, so every build of the game converts alike.
 #include "engine/sjis.h"
 
-#include <iconv.h>
-
 #include <array>
-#include <cerrno>
+#include <memory>
 
 #include "engine/cp932_table.h"
 
 namespace zemra {
 namespace {
 
-const iconv_t kNoConverter = reinterpret_cast<iconv_t>(-1);
+constexpr char32_t kFirstTag = 0xE0000;
+constexpr char32_t kLastTag = 0xE007F;
 
-class Converter {
- public:
-  Converter(const char* to, const char* from) : cd_(iconv_open(to, from)) {}
-  ~Converter() {
-    if (cd_ != kNoConverter) iconv_close(cd_);
-  }
-  Converter(const Converter&) = delete;
-  Converter& operator=(const Converter&) = delete;
-
-  // With a replacement, a byte that cannot be converted becomes that text and
-  // conversion goes on at the next byte; without one it fails the whole call.
-  std::optional<std::string> Convert(std::string_view in, std::string_view replacement = {}) {
-    if (cd_ == kNoConverter) return std::nullopt;
-    iconv(cd_, nullptr, nullptr, nullptr, nullptr);  // back to the initial state
-    std::string out;
-    char* src = const_cast<char*>(in.data());  // iconv only reads the input
-    std::size_t src_left = in.size();
-    std::array<char, 256> buf{};
-    while (src_left > 0) {
-      char* dst = buf.data();
-      std::size_t dst_left = buf.size();
-      const std::size_t rc = iconv(cd_, &src, &src_left, &dst, &dst_left);
-      out.append(buf.data(), buf.size() - dst_left);
-      if (rc != static_cast<std::size_t>(-1) || errno == E2BIG) continue;
-      if (replacement.empty()) return std::nullopt;
-      out.append(replacement);
-      ++src;
-      --src_left;
+// The bytes each BMP character encodes to, made from the tables on first use.
+const std::array<std::uint16_t, 0x10000>& EncodeTable() {
+  static const std::unique_ptr<const std::array<std::uint16_t, 0x10000>> table = [] {
+    auto made = std::make_unique<std::array<std::uint16_t, 0x10000>>();
+    made->fill(kCp932None);
+    for (int b = 0; b < 256; ++b) {
+      const std::uint16_t c = kCp932Single[static_cast<std::size_t>(b)];
+      if (c != kCp932None && (*made)[c] == kCp932None) (*made)[c] = static_cast<std::uint16_t>(b);
     }
-    return out;
-  }
-
- private:
-  iconv_t cd_;
-};
-
-Converter& ToSjis() {
-  thread_local Converter converter("CP932", "UTF-8");
-  return converter;
+    for (int lead = 0; lead < 256; ++lead) {
+      const int row = kCp932LeadRow[static_cast<std::size_t>(lead)];
+      if (row < 0) continue;
+      for (int t = 0; t < kCp932RowLength; ++t) {
+        const std::uint16_t c = kCp932Pairs[static_cast<std::size_t>(row * kCp932RowLength + t)];
+        if (c != kCp932None && (*made)[c] == kCp932None) {
+          (*made)[c] = static_cast<std::uint16_t>(lead << 8 | (kCp932FirstTrail + t));
+        }
+      }
+    }
+    for (const Cp932Encoding& e : kCp932EncodeExceptions) (*made)[e.code_point] = e.bytes;
+    return made;
+  }();
+  return *table;
 }
 
-Converter& FromSjis() {
-  thread_local Converter converter("UTF-8", "CP932");
-  return converter;
+void AppendUtf8(std::string& out, char32_t c) {
+  if (c < 0x80) {
+    out += static_cast<char>(c);
+  } else if (c < 0x800) {
+    out += static_cast<char>(0xC0 | c >> 6);
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  } else {
+    out += static_cast<char>(0xE0 | c >> 12);
+    out += static_cast<char>(0x80 | (c >> 6 & 0x3F));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  }
+}
+
+// The code point at pos and the bytes it takes; none for bytes that decode to nothing.
+std::uint16_t DecodeAt(std::string_view sjis, std::size_t pos, std::size_t& length) {
+  const auto lead = static_cast<unsigned char>(sjis[pos]);
+  length = 1;
+  if (kCp932Single[lead] != kCp932None) return kCp932Single[lead];
+  const int row = kCp932LeadRow[lead];
+  if (row < 0 || pos + 1 >= sjis.size()) return kCp932None;
+  const int trail = static_cast<unsigned char>(sjis[pos + 1]);
+  if (trail < kCp932FirstTrail || trail > kCp932LastTrail) return kCp932None;
+  length = 2;
+  return kCp932Pairs[static_cast<std::size_t>(row * kCp932RowLength + trail - kCp932FirstTrail)];
+}
+
+// With a replacement, a byte that cannot be decoded becomes that text and
+// decoding goes on at the next byte; without one it fails the whole call.
+std::optional<std::string> Decode(std::string_view sjis, std::string_view replacement) {
+  std::string out;
+  out.reserve(sjis.size() * 3 / 2);
+  for (std::size_t pos = 0; pos < sjis.size();) {
+    std::size_t length = 1;
+    const std::uint16_t c = DecodeAt(sjis, pos, length);
+    if (c == kCp932None) {
+      if (replacement.empty()) return std::nullopt;
+      out += replacement;
+      ++pos;
+      continue;
+    }
+    AppendUtf8(out, c);
+    pos += length;
+  }
+  return out;
 }
 
 // Decodes the UTF-8 character at pos and moves pos past it; false (pos kept)
@@ -95,13 +118,25 @@ bool NextChar(std::string_view text, std::size_t& pos, char32_t& c) {
 
 }  // namespace
 
-std::optional<std::string> Utf8ToSjis(std::string_view utf8) { return ToSjis().Convert(utf8); }
-
-std::optional<std::string> SjisToUtf8(std::string_view sjis) { return FromSjis().Convert(sjis); }
-
-std::string SjisToUtf8Lenient(std::string_view sjis) {
-  return FromSjis().Convert(sjis, "\uFFFD").value_or(std::string());
+std::optional<std::string> Utf8ToSjis(std::string_view utf8) {
+  const std::array<std::uint16_t, 0x10000>& table = EncodeTable();
+  std::string out;
+  out.reserve(utf8.size());
+  for (std::size_t pos = 0; pos < utf8.size();) {
+    char32_t c = 0;
+    if (!NextChar(utf8, pos, c)) return std::nullopt;
+    if (c >= kFirstTag && c <= kLastTag) continue;  // the tag characters are dropped, as iconv drops them
+    if (c > 0xFFFF || table[c] == kCp932None) return std::nullopt;
+    const std::uint16_t bytes = table[c];
+    if (bytes > 0xFF) out += static_cast<char>(bytes >> 8);
+    out += static_cast<char>(bytes & 0xFF);
+  }
+  return out;
 }
+
+std::optional<std::string> SjisToUtf8(std::string_view sjis) { return Decode(sjis, {}); }
+
+std::string SjisToUtf8Lenient(std::string_view sjis) { return Decode(sjis, "\uFFFD").value_or(std::string()); }
 
 std::optional<std::size_t> SjisLength(std::string_view utf8) {
   std::size_t bytes = 0;

@@ -1,7 +1,11 @@
 // Splitting, scrambling and the Shift-JIS byte rules.
 #include <gtest/gtest.h>
+#include <iconv.h>
 
+#include <array>
+#include <cerrno>
 #include <filesystem>
+#include <random>
 #include <optional>
 #include <string>
 #include <vector>
@@ -15,6 +19,46 @@ namespace zemra {
 namespace {
 
 using Strings = std::vector<std::string>;
+
+// glibc's own converter, which the game's tables were made from: with a
+// replacement a byte it cannot convert becomes that text, else the call fails.
+std::optional<std::string> Iconv(const char* to, const char* from, std::string_view in, std::string_view replacement = {}) {
+  const iconv_t cd = iconv_open(to, from);
+  if (cd == reinterpret_cast<iconv_t>(-1)) return std::nullopt;
+  std::string out;
+  char* src = const_cast<char*>(in.data());
+  std::size_t src_left = in.size();
+  bool failed = false;
+  while (src_left > 0 && !failed) {
+    std::array<char, 256> buf{};
+    char* dst = buf.data();
+    std::size_t dst_left = buf.size();
+    const std::size_t rc = iconv(cd, &src, &src_left, &dst, &dst_left);
+    out.append(buf.data(), buf.size() - dst_left);
+    if (rc != static_cast<std::size_t>(-1) || errno == E2BIG) continue;
+    if (replacement.empty()) {
+      failed = true;
+    } else {
+      out.append(replacement);
+      ++src;
+      --src_left;
+    }
+  }
+  iconv_close(cd);
+  if (failed) return std::nullopt;
+  return out;
+}
+
+std::string Utf8Of(char32_t c) {
+  if (c < 0x80) return {static_cast<char>(c)};
+  if (c < 0x800) return {static_cast<char>(0xC0 | c >> 6), static_cast<char>(0x80 | (c & 0x3F))};
+  if (c < 0x10000) {
+    return {static_cast<char>(0xE0 | c >> 12), static_cast<char>(0x80 | (c >> 6 & 0x3F)),
+            static_cast<char>(0x80 | (c & 0x3F))};
+  }
+  return {static_cast<char>(0xF0 | c >> 18), static_cast<char>(0x80 | (c >> 12 & 0x3F)),
+          static_cast<char>(0x80 | (c >> 6 & 0x3F)), static_cast<char>(0x80 | (c & 0x3F))};
+}
 
 TEST(SplitString, SplitsAtEverySeparator) {
   struct Case {
@@ -85,35 +129,48 @@ TEST(Sjis, RoundTripsThroughTheCodePage) {
   EXPECT_EQ(SjisToUtf8(*bytes), text);
 }
 
-// The byte counts come from a table made once from iconv; every character,
-// and the malformed sequences iconv refuses, must count as iconv converts them.
-TEST(Sjis, CountsEveryCharacterAsIconvConvertsIt) {
+// The conversions and byte counts come from tables made once from iconv;
+// every character, every byte pair and the malformed sequences iconv refuses
+// must convert and count as iconv converts them.
+TEST(Sjis, EncodesAndCountsEveryCharacterAsIconvDoes) {
   for (char32_t c = 0; c <= 0x10FFFF; ++c) {
     if (c >= 0xD800 && c < 0xE000) continue;  // surrogates have no UTF-8 form
-    std::string utf8;
-    if (c < 0x80) {
-      utf8 = {static_cast<char>(c)};
-    } else if (c < 0x800) {
-      utf8 = {static_cast<char>(0xC0 | c >> 6), static_cast<char>(0x80 | (c & 0x3F))};
-    } else if (c < 0x10000) {
-      utf8 = {static_cast<char>(0xE0 | c >> 12), static_cast<char>(0x80 | (c >> 6 & 0x3F)),
-              static_cast<char>(0x80 | (c & 0x3F))};
-    } else {
-      utf8 = {static_cast<char>(0xF0 | c >> 18), static_cast<char>(0x80 | (c >> 12 & 0x3F)),
-              static_cast<char>(0x80 | (c >> 6 & 0x3F)), static_cast<char>(0x80 | (c & 0x3F))};
-    }
-    const std::optional<std::string> converted = Utf8ToSjis(utf8);
+    const std::string utf8 = Utf8Of(c);
+    const std::optional<std::string> expected = Iconv("CP932", "UTF-8", utf8);
+    ASSERT_EQ(Utf8ToSjis(utf8), expected) << "U+" << std::hex << static_cast<std::uint32_t>(c);
     const std::optional<std::size_t> counted = SjisLength(utf8);
-    ASSERT_EQ(counted.has_value(), converted.has_value()) << "U+" << std::hex << static_cast<std::uint32_t>(c);
-    if (converted) {
-      ASSERT_EQ(*counted, converted->size()) << "U+" << std::hex << static_cast<std::uint32_t>(c);
+    ASSERT_EQ(counted.has_value(), expected.has_value()) << "U+" << std::hex << static_cast<std::uint32_t>(c);
+    if (expected) {
+      ASSERT_EQ(*counted, expected->size()) << "U+" << std::hex << static_cast<std::uint32_t>(c);
     }
   }
   const char* malformed[] = {"\xC0\x80", "\xE0\x80\xAF", "\xED\xA0\x80", "\xF4\x90\x80\x80", "\xE3\x81",
                              "\x81", "\xF8\x88\x80\x80\x80", "a\xE3\x81\x41"};
   for (const std::string text : malformed) {
-    EXPECT_EQ(SjisLength(text).has_value(), Utf8ToSjis(text).has_value()) << text;
+    EXPECT_EQ(Utf8ToSjis(text), Iconv("CP932", "UTF-8", text)) << text;
     EXPECT_FALSE(SjisLength(text).has_value()) << text;
+  }
+  EXPECT_EQ(Utf8ToSjis("¥‾銘\xF3\xA0\x80\x81"), Iconv("CP932", "UTF-8", "¥‾銘\xF3\xA0\x80\x81"));
+}
+
+TEST(Sjis, DecodesEveryByteAndBytePairAsIconvDoes) {
+  for (int first = 0; first < 256; ++first) {
+    const std::string one{static_cast<char>(first)};
+    ASSERT_EQ(SjisToUtf8(one), Iconv("UTF-8", "CP932", one)) << std::hex << first;
+    for (int second = 0; second < 256; ++second) {
+      const std::string two{static_cast<char>(first), static_cast<char>(second)};
+      ASSERT_EQ(SjisToUtf8(two), Iconv("UTF-8", "CP932", two)) << std::hex << first << " " << second;
+    }
+  }
+  // Damaged texts, read leniently: each byte that decodes to nothing becomes U+FFFD.
+  std::mt19937 pick(932);
+  const unsigned char alphabet[] = {0x00, 0x41, 0x5C, 0x7E, 0x7F, 0x80, 0x81, 0x82, 0x87, 0x9F, 0xA0, 0xB1,
+                                    0xDF, 0xE0, 0xEA, 0xED, 0xEF, 0xF0, 0xFA, 0xFC, 0xFD, 0xFF, 0x40, 0xA1};
+  for (int round = 0; round < 20000; ++round) {
+    std::string bytes;
+    for (std::size_t n = 1 + pick() % 8; n > 0; --n) bytes += static_cast<char>(alphabet[pick() % sizeof alphabet]);
+    ASSERT_EQ(SjisToUtf8Lenient(bytes), Iconv("UTF-8", "CP932", bytes, "\uFFFD").value_or(""));
+    ASSERT_EQ(SjisToUtf8(bytes), Iconv("UTF-8", "CP932", bytes));
   }
 }
 
