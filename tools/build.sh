@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the game needs (only those missing), then
-# configures and builds everything into build/. Run from anywhere, as root
+# configures and builds everything into build/, and the WebAssembly core into
+# build-web/. Run from anywhere, as root
 # when packages are missing.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -15,6 +16,7 @@ packages=(
   clang libclang-rt-dev python3
   dpkg-dev file lintian man-db groff-base
   xvfb xauth dbus at-spi2-core python3-pyatspi
+  emscripten
 )
 
 missing=()
@@ -30,3 +32,9 @@ fi
 
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j2
+
+# The browser's build: the same core compiled to WebAssembly into build-web/.
+# Debian's emscripten runs its helper scripts under node with Debian's modules.
+export NODE_PATH=/usr/share/nodejs
+emcmake cmake -S . -B build-web -DCMAKE_BUILD_TYPE=Release
+cmake --build build-web -j2

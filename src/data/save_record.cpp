@@ -173,7 +173,7 @@ bool FighterIsSound(const TFighter& fighter) {
   const auto card_ok = [](std::int32_t card) { return card >= 0 && card <= kHighestCard; };
   return fighter.Name == derived.Name && fighter.MaxHP == derived.MaxHP && fighter.HP <= fighter.MaxHP &&
          fighter.Hit >= 0 && fighter.Hit <= kMaxHit && (fighter.Card == kNoCard || card_ok(fighter.Card)) &&
-         std::ranges::all_of(fighter.Cards, card_ok);
+         std::all_of(fighter.Cards.begin(), fighter.Cards.end(), card_ok);
 }
 
 }  // namespace
