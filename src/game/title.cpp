@@ -107,27 +107,28 @@ void OpenNameEntry() {
   Scheduler().DeleteThread("タイトル");
 }
 
-void AcceptNameEntry(const std::string& typed) {
-  if (typed.empty()) {
-    ShowAppMessage("銘が入力されていません。");
-    return;
-  }
+NameCheck CheckTypedName(const std::string& typed) {
+  if (typed.empty()) return {"銘が入力されていません。", {}};
   // A character the save file cannot hold would corrupt it: refuse it here.
   const auto bytes = Utf8ToSjis(typed);
-  if (!bytes) {
-    ShowAppMessage("銘に刻めない文字が含まれています。");
-    return;
-  }
-  if (bytes->size() > static_cast<std::size_t>(kNameLimit)) {
-    ShowAppMessage("銘が規定文字数を超えています。");
-    return;
-  }
+  if (!bytes) return {"銘に刻めない文字が含まれています。", {}};
+  if (bytes->size() > static_cast<std::size_t>(kNameLimit)) return {"銘が規定文字数を超えています。", {}};
   // The name as the save file will give it back (¥ becomes \, 〜 becomes ～),
   // so the run keeps one name before and after a load.
-  const std::string name = SjisToUtf8(*bytes).value_or(typed);
-  if (!AskYesNo("≪" + name + "≫\r\nこれでいいですか？")) return;
+  return {{}, SjisToUtf8(*bytes).value_or(typed)};
+}
+
+std::string NameQuestion(const std::string& name) { return "≪" + name + "≫\r\nこれでいいですか？"; }
+
+void AcceptNameEntry(const std::string& typed) {
+  const NameCheck check = CheckTypedName(typed);
+  if (!check.refusal.empty()) {
+    ShowAppMessage(check.refusal);
+    return;
+  }
+  if (!AskYesNo(NameQuestion(check.name))) return;
   ShowAppMessage("刻まれました。");
-  PlayerData().PlayerName = CutSjis(name, kNameLimit);
+  PlayerData().PlayerName = CutSjis(check.name, kNameLimit);
   StartNewGame();
 }
 

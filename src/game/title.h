@@ -38,6 +38,15 @@ void TitleTick();
 // Makes the pixels of the newest frame in the bitmap.
 void PaintTitleFrame(TVorbBitmap& bitmap);
 void OpenNameEntry();
+// A typed name as "刻む" judges it: the message that refuses it, or (with an
+// empty refusal) the name as the save file will give it back.
+struct NameCheck {
+  std::string refusal;
+  std::string name;
+};
+NameCheck CheckTypedName(const std::string& typed);
+// The question that confirms a checked name.
+std::string NameQuestion(const std::string& name);
 // The name as typed in the name field, checked and confirmed.
 void AcceptNameEntry(const std::string& typed);
 void PaintNameBackground();

@@ -16,9 +16,6 @@
 namespace zemra {
 namespace {
 
-constexpr char kReadFailedText[] = "（save.datの読み込みに失敗しました。）";
-constexpr char kBadContentText[] = "（save.datの内容が不適切です。）";
-
 std::filesystem::path SavePath() { return Locations().SaveFile(kSaveFileName); }
 
 bool SaveFileMissing() {
@@ -42,18 +39,26 @@ bool BackUpSave() {
   return !error;
 }
 
+std::optional<TPlayerData> DecodeSaveFile(std::string_view bytes, std::string_view& problem) {
+  if (bytes.size() < kSaveRecordSize) {
+    problem = kSaveReadFailedText;
+    return std::nullopt;
+  }
+  const std::string_view record = bytes.substr(0, kSaveRecordSize);
+  std::optional<TPlayerData> data;
+  if (CheckCodeMatches(record)) data = DecodePlayerData(record);
+  if (!data) problem = kSaveBadContentText;
+  return data;
+}
+
 bool LoadGame() {
   if (SaveFileMissing()) return false;
   const std::optional<std::string> bytes = ReadFileHead(SavePath(), kSaveRecordSize);
-  if (!bytes || bytes->size() < kSaveRecordSize) {
-    ShowWarningMessage(kReadFailedText);
-    return false;
-  }
-  const std::string_view record = std::string_view(*bytes).substr(0, kSaveRecordSize);
+  std::string_view problem = kSaveReadFailedText;
   std::optional<TPlayerData> data;
-  if (CheckCodeMatches(record)) data = DecodePlayerData(record);
+  if (bytes) data = DecodeSaveFile(*bytes, problem);
   if (!data) {
-    ShowWarningMessage(kBadContentText);
+    ShowWarningMessage(problem);
     return false;
   }
   PlayerData() = std::move(*data);

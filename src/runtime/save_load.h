@@ -2,6 +2,11 @@
 // check code.
 #pragma once
 
+#include <optional>
+#include <string_view>
+
+#include "data/player_data.h"
+
 namespace zemra {
 
 inline constexpr char kSaveFileName[] = "save.dat";
@@ -12,6 +17,14 @@ bool SaveGame();
 // Restores PlayerData from the save; PlayerData changes only on full success.
 // A missing file is silent; a damaged one is reported through a warning.
 bool LoadGame();
+
+// The warnings a load shows: a file too short to read, and a record refused.
+inline constexpr char kSaveReadFailedText[] = "（save.datの読み込みに失敗しました。）";
+inline constexpr char kSaveBadContentText[] = "（save.datの内容が不適切です。）";
+
+// A save file's bytes as a load reads them: the run, or none with `problem`
+// set to the warning a load shows.
+std::optional<TPlayerData> DecodeSaveFile(std::string_view bytes, std::string_view& problem);
 
 inline constexpr char kSaveBackupFileName[] = "save.dat.bak";
 

@@ -13,8 +13,23 @@
 
 namespace zemra {
 
+// A front end that shows the core's bitmaps (the browser page) hears of them
+// through the text host; the text front end itself has none.
+class PictureSink {
+ public:
+  virtual void BitmapDrawn(Control target, const TVorbBitmap& bitmap) = 0;
+  virtual void TitleFrameChanged(const FrameOnDemand& frame) = 0;
+  // Text the core draws onto a bitmap, at its top-left corner.
+  virtual void TextDrawn(int x, int y, std::string_view text, const BitmapFont& font) = 0;
+
+ protected:
+  ~PictureSink() = default;
+};
+
 class TextHost final : public Host {
  public:
+  explicit TextHost(PictureSink* pictures = nullptr) : pictures_(pictures) {}
+
   void SetVisible(Control control, bool visible) override { visible_[Index(control)] = visible; }
   void SetText(Control control, std::string_view text) override {
     // Most labels keep their text from one screen to the next: compared, not copied.
@@ -23,9 +38,15 @@ class TextHost final : public Host {
   void SetColor(Control control, Rgb colour) override { colour_[Index(control)] = colour; }
   void SetFontColor(Control control, Rgb colour) override { font_colour_[Index(control)] = colour; }
   bool LoadPicture(std::string_view file) override;
-  void DrawBitmap(Control, const TVorbBitmap&) override {}
-  void TitleFrameChanged(const FrameOnDemand&) override {}
-  void DrawText(TVorbBitmap&, int, int, std::string_view, const BitmapFont&) override {}
+  void DrawBitmap(Control target, const TVorbBitmap& bitmap) override {
+    if (pictures_ != nullptr) pictures_->BitmapDrawn(target, bitmap);
+  }
+  void TitleFrameChanged(const FrameOnDemand& frame) override {
+    if (pictures_ != nullptr) pictures_->TitleFrameChanged(frame);
+  }
+  void DrawText(TVorbBitmap&, int x, int y, std::string_view text, const BitmapFont& font) override {
+    if (pictures_ != nullptr) pictures_->TextDrawn(x, y, text, font);
+  }
   void FocusNameEdit() override {}
   void ShowMessage(std::string_view text) override { boxes_.emplace_back(text); }
   // The answer was queued by an answer action, or defaults to yes.
@@ -48,6 +69,8 @@ class TextHost final : public Host {
 
  private:
   static std::size_t Index(Control control) { return static_cast<std::size_t>(control); }
+
+  PictureSink* pictures_;
 
   std::array<bool, kControlCount> visible_{};
   std::array<std::string, kControlCount> text_{};

@@ -41,6 +41,12 @@ std::string FirstChars(std::string_view text, std::size_t n) {
   return std::string(text.substr(0, pos));
 }
 
+}  // namespace
+
+std::string NameFieldText(std::string_view typed) { return FirstChars(typed, kEditMaxChars); }
+
+namespace {
+
 std::vector<std::string> SplitLines(const std::string& text) {
   std::vector<std::string> lines;
   std::size_t start = 0;
@@ -109,7 +115,8 @@ std::string TopName(const TextHost& host) {
 
 }  // namespace
 
-TextSession::TextSession(std::uint64_t seed, GameLocations locations, bool new_run) {
+TextSession::TextSession(std::uint64_t seed, GameLocations locations, bool new_run, PictureSink* pictures)
+    : host_(pictures) {
   StartGame(host_, seed, std::move(locations), new_run);
 }
 
@@ -128,9 +135,16 @@ std::string TextSession::Perform(std::string_view line) {
 
 std::string TextSession::Apply(const Input& input) { return ApplyLogged(input, log_, true); }
 
+std::string TextSession::ApplyLine(std::string_view line) {
+  const std::optional<Input> input = ParseInput(line);
+  const std::string error = input ? Apply(*input) : "not an input: " + std::string(line);
+  if (host_.Terminated()) finished_ = true;
+  return StateJson(error);
+}
+
 std::string TextSession::Act(std::string_view verb, std::string_view rest) {
   if (verb == "title") return Apply(Input::TitleClick());
-  if (verb == "name") return Apply(Input::NameGiven(FirstChars(rest, kEditMaxChars)));
+  if (verb == "name") return Apply(Input::NameGiven(NameFieldText(rest)));
   if (verb == "answer") {
     if (rest != "yes" && rest != "no") return "answer takes yes or no";
     return Apply(Input::Answer(rest == "yes"));

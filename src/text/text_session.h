@@ -13,9 +13,13 @@ namespace zemra {
 
 class InputLog;
 
+// The name field's text as the field would hold it: at most its limit of characters.
+std::string NameFieldText(std::string_view typed);
+
 class TextSession {
  public:
-  explicit TextSession(std::uint64_t seed, GameLocations locations = {}, bool new_run = false);
+  explicit TextSession(std::uint64_t seed, GameLocations locations = {}, bool new_run = false,
+                       PictureSink* pictures = nullptr);
   ~TextSession();
   TextSession(const TextSession&) = delete;
   TextSession& operator=(const TextSession&) = delete;
@@ -27,6 +31,9 @@ class TextSession {
   bool Finished() const { return finished_; }
   // Applies one input as it is, with no pass after it (a replay's recorded inputs).
   std::string Apply(const Input& input);
+  // Applies one input in its recording line form ("command 2 徘徊", "step 50")
+  // as the window applies it, with no pass after it; the screen after it.
+  std::string ApplyLine(std::string_view line);
   // Tells every input applied from now on to the log (a recording); nullptr for none.
   void SetInputLog(InputLog* log) { log_ = log; }
 

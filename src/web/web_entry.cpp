@@ -1,6 +1,7 @@
 // The browser's way into the core: the text front end's session, one action
-// line at a time, answered with the screen as JSON. The content is packed
-// into the module's own file system under /dat; the save folder is /save.
+// line at a time, answered with the screen as JSON, plus what only a page that
+// draws needs (the core's bitmaps, the next due moment, the name's question,
+// a save file's check). The save folder is /save in the module's file system.
 #include <emscripten/bind.h>
 
 #include <charconv>
@@ -9,16 +10,36 @@
 #include <memory>
 #include <string>
 
+#include "engine/file_io.h"
+#include "game/title.h"
+#include "data/save_record.h"
 #include "measure/battle_bench.h"
+#include "runtime/game_objects.h"
+#include "record/screen_digest.h"
+#include "runtime/save_load.h"
 #include "text/text_session.h"
+#include "web/web_pictures.h"
 
 namespace {
 
 constexpr char kSaveFolder[] = "/save";
 
-std::unique_ptr<zemra::TextSession>& Session() {
-  static std::unique_ptr<zemra::TextSession> session;
-  return session;
+// The pictures outlive the session that tells them.
+struct Sitting {
+  zemra::WebPictures pictures;
+  std::unique_ptr<zemra::TextSession> session;
+};
+
+Sitting& TheSitting() {
+  static Sitting sitting;
+  return sitting;
+}
+
+zemra::GameLocations WebLocations() { return zemra::GameLocations{{std::filesystem::path("/")}, kSaveFolder}; }
+
+bool ParseSeed(const std::string& text, std::uint64_t& seed) {
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), seed);
+  return error == std::errc() && end == text.data() + text.size();
 }
 
 // Starts a sitting (a running one ends first) and returns its first screen.
@@ -26,32 +47,73 @@ std::unique_ptr<zemra::TextSession>& Session() {
 // 64-bit seed.
 std::string Start(const std::string& seed_text, bool new_run) {
   std::uint64_t seed = 0;
-  const auto [end, error] = std::from_chars(seed_text.data(), seed_text.data() + seed_text.size(), seed);
-  if (error != std::errc() || end != seed_text.data() + seed_text.size()) {
-    return R"({"error":"the seed is not a whole number"})";
-  }
-  Session().reset();
+  if (!ParseSeed(seed_text, seed)) return R"({"error":"the seed is not a whole number"})";
+  Sitting& sitting = TheSitting();
+  sitting.session.reset();
   std::error_code ignored;
   std::filesystem::create_directories(kSaveFolder, ignored);
-  Session() = std::make_unique<zemra::TextSession>(seed, zemra::GameLocations{{std::filesystem::path("/")}, kSaveFolder},
-                                                   new_run);
-  return Session()->StateJson();
+  sitting.session = std::make_unique<zemra::TextSession>(seed, WebLocations(), new_run, &sitting.pictures);
+  return sitting.session->StateJson();
 }
 
 // One action, as zemra6-text reads it from a line; the screen after it.
 std::string Perform(const std::string& line) {
-  if (Session() == nullptr) return R"({"error":"the game is not running"})";
-  return Session()->Perform(line);
+  if (TheSitting().session == nullptr) return R"({"error":"the game is not running"})";
+  return TheSitting().session->Perform(line);
 }
 
-bool Finished() { return Session() == nullptr || Session()->Finished(); }
+// One input in its recording line form, as the page takes it from the player
+// or its clock; the screen after it.
+std::string Apply(const std::string& line) {
+  if (TheSitting().session == nullptr) return R"({"error":"the game is not running"})";
+  return TheSitting().session->ApplyLine(line);
+}
+
+// The digest of the screen now, as a recording checks it.
+std::string Digest() { return TheSitting().session == nullptr ? "" : zemra::ScreenDigest(); }
+
+// Where the game's clock stands: the page steps it by the real time since.
+std::uint32_t Clock() { return TheSitting().session == nullptr ? 0 : zemra::GameClock(); }
+
+std::string NameLead() { return zemra::NameLeadText(); }
+
+bool Finished() { return TheSitting().session == nullptr || TheSitting().session->Finished(); }
+
+// Milliseconds until the game's clock has work, or -1 when nothing is due:
+// the page sets one timer for it and requests nothing in between.
+int NextDue() {
+  if (Finished()) return -1;
+  const auto wait = zemra::Scheduler().MsUntilNextDue();
+  return wait ? static_cast<int>(*wait) : -1;
+}
+
+std::string TitleFrame() { return zemra::PageBitmapJson(TheSitting().pictures.Title()); }
+
+std::string NameBackground() { return zemra::PageBitmapJson(TheSitting().pictures.NameBackground()); }
+
+// The question "刻む" will ask about the typed name, or "" when it refuses
+// the name with a message instead: the page asks it before the name goes in,
+// so the answer precedes the input as in a recording.
+std::string NameQuestion(const std::string& typed) {
+  const zemra::NameCheck check = zemra::CheckTypedName(zemra::NameFieldText(typed));
+  return check.refusal.empty() ? zemra::NameQuestion(check.name) : "";
+}
+
+// Why the save file at `path` would not load, in the words of the warning a
+// load shows; "" when it would.
+std::string SaveProblem(const std::string& path) {
+  std::string_view problem;
+  const std::optional<std::string> bytes = zemra::ReadFileHead(path, zemra::kSaveRecordSize);
+  if (!bytes) return zemra::kSaveReadFailedText;
+  return zemra::DecodeSaveFile(*bytes, problem) ? "" : std::string(problem);
+}
 
 // The battle benchmark's battles on a seed, as zemra6-battlebench prints them:
 // "N battles, checksum X" (any sitting ends first: the core is one).
 std::string BattleBench(const std::string& seed_text, int battles) {
   std::uint64_t seed = 0;
-  std::from_chars(seed_text.data(), seed_text.data() + seed_text.size(), seed);
-  Session().reset();
+  ParseSeed(seed_text, seed);
+  TheSitting().session.reset();
   const zemra::BattleTally tally = zemra::PlayBenchBattles(seed, battles, zemra::GameLocations{{std::filesystem::path("/")}, {}});
   char text[64];
   std::snprintf(text, sizeof text, "%d battles, checksum %016llx", tally.battles,
@@ -64,6 +126,15 @@ std::string BattleBench(const std::string& seed_text, int battles) {
 EMSCRIPTEN_BINDINGS(zemra6) {
   emscripten::function("start", &Start);
   emscripten::function("perform", &Perform);
+  emscripten::function("apply", &Apply);
+  emscripten::function("digest", &Digest);
+  emscripten::function("nameLead", &NameLead);
+  emscripten::function("clock", &Clock);
   emscripten::function("finished", &Finished);
+  emscripten::function("nextDue", &NextDue);
+  emscripten::function("titleFrame", &TitleFrame);
+  emscripten::function("nameBackground", &NameBackground);
+  emscripten::function("nameQuestion", &NameQuestion);
+  emscripten::function("saveProblem", &SaveProblem);
   emscripten::function("battleBench", &BattleBench);
 }

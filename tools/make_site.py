@@ -1,0 +1,76 @@
+#!/usr/bin/python3
+"""Assembles the browser's site: the page (web/), the content (dat/) with its
+list, and a subset of the game's font holding every character the game's own
+texts use, as WOFF2. The module (zemra6-web.mjs and .wasm) is linked into the
+same folder by the build.
+
+Runs under Debian's python3, which has fontTools and brotli.
+usage: make_site.py SOURCE_ROOT SITE_FOLDER
+"""
+import json
+import pathlib
+import re
+import shutil
+import sys
+
+from fontTools import subset
+
+FONT = pathlib.Path("/usr/share/fonts/opentype/ipafont-gothic/ipagp.ttf")
+FONT_LICENSE = pathlib.Path("/usr/share/doc/fonts-ipafont-gothic/copyright")
+# Where the game's texts live: the core's string literals, the page's own
+# texts and the story's source.
+TEXT_GLOBS = ["src/**/*.cpp", "src/**/*.h", "web/**/*.js", "web/**/*.html", "tools/story/*.txt"]
+
+
+def characters(root: pathlib.Path) -> str:
+    chars = {chr(c) for c in range(0x20, 0x7F)}  # ASCII, for typed names and numbers
+    chars |= set("０１２３４５６７８９★☆≪≫…―－・、。「」『』（）！？％／")
+    for pattern in TEXT_GLOBS:
+        for path in root.glob(pattern):
+            text = path.read_text(encoding="utf-8")
+            chars |= {c for c in text if ord(c) > 0x7F and not c.isspace()}
+    return "".join(sorted(chars))
+
+
+def make_font(root: pathlib.Path, out: pathlib.Path) -> None:
+    out.mkdir(parents=True, exist_ok=True)
+    options = subset.Options()
+    options.flavor = "woff2"
+    options.layout_features = ["*"]
+    options.name_IDs = ["*"]
+    font = subset.load_font(str(FONT), options)
+    subsetter = subset.Subsetter(options)
+    subsetter.populate(text=characters(root))
+    subsetter.subset(font)
+    # A changed font may not carry the original's name: this one is the game's own subset.
+    for record in font["name"].names:
+        if record.nameID in (1, 3, 4, 6, 16):
+            record.string = "Zemra6 Gothic" if record.nameID != 6 else "Zemra6Gothic"
+    subset.save_font(font, str(out / "zemra6-gothic.woff2"), options)
+    shutil.copyfile(FONT_LICENSE, out / "LICENSE.txt")
+
+
+def copy_tree(source: pathlib.Path, target: pathlib.Path) -> None:
+    for path in source.rglob("*"):
+        if path.is_file():
+            to = target / path.relative_to(source)
+            to.parent.mkdir(parents=True, exist_ok=True)
+            shutil.copyfile(path, to)
+
+
+def main() -> int:
+    root, site = pathlib.Path(sys.argv[1]), pathlib.Path(sys.argv[2])
+    site.mkdir(parents=True, exist_ok=True)
+    copy_tree(root / "web", site)
+    dat = site / "dat"
+    if dat.exists():
+        shutil.rmtree(dat)
+    copy_tree(root / "dat", dat)
+    names = sorted(p.name for p in (root / "dat").iterdir() if p.is_file() and re.fullmatch(r"[\w.]+", p.name))
+    (dat / "content.json").write_text(json.dumps(names), encoding="utf-8")
+    make_font(root, site / "font")
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

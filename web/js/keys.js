@@ -1,0 +1,92 @@
+// The window's keys on the page: Enter or Space on the title, Enter in the
+// name field, and on the main page the digits 1-5 (the shown commands from
+// the right), Enter (the rightmost), the sword row's focus (arrows, Tab),
+// Escape; F1 lists the keys and M mutes everywhere but in the name field.
+
+import { nextSwordFocus } from "./sword_focus.js";
+
+const MOVES = { ArrowUp: "up", ArrowDown: "down", ArrowLeft: "left", ArrowRight: "right" };
+
+export const KEY_HELP = [
+  ["Enter / Space", "タイトルから銘の入力へ"],
+  ["Enter", "銘を刻む（銘の入力）"],
+  ["1～5", "右のコマンドから順に押す"],
+  ["Enter", "右端のコマンドを押す"],
+  ["↑ ↓ ← →", "剣を選ぶ（左の列 0～3、右の列 4～7）"],
+  ["Tab / Shift+Tab", "剣を順に選ぶ"],
+  ["Enter / Space", "選んだ剣をクリックする"],
+  ["Esc", "剣の選択をやめてコマンドに戻る"],
+  ["M", "音を消す／戻す"],
+  ["F1", "このキー一覧"],
+];
+
+export function keyHelpText() {
+  return ["キー操作", ...KEY_HELP.map(([keys, meaning]) => `${keys}　…　${meaning}`)].join("\n");
+}
+
+function isEnter(event) {
+  return event.key === "Enter";
+}
+
+// Returns true when the key was the game's.
+export function handleKey(game, event) {
+  if (event.altKey || event.ctrlKey || event.metaKey) return false;
+  const page = game.state?.page;
+  if (event.key === "F1") {
+    if (!event.repeat) game.showKeyHelp();
+    return true;
+  }
+  const typing = event.target instanceof HTMLInputElement && event.target.type === "text";
+  if ((event.key === "m" || event.key === "M") && !typing) {
+    if (!event.repeat) game.toggleMute();
+    return true;
+  }
+  if (page === "title" && (isEnter(event) || event.key === " ")) {
+    if (!event.repeat) game.apply("title");
+    return true;
+  }
+  if (page === "name") {
+    if (isEnter(event) && typing) {
+      if (!event.repeat) game.submitName();
+      return true;
+    }
+    return false;
+  }
+  if (page === "main") return mainPageKey(game, event);
+  return false;
+}
+
+function mainPageKey(game, event) {
+  const state = game.state;
+  const focus = game.swordFocus;
+  if (focus >= 0 && !(state.swords.clickable && state.swords.labels[focus] !== "")) game.dropSwordFocus();
+  let move = MOVES[event.key];
+  if (event.key === "Tab") move = event.shiftKey ? "previous" : "next";
+  if (move !== undefined) {
+    if (!state.swords.clickable) return false;
+    const holds = state.swords.labels.map((text) => text !== "");
+    game.focusSword(nextSwordFocus(game.swordFocus, move, holds));
+    return true;
+  }
+  if ((isEnter(event) || event.key === " ") && game.swordFocus >= 0) {
+    if (!event.repeat) game.clickSword(game.swordFocus);
+    return true;
+  }
+  const digit = event.key >= "1" && event.key <= "5";
+  const covered = state.info !== null;
+  if (event.key === "Escape" || ((digit || isEnter(event)) && covered)) {
+    if (game.swordFocus < 0 && !covered) return false;
+    game.dropSwordFocus();
+    if (!event.repeat) game.apply("leave");
+    return true;
+  }
+  if (digit || isEnter(event)) {
+    if (event.repeat) return true;
+    const index = isEnter(event) ? 0 : Number(event.key) - 1;
+    const button = game.screen.commandsRightToLeft()[index];
+    if (button === undefined) return false;
+    game.pressCommand(Number(button.dataset.command));
+    return true;
+  }
+  return false;
+}

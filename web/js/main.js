@@ -1,0 +1,392 @@
+// The page: loads the core and the content, keeps the save in the browser,
+// and passes every click, key, tap and clock step to the core as one input
+// line, drawing the screen the core describes after each.
+
+import { Boxes } from "./boxes.js";
+import { Screen } from "./screen.js";
+import { Sound } from "./sound.js";
+import { SaveStore, SAVE_FILE, BACKUP_FILE, REPORT_FILE } from "./saves.js";
+import { drawBitmap } from "./bitmaps.js";
+import { handleKey, keyHelpText } from "./keys.js";
+import { loadContent } from "./content.js";
+import { openStorage } from "./storage.js";
+
+const TEXTS = {
+  noWasm: "このブラウザはWebAssemblyに対応していないため、ゲームを始められません。\n新しいブラウザでこのページを開いてください。",
+  noCore: "ゲームの本体（zemra6-web.wasm）を読み込めませんでした。\nページを読み込み直してください。",
+  elsewhere: "このゲームは別のタブで開かれています。\nセーブを守るため、ここでは遊べません。そちらのタブで遊んでください。",
+  finished: "旅は終わりました。\nページを読み込み直すと、また遊べます。",
+  noStorage: "ブラウザの保存領域が使えません。\nこの旅のセーブはタブを閉じると消えます。「セーブを書き出す」で手元に残せます。",
+  storageFull: "ブラウザの保存領域に書き込めませんでした。\nセーブはこのタブを閉じると消えます。「セーブを書き出す」で手元に残せます。",
+  newRun: "新しい旅を始めますか？\n今の旅のsave.datはsave.dat.bakとして残ります。",
+  importRun: "このセーブで旅を続けますか？\n今の旅のsave.datはsave.dat.bakとして残ります。",
+  noSave: "セーブはまだありません。",
+  noReport: "レポートはまだありません。",
+  noBackup: "前の旅のセーブはありません。",
+  tooBig: "（save.datの内容が不適切です。）",
+};
+const IMPORT_PATH = "/import/save.dat";
+const IMPORT_LIMIT = 65536;  // far above a save's 1124 bytes; a larger file is no save
+
+// The line form escapes backslashes and line breaks.
+function lineText(text) {
+  return text.replaceAll("\\", "\\\\").replaceAll("\r", "\\r").replaceAll("\n", "\\n");
+}
+
+function randomSeed() {
+  const words = crypto.getRandomValues(new Uint32Array(2));
+  return ((BigInt(words[0]) << 32n) | BigInt(words[1])).toString();
+}
+
+function download(bytes, name) {
+  const url = URL.createObjectURL(new Blob([bytes], { type: "application/octet-stream" }));
+  const link = document.createElement("a");
+  link.href = url;
+  link.download = name;
+  document.body.append(link);
+  link.click();
+  link.remove();
+  setTimeout(() => URL.revokeObjectURL(url), 10000);
+}
+
+class Game {
+  constructor(module, storage, content) {
+    this.module = module;
+    this.screen = new Screen(document);
+    this.screen.setPictures((name) => content.pictures.get(name) ?? null);
+    this.screen.setNameLead(module.nameLead());
+    this.boxes = new Boxes(document);
+    this.boxes.onChange = () => this.rearm();
+    this.sound = new Sound(storage);
+    for (const [name, bytes] of content.sounds) this.sound.addFile(name, bytes);
+    this.saves = new SaveStore(storage, module.FS);
+    this.state = null;
+    this.running = false;
+    this.timer = null;
+    this.framePending = false;
+    this.nameVersion = -1;
+    this.pointer = null;       // the last sword or panel the mouse reported
+    this.touchShown = -1;      // the sword a first tap showed
+    this.pointerType = "mouse";
+    this.swordFocus = -1;
+    this.expectedBox = null;   // a question the page has already asked
+    this.titleCanvas = document.getElementById("title-canvas");
+    this.nameCanvas = document.getElementById("name-canvas");
+    this.nameEdit = document.getElementById("name-edit");
+    this.wire();
+  }
+
+  start(newRun) {
+    this.stopClock();
+    this.saves.restore();
+    this.running = true;
+    this.nameVersion = -1;
+    this.dropSwordFocus();
+    this.startedAt = performance.now();
+    this.after(JSON.parse(this.module.start(randomSeed(), newRun)));
+  }
+
+  // Every input, from any source, goes through here as one line.
+  apply(line) {
+    if (!this.running) return null;
+    const state = JSON.parse(this.module.apply(line));
+    if (!line.startsWith("hover ") && line !== "leave") this.pointer = null;
+    this.after(state);
+    return state;
+  }
+
+  after(state) {
+    this.state = state;
+    this.screen.render(state);
+    if (state.page === "title") this.requestTitleFrame();
+    if (state.page === "name") this.drawNameBackground();
+    if (state.sounds.length > 0) {
+      const [name, loop] = state.sounds[state.sounds.length - 1];
+      this.sound.play(name.replace(/^dat\//, ""), loop);
+    }
+    for (const text of state.boxes) {
+      if (text === this.expectedBox) {
+        this.expectedBox = null;
+        continue;
+      }
+      this.boxes.message(text);
+    }
+    const { newlyFailed } = this.saves.sync();
+    if (newlyFailed) this.boxes.message(TEXTS.storageFull);
+    if (state.terminated) this.finish();
+    this.rearm();
+  }
+
+  finish() {
+    this.running = false;
+    this.stopClock();
+    showNotice(TEXTS.finished);
+  }
+
+  // One timer for the next due job, as the window's pump does: nothing runs
+  // while nothing is due, a box is open or the tab is hidden.
+  rearm() {
+    this.stopClock();
+    if (!this.running || this.boxes.showing || document.hidden) return;
+    const wait = this.module.nextDue();
+    if (wait < 0) return;
+    const lag = this.realMs() - this.module.clock();
+    this.timer = setTimeout(() => this.step(), Math.max(0, wait - lag));
+  }
+
+  stopClock() {
+    if (this.timer !== null) clearTimeout(this.timer);
+    this.timer = null;
+  }
+
+  realMs() {
+    return Math.floor(performance.now() - this.startedAt);
+  }
+
+  step() {
+    this.timer = null;
+    this.apply(`step ${Math.max(0, this.realMs() - this.module.clock())}`);
+  }
+
+  requestTitleFrame() {
+    if (this.framePending) return;
+    this.framePending = true;
+    requestAnimationFrame(() => {
+      this.framePending = false;
+      if (this.state?.page === "title") drawBitmap(this.titleCanvas, this.module, this.module.titleFrame());
+    });
+  }
+
+  drawNameBackground() {
+    const description = this.module.nameBackground();
+    const version = JSON.parse(description).version;
+    if (version !== this.nameVersion) this.nameVersion = drawBitmap(this.nameCanvas, this.module, description);
+    if (document.activeElement !== this.nameEdit && !this.boxes.showing) this.nameEdit.focus();
+  }
+
+  async submitName() {
+    if (!this.running || this.boxes.showing) return;
+    const typed = this.nameEdit.value;
+    const question = this.module.nameQuestion(typed);
+    if (question !== "") {
+      const yes = await this.boxes.question(question);
+      this.apply(`answer ${yes ? "yes" : "no"}`);
+      this.expectedBox = question;
+    }
+    this.apply(`name ${lineText(typed)}`);
+    this.expectedBox = null;
+  }
+
+  pressCommand(index) {
+    const caption = this.state?.buttons[index];
+    if (caption === null || caption === undefined) return;
+    this.dropSwordFocus();
+    this.apply(`command ${index} ${lineText(caption)}`);
+  }
+
+  clickSword(index) {
+    this.touchShown = -1;
+    this.apply(`click ${index}`);
+    if (this.swordFocus >= 0 && !this.state.swords.clickable) this.dropSwordFocus();
+  }
+
+  focusSword(index) {
+    if (index < 0) return;
+    if (index === this.swordFocus) this.apply("leave");
+    this.dropSwordFocus();
+    this.swordFocus = index;
+    const label = this.screen.swords[index];
+    label.classList.add("key-focus");
+    label.focus({ preventScroll: true });
+    this.apply(`hover ${index}`);
+  }
+
+  dropSwordFocus() {
+    if (this.swordFocus < 0) return;
+    this.screen.swords[this.swordFocus].classList.remove("key-focus");
+    this.swordFocus = -1;
+  }
+
+  // The mouse over the main page: a sword label reports a hover, anywhere
+  // else on a panel (but the command buttons) reports leaving the row.
+  pointerMoved(target) {
+    if (this.state?.page !== "main") return;
+    const sword = target.closest(".sword");
+    let report = null;
+    if (sword !== null) report = `hover ${sword.dataset.sword}`;
+    else if (target.closest(".panel") !== null && target.closest(".command") === null) report = "leave";
+    if (report === null || report === this.pointer) return;
+    this.apply(report);
+    this.pointer = report;
+  }
+
+  swordActivated(index) {
+    // On a touch screen the first tap shows what the sword is, the second chooses it.
+    if (this.pointerType === "touch" && this.touchShown !== index) {
+      this.touchShown = index;
+      this.apply(`hover ${index}`);
+      return;
+    }
+    this.clickSword(index);
+  }
+
+  toggleMute() {
+    this.sound.setMuted(!this.sound.muted);
+    this.showSoundSetting();
+  }
+
+  showSoundSetting() {
+    const mute = document.querySelector('[data-tool="mute"]');
+    mute.setAttribute("aria-pressed", String(this.sound.muted));
+    mute.textContent = this.sound.muted ? "音を戻す" : "音を消す";
+    document.querySelector('[data-tool="volume"]').value = String(Math.round(this.sound.volume * 100));
+  }
+
+  showKeyHelp() {
+    this.boxes.message(keyHelpText());
+  }
+
+  async tool(name) {
+    switch (name) {
+      case "export": return this.offerFile(SAVE_FILE, "save.dat", TEXTS.noSave);
+      case "report": return this.offerFile(REPORT_FILE, REPORT_FILE, TEXTS.noReport);
+      case "backup": return this.offerFile(BACKUP_FILE, BACKUP_FILE, TEXTS.noBackup);
+      case "import": return document.getElementById("import-file").click();
+      case "new-run":
+        if (await this.boxes.question(TEXTS.newRun)) this.start(true);
+        return undefined;
+      case "mute": return this.toggleMute();
+      case "keys": return this.showKeyHelp();
+      default: return undefined;
+    }
+  }
+
+  offerFile(name, downloadName, missing) {
+    const bytes = this.saves.read(name);
+    if (bytes === null) return this.boxes.message(missing);
+    return download(bytes, downloadName);
+  }
+
+  // A save file from elsewhere (the desktop's, or one exported here): checked
+  // as a load checks it, and the journey continues from it only if it loads.
+  async importSave(file) {
+    if (file.size > IMPORT_LIMIT) return this.boxes.message(TEXTS.tooBig);
+    const bytes = new Uint8Array(await file.arrayBuffer());
+    this.module.FS.mkdirTree("/import");
+    this.module.FS.writeFile(IMPORT_PATH, bytes);
+    const problem = this.module.saveProblem(IMPORT_PATH);
+    this.module.FS.unlink(IMPORT_PATH);
+    if (problem !== "") return this.boxes.message(problem);
+    if (!(await this.boxes.question(TEXTS.importRun))) return undefined;
+    const current = this.saves.read(SAVE_FILE);
+    if (current !== null) this.saves.write(BACKUP_FILE, current);
+    this.saves.write(SAVE_FILE, bytes);
+    const { ok } = this.saves.sync();
+    if (!ok) this.boxes.message(TEXTS.storageFull);
+    this.start(false);
+    return undefined;
+  }
+
+  wire() {
+    const stage = document.getElementById("stage");
+    document.getElementById("title-button").addEventListener("click", () => this.apply("title"));
+    document.getElementById("name-button").addEventListener("click", () => this.submitName());
+    for (const button of this.screen.commands) {
+      button.addEventListener("click", () => this.pressCommand(Number(button.dataset.command)));
+    }
+    for (const label of this.screen.swords) {
+      label.addEventListener("click", () => this.swordActivated(Number(label.dataset.sword)));
+    }
+    stage.addEventListener("pointerdown", (event) => {
+      this.pointerType = event.pointerType;
+    });
+    stage.addEventListener("pointermove", (event) => {
+      if (event.pointerType === "mouse") this.pointerMoved(event.target);
+    });
+    stage.addEventListener("contextmenu", (event) => event.preventDefault());
+    document.addEventListener("keydown", (event) => {
+      this.pointerType = "keyboard";
+      this.sound.unlock();
+      if (this.boxes.showing || !this.running) return;
+      if (handleKey(this, event)) event.preventDefault();
+    });
+    document.addEventListener("pointerdown", () => this.sound.unlock());
+    document.addEventListener("visibilitychange", () => this.rearm());
+    const tools = document.getElementById("tools");
+    tools.addEventListener("click", (event) => {
+      const button = event.target.closest("button[data-tool]");
+      if (button !== null) this.tool(button.dataset.tool);
+    });
+    tools.querySelector('[data-tool="volume"]').addEventListener("input", (event) => {
+      this.sound.setVolume(Number(event.target.value) / 100);
+    });
+    const picker = document.getElementById("import-file");
+    picker.addEventListener("change", () => {
+      const file = picker.files[0];
+      picker.value = "";
+      if (file !== undefined) this.importSave(file);
+    });
+    tools.hidden = false;
+    this.showSoundSetting();
+  }
+}
+
+function showNotice(text) {
+  const notice = document.getElementById("notice");
+  notice.textContent = text;
+  notice.hidden = false;
+}
+
+// The 500 x 400 window scaled as a whole to the largest size that fits.
+function fitStage() {
+  const holder = document.getElementById("holder");
+  const stage = document.getElementById("stage");
+  const tools = document.getElementById("tools");
+  const room = window.innerHeight - (tools.hidden ? 0 : tools.offsetHeight);
+  const scale = Math.max(0.1, Math.min(window.innerWidth / 500, room / 400));
+  holder.style.width = `${500 * scale}px`;
+  holder.style.height = `${400 * scale}px`;
+  stage.style.transform = `scale(${scale})`;
+}
+
+// Holds the save for this tab as long as it is open: a second tab of the
+// game on this site finds it taken and plays nothing.
+function holdSaveLock() {
+  if (!navigator.locks) return Promise.resolve(true);
+  return new Promise((resolve) => {
+    navigator.locks.request("zemra6-save", { ifAvailable: true }, (lock) => {
+      resolve(lock !== null);
+      return lock === null ? undefined : new Promise(() => {});
+    });
+  });
+}
+
+async function boot() {
+  fitStage();
+  window.addEventListener("resize", fitStage);
+  if (typeof WebAssembly !== "object") return showNotice(TEXTS.noWasm);
+  if (!(await holdSaveLock())) return showNotice(TEXTS.elsewhere);
+  let module;
+  const contentLoad = loadContent("dat/");
+  try {
+    const { default: create } = await import("../zemra6-web.mjs");
+    module = await create({ print: () => {}, printErr: () => {} });
+  } catch {
+    return showNotice(TEXTS.noCore);
+  }
+  const content = await contentLoad;
+  for (const [name, bytes] of content.files) {
+    module.FS.mkdirTree("/dat");
+    module.FS.writeFile(`/dat/${name}`, bytes);
+  }
+  const { storage, persistent } = openStorage();
+  const game = new Game(module, storage, content);
+  window.zemra6 = game;  // for the page's own tests and the console
+  fitStage();
+  game.start(false);
+  if (!persistent) game.boxes.message(TEXTS.noStorage);
+  for (const text of content.problems) game.boxes.message(text);
+  return undefined;
+}
+
+boot();

@@ -1,0 +1,32 @@
+// The browser's local storage, or, where the browser refuses it (storage
+// turned off, a private mode without it), a stand-in that lasts this visit.
+
+class VisitStorage {
+  constructor() {
+    this.items = new Map();
+  }
+
+  getItem(key) {
+    return this.items.has(key) ? this.items.get(key) : null;
+  }
+
+  setItem(key, value) {
+    this.items.set(key, String(value));
+  }
+
+  removeItem(key) {
+    this.items.delete(key);
+  }
+}
+
+export function openStorage() {
+  try {
+    const storage = window.localStorage;
+    const probe = "zemra6/probe";
+    storage.setItem(probe, "1");
+    storage.removeItem(probe);
+    return { storage, persistent: true };
+  } catch {
+    return { storage: new VisitStorage(), persistent: false };
+  }
+}
