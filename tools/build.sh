@@ -16,7 +16,8 @@ packages=(
   clang libclang-rt-dev python3
   dpkg-dev file lintian man-db groff-base
   xvfb xauth dbus at-spi2-core python3-pyatspi
-  emscripten
+  emscripten python3-fonttools python3-brotli
+  chromium chromium-driver python3-selenium
 )
 
 missing=()

@@ -1,6 +1,6 @@
 #!/usr/bin/python3
 """Assembles the browser's site: the page (web/), the content (dat/) with its
-list, and a subset of the game's font holding every character the game's own
+list, the launcher icon, and a subset of the game's font holding every character the game's own
 texts use, as WOFF2. The module (zemra6-web.mjs and .wasm) is linked into the
 same folder by the build.
 
@@ -11,6 +11,7 @@ import json
 import pathlib
 import re
 import shutil
+import subprocess
 import sys
 
 from fontTools import subset
@@ -69,6 +70,7 @@ def main() -> int:
     names = sorted(p.name for p in (root / "dat").iterdir() if p.is_file() and re.fullmatch(r"[\w.]+", p.name))
     (dat / "content.json").write_text(json.dumps(names), encoding="utf-8")
     make_font(root, site / "font")
+    subprocess.run([sys.executable, str(root / "tools/make_icon.py"), str(site / "icon.svg")], check=True)
     return 0
 
 

@@ -60,8 +60,10 @@ class Game {
     this.sound = new Sound(storage);
     for (const [name, bytes] of content.sounds) this.sound.addFile(name, bytes);
     this.saves = new SaveStore(storage, module.FS);
+    this.saves.restore();
     this.state = null;
     this.running = false;
+    this.clockHeld = false;
     this.timer = null;
     this.framePending = false;
     this.nameVersion = -1;
@@ -76,14 +78,15 @@ class Game {
     this.wire();
   }
 
-  start(newRun) {
+  // A sitting from the save in storage (or the title page for a new run), on
+  // a seed given as decimal text or a fresh one.
+  start(newRun, seed = randomSeed()) {
     this.stopClock();
-    this.saves.restore();
     this.running = true;
     this.nameVersion = -1;
     this.dropSwordFocus();
     this.startedAt = performance.now();
-    this.after(JSON.parse(this.module.start(randomSeed(), newRun)));
+    this.after(JSON.parse(this.module.start(seed, newRun)));
   }
 
   // Every input, from any source, goes through here as one line.
@@ -127,11 +130,17 @@ class Game {
   // while nothing is due, a box is open or the tab is hidden.
   rearm() {
     this.stopClock();
-    if (!this.running || this.boxes.showing || document.hidden) return;
+    if (!this.running || this.clockHeld || this.boxes.showing || document.hidden) return;
     const wait = this.module.nextDue();
     if (wait < 0) return;
     const lag = this.realMs() - this.module.clock();
     this.timer = setTimeout(() => this.step(), Math.max(0, wait - lag));
+  }
+
+  // A held clock moves only by the steps applied from outside (a replay).
+  holdClock(held) {
+    this.clockHeld = held;
+    this.rearm();
   }
 
   stopClock() {
@@ -357,7 +366,7 @@ function holdSaveLock() {
     navigator.locks.request("zemra6-save", { ifAvailable: true }, (lock) => {
       resolve(lock !== null);
       return lock === null ? undefined : new Promise(() => {});
-    });
+    }).catch(() => resolve(true));  // a browser that refuses locks (storage turned off) keeps no save to guard
   });
 }
 
@@ -383,7 +392,9 @@ async function boot() {
   const game = new Game(module, storage, content);
   window.zemra6 = game;  // for the page's own tests and the console
   fitStage();
-  game.start(false);
+  // A seed in the address (?seed=123) starts the same game again, for a report of a fault.
+  const seed = new URLSearchParams(location.search).get("seed");
+  game.start(false, seed !== null && /^\d{1,19}$/.test(seed) ? seed : undefined);
   if (!persistent) game.boxes.message(TEXTS.noStorage);
   for (const text of content.problems) game.boxes.message(text);
   return undefined;

@@ -1,0 +1,459 @@
+#!/usr/bin/python3
+"""The page in a real browser: Debian's headless Chromium, driven through
+Selenium, against the site served on 127.0.0.1 by this test.
+
+Runs played by zemra6-text (to the ending and its save, and to a game over)
+are played again in the page input for input, and every screen must digest
+the same; the page's exported save and report must be the desktop's bytes.
+A player then goes by mouse and by keys from the title to the first spoil,
+walks the sword row by keys, keeps a save across a reload and a restarted
+browser, imports desktop saves good and bad, meets a second tab, and the page
+must say clearly what is wrong when content, the core, WebAssembly or storage
+is missing, and go on where it can.
+
+usage: browser_test.py SITE_FOLDER ZEMRA_SCRIPTED_RUN ZEMRA_CRAFT_SAVE
+"""
+import base64
+import functools
+import http.server
+import json
+import pathlib
+import subprocess
+import sys
+import tempfile
+import threading
+import time
+import unittest
+
+from selenium import webdriver
+from selenium.common.exceptions import WebDriverException
+from selenium.webdriver.chrome.service import Service
+from selenium.webdriver.common.action_chains import ActionChains
+from selenium.webdriver.common.by import By
+from selenium.webdriver.common.keys import Keys
+
+SITE = SCRIPTED_RUN = CRAFT_SAVE = None
+
+TEXTS = {
+    "no_core": "ゲームの本体（zemra6-web.wasm）を読み込めませんでした。",
+    "no_wasm": "このブラウザはWebAssemblyに対応していないため",
+    "elsewhere": "このゲームは別のタブで開かれています。",
+    "no_storage": "ブラウザの保存領域が使えません。",
+    "storage_full": "ブラウザの保存領域に書き込めませんでした。",
+    "bad_save": "（save.datの内容が不適切です。）",
+    "short_save": "（save.datの読み込みに失敗しました。）",
+    "missing_picture": "（dat/center.bmpの読み込みに失敗しました。）",
+}
+SAVE_ITEM = "zemra6/save/save.dat"
+# What a player presses, first found first, on the way to the first spoil. It
+# wins the first battle about half the time; a lost run starts again.
+PREFERRED = ("≫", "はい", "戦う", "ファイト", "徘徊")
+SPOIL = "どの剣を奪いますか？"
+JOURNEYS = 12
+
+
+def until(condition, timeout=15.0, what="the page"):
+    end = time.monotonic() + timeout
+    while True:
+        value = condition()
+        if value:
+            return value
+        if time.monotonic() > end:
+            raise AssertionError(f"timed out waiting for {what}")
+        time.sleep(0.02)
+
+
+class Site:
+    """The site folder over HTTP; `broken` maps a path to None (not found) or to other bytes."""
+
+    def __init__(self, folder, broken=None):
+        broken = broken or {}
+
+        class Handler(http.server.SimpleHTTPRequestHandler):
+            extensions_map = {**http.server.SimpleHTTPRequestHandler.extensions_map,
+                              ".mjs": "text/javascript", ".js": "text/javascript", ".wasm": "application/wasm"}
+
+            def do_GET(self):
+                path = self.path.split("?")[0]
+                if path in broken:
+                    if broken[path] is None:
+                        self.send_error(404)
+                        return
+                    self.send_response(200)
+                    self.send_header("Content-Length", str(len(broken[path])))
+                    self.end_headers()
+                    self.wfile.write(broken[path])
+                    return
+                super().do_GET()
+
+            def log_message(self, *args):
+                pass
+
+        self.server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), functools.partial(Handler, directory=folder))
+        self.thread = threading.Thread(target=self.server.serve_forever, daemon=True)
+        self.thread.start()
+        self.url = f"http://127.0.0.1:{self.server.server_address[1]}/"
+
+    def close(self):
+        self.server.shutdown()
+        self.server.server_close()
+
+
+class Browser:
+    def __init__(self, profile, downloads=None, arguments=(), prefs=None, before=None):
+        options = webdriver.ChromeOptions()
+        options.binary_location = "/usr/bin/chromium"
+        for argument in ("--headless=new", "--no-sandbox", "--window-size=700,640", f"--user-data-dir={profile}",
+                         "--autoplay-policy=no-user-gesture-required", *arguments):
+            options.add_argument(argument)
+        if prefs:
+            options.add_experimental_option("prefs", prefs)
+        options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
+        self.driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+        if before is not None:  # a script every document runs first, to stand in for another browser
+            self.driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {"source": before})
+        if downloads is not None:
+            self.driver.execute_cdp_cmd("Browser.setDownloadBehavior",
+                                        {"behavior": "allow", "downloadPath": str(downloads)})
+        self.logs = []
+
+    def open(self, url):
+        self.driver.get(url)
+        return self.settled()
+
+    def settled(self):
+        """Waits until the game shows a screen or the page a notice."""
+        return until(lambda: self.js("return window.zemra6?.state?.page ?? "
+                                     "(document.getElementById('notice').hidden ? null : 'notice')"),
+                     what="the first screen")
+
+    def js(self, script, *args):
+        return self.driver.execute_script(script, *args)
+
+    def state(self):
+        return self.js("return window.zemra6.state")
+
+    def notice(self):
+        return self.driver.find_element(By.ID, "notice").text
+
+    def box_text(self):
+        return self.js("const box = document.getElementById('box');"
+                       "return box.open ? document.getElementById('box-text').textContent : null")
+
+    def answer_box(self, caption):
+        until(self.box_text, what="a box")
+        for button in self.driver.find_elements(By.CSS_SELECTOR, "#box-buttons button"):
+            if button.text == caption:
+                button.click()
+                return
+        raise AssertionError(f"no {caption} in the box")
+
+    def close_boxes(self):
+        """Closes every box the page shows, and returns their texts."""
+        texts = []
+        while (text := self.box_text()) is not None:
+            texts.append(text)
+            self.driver.find_element(By.CSS_SELECTOR, "#box-buttons button:last-child").click()
+            time.sleep(0.05)
+        return texts
+
+    def keys(self, *keys):
+        ActionChains(self.driver).send_keys(*keys).perform()
+
+    def errors(self):
+        self.logs += self.driver.get_log("browser")
+        return [entry["message"] for entry in self.logs if entry["level"] == "SEVERE"]
+
+    def quit(self):
+        try:
+            self.errors()
+        finally:
+            self.driver.quit()
+
+
+def scripted_run(folder, seed, kind, limit):
+    subprocess.run([SCRIPTED_RUN, str(folder), str(seed), kind, str(limit)], check=True, capture_output=True)
+    recording = next(pathlib.Path(folder, "recordings").glob("*.zrec"))
+    return [json.loads(line) for line in recording.read_text(encoding="utf-8").splitlines()]
+
+
+def crafted_save(folder):
+    subprocess.run([CRAFT_SAVE, str(folder)], check=True)
+    return pathlib.Path(folder, "save.dat")
+
+
+# Plays a recording's lines through the page's one entry with its clock held;
+# returns the first digest that differs and every kind of screen shown.
+REPLAY = """
+const [seed, lines] = arguments;
+const game = window.zemra6;
+game.holdClock(true);
+game.start(false, seed);
+const kinds = new Set();
+const kind = (s) => s.page === "main" ? `main/${s.top}${s.info === null ? "" : "/info"}` : s.page;
+kinds.add(kind(game.state));
+for (const [i, line] of lines.entries()) {
+  if (line.input !== undefined) {
+    game.apply(line.input);
+    kinds.add(kind(game.state));
+  } else if (line.digest !== undefined && game.module.digest() !== line.digest) {
+    return {at: i, input: lines[i - 1]?.input ?? null, want: line.digest, got: game.module.digest(), kinds: [...kinds]};
+  }
+}
+return {at: null, kinds: [...kinds], terminated: game.state.terminated};
+"""
+
+
+class PageTest(unittest.TestCase):
+    def setUp(self):
+        self.folder = pathlib.Path(tempfile.mkdtemp(prefix="zemra6-page-"))
+        self.site = None
+        self.browsers = []
+        self.allowed_errors = ()
+
+    def tearDown(self):
+        errors = []
+        for browser in self.browsers:
+            errors += browser.errors()
+            browser.quit()
+        if self.site is not None:
+            self.site.close()
+        subprocess.run(["rm", "-rf", str(self.folder)], check=False)
+        errors = [e for e in errors if not any(allowed in e for allowed in self.allowed_errors)]
+        self.assertEqual(errors, [], "errors in the browser's console")
+
+    def serve(self, broken=None):
+        self.site = Site(SITE, broken)
+        return self.site.url
+
+    def browser(self, profile="profile", **kwargs):
+        browser = Browser(self.folder / profile, **kwargs)
+        self.browsers.append(browser)
+        return browser
+
+    def downloaded(self, downloads, name):
+        path = downloads / name
+        until(lambda: path.exists() and not any(downloads.glob("*.crdownload")), what=f"the download of {name}")
+        return path.read_bytes()
+
+    def test_recorded_runs_play_the_same_and_export_the_desktops_bytes(self):
+        url = self.serve()
+        downloads = self.folder / "downloads"
+        downloads.mkdir()
+        browser = self.browser(downloads=downloads)
+        browser.open(url)
+        runs = [("ending", 7, "lucky", 3000), ("game over", 1, "plain", 3000)]
+        kinds = set()
+        for what, seed, kind, limit in runs:
+            with self.subTest(run=what):
+                browser.js("localStorage.clear()")
+                browser.open(url)
+                run_folder = self.folder / what.replace(" ", "-")
+                run_folder.mkdir()
+                lines = scripted_run(run_folder, seed, kind, limit)
+                header, lines = lines[0], lines[1:]
+                result = browser.js(REPLAY, header["seed"], lines)
+                self.assertIsNone(result["at"], f"the screen differs after {result.get('input')!r}: {result}")
+                kinds |= set(result["kinds"])
+                browser.close_boxes()
+                if what == "ending":
+                    # The ending's save and the report, downloaded from the page, are the desktop's bytes.
+                    for tool, name, desktop in (("export", "save.dat", "save.dat"),
+                                                ("report", "レポート.txt", "レポート.txt")):
+                        browser.driver.find_element(By.CSS_SELECTOR, f'[data-tool="{tool}"]').click()
+                        self.assertEqual(self.downloaded(downloads, name), (run_folder / desktop).read_bytes(), name)
+                else:
+                    self.assertTrue(result["terminated"])
+                    self.assertIn("旅は終わりました。", browser.notice())
+        for screen in ("title", "name", "main/sword", "main/enemy", "main/image"):
+            self.assertIn(screen, kinds)
+
+    def play_to_first_spoil(self, browser, by):
+        """From the title to the first battle's spoil, by mouse or by keys; false when the battle is lost."""
+        def act(mouse, keys):
+            before = browser.js("return window.zemra6.module.digest()")
+            if by == "mouse":
+                mouse()
+            else:
+                keys()
+            until(lambda: browser.box_text() is not None or
+                  browser.js("return window.zemra6.module.digest()") != before, what="the screen to change")
+
+        self.assertEqual(browser.state()["page"], "title")
+        act(lambda: browser.driver.find_element(By.ID, "title-button").click(), lambda: browser.keys(Keys.ENTER))
+        self.assertEqual(browser.state()["page"], "name")
+        browser.driver.find_element(By.ID, "name-edit").send_keys("剣聖")
+        if by == "mouse":
+            browser.driver.find_element(By.ID, "name-button").click()
+        else:
+            browser.keys(Keys.ENTER)
+        self.assertEqual(until(browser.box_text), "≪剣聖≫\nこれでいいですか？")
+        if by == "mouse":
+            browser.answer_box("はい")
+        else:
+            browser.keys(Keys.ENTER)
+        until(lambda: browser.box_text() == "刻まれました。", what="刻まれました")
+        if by == "mouse":
+            browser.answer_box("OK")
+        else:
+            browser.keys(Keys.ENTER)
+        until(lambda: browser.box_text() is None, what="the box to close")
+        for _ in range(300):
+            browser.close_boxes()
+            state = browser.state()
+            if state["terminated"]:
+                return False
+            if state["lines"] and state["lines"][0] == SPOIL:
+                label = browser.driver.find_element(By.CSS_SELECTOR, '.sword[data-sword="0"]')
+                act(label.click, lambda: browser.keys(Keys.ARROW_DOWN, Keys.ENTER))
+                self.assertNotEqual(browser.state()["lines"][:1], [SPOIL])
+                return True
+            caption = next(c for c in PREFERRED + tuple(state["commands"]) if c in state["commands"])
+            index = state["buttons"].index(caption)
+            shown = [i for i, b in enumerate(state["buttons"]) if b is not None]
+            digit = str(len(shown) - shown.index(index))
+            button = browser.driver.find_element(By.CSS_SELECTOR, f'.command[data-command="{index}"]')
+            act(button.click, lambda: browser.keys(digit))
+        self.fail("no spoil within 300 actions")
+
+    def test_first_spoil_by_mouse_and_by_keys(self):
+        url = self.serve()
+        for by in ("mouse", "keys"):
+            with self.subTest(by=by):
+                browser = self.browser(profile=by)
+                for _ in range(JOURNEYS):
+                    browser.open(url)
+                    if self.play_to_first_spoil(browser, by):
+                        break
+                else:
+                    self.fail(f"every one of {JOURNEYS} journeys lost its first battle")
+
+    def test_saves_move_and_stay(self):
+        url = self.serve()
+        browser = self.browser()
+        browser.open(url)
+        save = crafted_save(self.folder)
+        # A desktop save imported: the journey goes on from it.
+        browser.driver.find_element(By.ID, "import-file").send_keys(str(save))
+        browser.answer_box("はい")
+        state = until(lambda: browser.state()["page"] == "main" and browser.state())
+        self.assertEqual(state["run"]["depth"], 3)
+        kept = browser.js(f"return localStorage.getItem('{SAVE_ITEM}')")
+        self.assertEqual(base64.b64decode(kept), save.read_bytes())
+
+        # Damaged and short files are refused with the desktop's words, and nothing changes.
+        damaged = bytearray(save.read_bytes())
+        damaged[600] ^= 0x5A
+        for name, data, message in (("damaged.dat", bytes(damaged), TEXTS["bad_save"]),
+                                    ("short.dat", save.read_bytes()[:100], TEXTS["short_save"])):
+            with self.subTest(file=name):
+                path = self.folder / name
+                path.write_bytes(data)
+                browser.driver.find_element(By.ID, "import-file").send_keys(str(path))
+                self.assertEqual(until(browser.box_text), message)
+                browser.answer_box("OK")
+                self.assertEqual(browser.js(f"return localStorage.getItem('{SAVE_ITEM}')"), kept)
+                self.assertEqual(browser.state()["run"]["depth"], 3)
+
+        # Kept across a reload, and across a browser closed and opened again.
+        for how in ("reload", "restart"):
+            with self.subTest(how=how):
+                if how == "restart":
+                    browser.quit()
+                    self.browsers.remove(browser)
+                    browser = self.browser()
+                self.assertEqual(browser.open(url), "main")
+                self.assertEqual(browser.state()["run"]["depth"], 3)
+
+        # A fresh run keeps the old save as the backup, and starts at the title.
+        browser.driver.find_element(By.CSS_SELECTOR, '[data-tool="new-run"]').click()
+        browser.answer_box("はい")
+        until(lambda: browser.state()["page"] == "title", what="the title page")
+        self.assertIsNone(browser.js(f"return localStorage.getItem('{SAVE_ITEM}')"))
+        self.assertEqual(browser.js(f"return localStorage.getItem('{SAVE_ITEM}.bak')"), kept)
+
+    def test_sword_row_by_keys(self):
+        url = self.serve()
+        browser = self.browser()
+        browser.open(url)
+        browser.driver.find_element(By.ID, "import-file").send_keys(str(crafted_save(self.folder)))
+        browser.answer_box("はい")
+        until(lambda: browser.state()["page"] == "main", what="the field")
+        # 剣, then 始動: the second command from the right on the field, and in the sword menu.
+        browser.keys("2")
+        until(lambda: browser.state()["swords"]["labels"][0].startswith("ダブルクロス"), what="the sword menu")
+        browser.keys("2")
+        until(lambda: browser.state()["swords"]["clickable"], what="a sword to start")
+        focused = "return document.activeElement.dataset.sword ?? null"
+        # (keys, the label focused after them); the crafted run holds three swords, 0..2.
+        steps = [((Keys.ARROW_DOWN,), "0"), ((Keys.ARROW_DOWN,), "1"), ((Keys.ARROW_UP, Keys.ARROW_UP), "2"),
+                 ((Keys.TAB,), "0"), ((Keys.ARROW_RIGHT,), "0"), ((Keys.SHIFT, Keys.TAB), "2")]
+        for keys, label in steps:
+            if keys[0] == Keys.SHIFT:
+                ActionChains(browser.driver).key_down(Keys.SHIFT).send_keys(Keys.TAB).key_up(Keys.SHIFT).perform()
+            else:
+                browser.keys(*keys)
+            self.assertEqual(browser.js(focused), label, keys)
+            self.assertIsNotNone(browser.state()["info"])
+        browser.keys(Keys.ESCAPE)
+        self.assertIsNone(browser.state()["info"])
+        self.assertIsNone(browser.js("return document.querySelector('.key-focus')?.dataset.sword ?? null"))
+        before = browser.state()["lines"]
+        browser.keys(Keys.ARROW_DOWN, Keys.ENTER)
+        until(lambda: browser.state()["lines"] != before, what="the chosen sword to start")
+
+    def test_a_second_tab_plays_nothing(self):
+        url = self.serve()
+        browser = self.browser()
+        browser.open(url)
+        first = browser.driver.current_window_handle
+        browser.driver.switch_to.new_window("tab")
+        self.assertEqual(browser.open(url), "notice")
+        self.assertIn(TEXTS["elsewhere"], browser.notice())
+        self.assertIsNone(browser.js("return window.zemra6 ?? null"))
+        browser.driver.close()
+        browser.driver.switch_to.window(first)
+        browser.driver.find_element(By.ID, "title-button").click()
+        self.assertEqual(browser.state()["page"], "name")
+
+    def test_bad_input_is_told_and_the_game_goes_on(self):
+        cases = [
+            ("missing picture", {"/dat/center.bmp": None}, {}, "box", TEXTS["missing_picture"]),
+            ("damaged core", {"/zemra6-web.wasm": b"\0asm garbage"}, {}, "notice", TEXTS["no_core"]),
+            ("no WebAssembly", {}, {"before": "delete globalThis.WebAssembly;"}, "notice", TEXTS["no_wasm"]),
+            ("storage refused", {}, {"prefs": {"profile.default_content_setting_values.cookies": 2}}, "box",
+             TEXTS["no_storage"]),
+        ]
+        self.allowed_errors = ("Failed to load resource", "zemra6-web.wasm")
+        for what, broken, options, where, text in cases:
+            with self.subTest(case=what):
+                self.serve(broken)
+                browser = self.browser(profile=what.replace(" ", "-"), **options)
+                shown = browser.open(self.site.url)
+                if where == "notice":
+                    self.assertEqual(shown, "notice")
+                    self.assertIn(text, browser.notice())
+                else:
+                    self.assertIn(text, until(browser.box_text))
+                    browser.close_boxes()
+                    browser.driver.find_element(By.ID, "title-button").click()
+                    self.assertEqual(browser.state()["page"], "name")
+                self.site.close()
+                self.site = None
+        # Storage that fills up: the player is told once, and the game still has the save.
+        browser = self.browser(profile="full")
+        browser.open(self.serve())
+        browser.js("Storage.prototype.setItem = () => { throw new DOMException('full', 'QuotaExceededError'); }")
+        browser.driver.find_element(By.ID, "import-file").send_keys(str(crafted_save(self.folder)))
+        browser.answer_box("はい")
+        self.assertIn(TEXTS["storage_full"], until(browser.box_text))
+        browser.close_boxes()
+        self.assertEqual(browser.state()["run"]["depth"], 3)
+
+
+if __name__ == "__main__":
+    SITE, SCRIPTED_RUN, CRAFT_SAVE = (str(pathlib.Path(arg).resolve()) for arg in sys.argv[1:4])
+    if not pathlib.Path(SITE, "index.html").exists():
+        print(f"FAIL: {SITE} holds no site: bash tools/build.sh builds it")
+        sys.exit(1)
+    unittest.main(argv=[sys.argv[0], "-v", *sys.argv[4:]])
