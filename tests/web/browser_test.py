@@ -29,6 +29,9 @@ from selenium import webdriver
 from selenium.common.exceptions import WebDriverException
 from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.action_chains import ActionChains
+from selenium.webdriver.common.actions import interaction
+from selenium.webdriver.common.actions.action_builder import ActionBuilder
+from selenium.webdriver.common.actions.pointer_input import PointerInput
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
 
@@ -70,9 +73,6 @@ class Site:
         broken = broken or {}
 
         class Handler(http.server.SimpleHTTPRequestHandler):
-            extensions_map = {**http.server.SimpleHTTPRequestHandler.extensions_map,
-                              ".mjs": "text/javascript", ".js": "text/javascript", ".wasm": "application/wasm"}
-
             def do_GET(self):
                 path = self.path.split("?")[0]
                 if path in broken:
@@ -372,7 +372,7 @@ class PageTest(unittest.TestCase):
         self.assertIsNone(browser.js(f"return localStorage.getItem('{SAVE_ITEM}')"))
         self.assertEqual(browser.js(f"return localStorage.getItem('{SAVE_ITEM}.bak')"), kept)
 
-    def test_sword_row_by_keys(self):
+    def test_sword_row_by_keys_and_by_touch(self):
         url = self.serve()
         browser = self.browser()
         browser.open(url)
@@ -398,9 +398,18 @@ class PageTest(unittest.TestCase):
         browser.keys(Keys.ESCAPE)
         self.assertIsNone(browser.state()["info"])
         self.assertIsNone(browser.js("return document.querySelector('.key-focus')?.dataset.sword ?? null"))
+        # A tap on a touch screen shows the sword; a second tap on it chooses it.
         before = browser.state()["lines"]
-        browser.keys(Keys.ARROW_DOWN, Keys.ENTER)
-        until(lambda: browser.state()["lines"] != before, what="the chosen sword to start")
+        label = browser.driver.find_element(By.CSS_SELECTOR, '.sword[data-sword="1"]')
+        for tap in (1, 2):
+            touch = ActionBuilder(browser.driver, mouse=PointerInput(interaction.POINTER_TOUCH, "finger"))
+            touch.pointer_action.move_to(label).pointer_down().pointer_up()
+            touch.perform()
+            if tap == 1:
+                until(lambda: browser.state()["info"] is not None, what="the tapped sword's information")
+                self.assertIn("刀", browser.state()["info"])
+                self.assertEqual(browser.state()["lines"], before)
+        until(lambda: browser.state()["lines"] != before, what="the tapped sword to start")
 
     def test_a_second_tab_plays_nothing(self):
         url = self.serve()
