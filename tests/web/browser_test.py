@@ -103,7 +103,8 @@ class Browser:
     def __init__(self, profile, downloads=None, arguments=(), prefs=None, before=None):
         options = webdriver.ChromeOptions()
         options.binary_location = "/usr/bin/chromium"
-        for argument in ("--headless=new", "--no-sandbox", "--window-size=700,640", f"--user-data-dir={profile}",
+        for argument in ("--headless=new", "--no-sandbox", "--disable-dev-shm-usage", "--window-size=700,640",
+                         f"--user-data-dir={profile}",
                          "--autoplay-policy=no-user-gesture-required", *arguments):
             options.add_argument(argument)
         if prefs:
@@ -410,6 +411,19 @@ class PageTest(unittest.TestCase):
                 self.assertIn("刀", browser.state()["info"])
                 self.assertEqual(browser.state()["lines"], before)
         until(lambda: browser.state()["lines"] != before, what="the tapped sword to start")
+
+    def test_the_game_fits_a_phone_screen(self):
+        browser = self.browser()
+        browser.driver.set_window_size(360, 740)
+        browser.open(self.serve())
+        browser.driver.find_element(By.ID, "import-file").send_keys(str(crafted_save(self.folder)))
+        browser.answer_box("はい")
+        until(lambda: browser.state()["page"] == "main", what="the field")
+        inside = browser.js("""
+            const fits = (e) => { const r = e.getBoundingClientRect();
+              return r.left >= 0 && r.top >= 0 && r.right <= innerWidth + 0.5 && r.bottom <= innerHeight + 0.5; };
+            return [...document.querySelectorAll('#stage, .command:not([hidden]), #tools button')].map(fits);""")
+        self.assertTrue(all(inside), inside)
 
     def test_a_second_tab_plays_nothing(self):
         url = self.serve()

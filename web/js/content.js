@@ -1,7 +1,8 @@
 // The game's content files, listed in dat/content.json, fetched side by side.
 // The story and the pictures go into the core's file system (a picture that
 // does not decode is left out, so the core finds it unreadable as the
-// desktop would); the sounds go to the sound output. Whatever is missing is
+// desktop would) before the game starts; the sounds go to the sound output
+// as they arrive, the game does not wait for them. Whatever is missing is
 // reported once, and the game goes on without it.
 
 const TYPES = { bmp: "image/bmp", jpg: "image/jpeg", png: "image/png" };
@@ -23,10 +24,6 @@ async function fetchBytes(url) {
 async function loadOne(folder, name, content) {
   const bytes = await fetchBytes(folder + name);
   const kind = extension(name);
-  if (kind === "wav") {
-    content.sounds.set(name, bytes.buffer);
-    return;
-  }
   if (kind in TYPES) {
     const blob = new Blob([bytes], { type: TYPES[kind] });
     (await createImageBitmap(blob)).close();  // throws when the picture is damaged
@@ -35,8 +32,10 @@ async function loadOne(folder, name, content) {
   content.files.set(name, bytes);
 }
 
-export async function loadContent(folder) {
-  const content = { files: new Map(), pictures: new Map(), sounds: new Map(), problems: [] };
+// `sounds.add(name, bytes)` takes each sound as it arrives; `report(text)`
+// takes a sound's problem, which comes after the start.
+export async function loadContent(folder, sounds, report) {
+  const content = { files: new Map(), pictures: new Map(), problems: [] };
   let names;
   try {
     names = JSON.parse(new TextDecoder().decode(await fetchBytes(`${folder}content.json`)));
@@ -44,7 +43,10 @@ export async function loadContent(folder) {
     content.problems.push(failed(folder, "content.json"));
     return content;
   }
-  await Promise.all(names.map((name) => loadOne(folder, name, content).catch(() => {
+  for (const name of names.filter((n) => extension(n) === "wav")) {
+    fetchBytes(folder + name).then((bytes) => sounds.addFile(name, bytes.buffer), () => report(failed(folder, name)));
+  }
+  await Promise.all(names.filter((n) => extension(n) !== "wav").map((name) => loadOne(folder, name, content).catch(() => {
     // The story's own loader reports a missing story in the game's words.
     if (name !== "kiriha.dat") content.problems.push(failed(folder, name));
   })));

@@ -30,6 +30,8 @@ function isEnter(event) {
 
 // Returns true when the key was the game's.
 export function handleKey(game, event) {
+  // A key that finishes a Japanese input method's conversion belongs to the field.
+  if (event.isComposing || event.keyCode === 229) return false;
   if (event.altKey || event.ctrlKey || event.metaKey) return false;
   const page = game.state?.page;
   if (event.key === "F1") {

@@ -16,6 +16,7 @@ const TEXTS = {
   noCore: "ゲームの本体（zemra6-web.wasm）を読み込めませんでした。\nページを読み込み直してください。",
   elsewhere: "このゲームは別のタブで開かれています。\nセーブを守るため、ここでは遊べません。そちらのタブで遊んでください。",
   finished: "旅は終わりました。\nページを読み込み直すと、また遊べます。",
+  broken: "ゲームの内部で問題が起きたため、ここで止めました。\nセーブは最後にセーブしたときのまま残っています。ページを読み込み直してください。",
   noStorage: "ブラウザの保存領域が使えません。\nこの旅のセーブはタブを閉じると消えます。「セーブを書き出す」で手元に残せます。",
   storageFull: "ブラウザの保存領域に書き込めませんでした。\nセーブはこのタブを閉じると消えます。「セーブを書き出す」で手元に残せます。",
   newRun: "新しい旅を始めますか？\n今の旅のsave.datはsave.dat.bakとして残ります。",
@@ -50,15 +51,14 @@ function download(bytes, name) {
 }
 
 class Game {
-  constructor(module, storage, content) {
+  constructor(module, storage, sound, content) {
     this.module = module;
     this.screen = new Screen(document);
     this.screen.setPictures((name) => content.pictures.get(name) ?? null);
     this.screen.setNameLead(module.nameLead());
     this.boxes = new Boxes(document);
     this.boxes.onChange = () => this.rearm();
-    this.sound = new Sound(storage);
-    for (const [name, bytes] of content.sounds) this.sound.addFile(name, bytes);
+    this.sound = sound;
     this.saves = new SaveStore(storage, module.FS);
     this.saves.restore();
     this.state = null;
@@ -82,23 +82,43 @@ class Game {
   // a seed given as decimal text or a fresh one.
   start(newRun, seed = randomSeed()) {
     this.stopClock();
+    this.sound.stop();
     this.running = true;
     this.nameVersion = -1;
     this.dropSwordFocus();
     this.startedAt = performance.now();
-    this.after(JSON.parse(this.module.start(seed, newRun)));
+    document.getElementById("notice").hidden = true;
+    this.guarded(() => this.after(JSON.parse(this.module.start(seed, newRun))));
   }
 
   // Every input, from any source, goes through here as one line.
   apply(line) {
     if (!this.running) return null;
-    const state = JSON.parse(this.module.apply(line));
-    if (!line.startsWith("hover ") && line !== "leave") this.pointer = null;
-    this.after(state);
-    return state;
+    return this.guarded(() => {
+      const state = JSON.parse(this.module.apply(line));
+      if (!line.startsWith("hover ") && line !== "leave") this.pointer = null;
+      this.after(state);
+      return state;
+    });
+  }
+
+  // A fault inside the core stops the game with a word on the page; the
+  // save in storage is the last one the core finished.
+  guarded(work) {
+    try {
+      return work();
+    } catch (error) {
+      this.running = false;
+      this.stopClock();
+      showNotice(TEXTS.broken);
+      console.warn(error);
+      return null;
+    }
   }
 
   after(state) {
+    // A mark whenever the kind of page changes: the site's load figures read the first of each.
+    if (state.page !== this.state?.page) performance.mark(`zemra6:${state.page}`);
     this.state = state;
     this.screen.render(state);
     if (state.page === "title") this.requestTitleFrame();
@@ -356,6 +376,12 @@ function fitStage() {
   holder.style.width = `${500 * scale}px`;
   holder.style.height = `${400 * scale}px`;
   stage.style.transform = `scale(${scale})`;
+  // Its own layer, so a title frame is scaled once by the compositor and not
+  // repainted with the page; made again at each new scale, so text stays sharp.
+  stage.style.willChange = "auto";
+  requestAnimationFrame(() => {
+    stage.style.willChange = "transform";
+  });
 }
 
 // Holds the save for this tab as long as it is open: a second tab of the
@@ -376,7 +402,14 @@ async function boot() {
   if (typeof WebAssembly !== "object") return showNotice(TEXTS.noWasm);
   if (!(await holdSaveLock())) return showNotice(TEXTS.elsewhere);
   let module;
-  const contentLoad = loadContent("dat/");
+  let game = null;
+  const early = [];  // problems told before the game can show a box
+  const report = (text) => (game === null ? early.push(text) : game.boxes.message(text));
+  const { storage, persistent } = openStorage();
+  const sound = new Sound(storage);
+  const contentLoad = loadContent("dat/", sound, report);
+  // The title is drawn on a canvas, which never asks for a font itself: load the game's font first.
+  const fontLoad = document.fonts?.load('bold 16px "Zemra6 Gothic"', "セルノア").catch(() => []);
   try {
     const { default: create } = await import("../zemra6-web.mjs");
     module = await create({ print: () => {}, printErr: () => {} });
@@ -384,19 +417,19 @@ async function boot() {
     return showNotice(TEXTS.noCore);
   }
   const content = await contentLoad;
+  await fontLoad;
   for (const [name, bytes] of content.files) {
     module.FS.mkdirTree("/dat");
     module.FS.writeFile(`/dat/${name}`, bytes);
   }
-  const { storage, persistent } = openStorage();
-  const game = new Game(module, storage, content);
+  game = new Game(module, storage, sound, content);
   window.zemra6 = game;  // for the page's own tests and the console
   fitStage();
   // A seed in the address (?seed=123) starts the same game again, for a report of a fault.
   const seed = new URLSearchParams(location.search).get("seed");
   game.start(false, seed !== null && /^\d{1,19}$/.test(seed) ? seed : undefined);
   if (!persistent) game.boxes.message(TEXTS.noStorage);
-  for (const text of content.problems) game.boxes.message(text);
+  for (const text of [...content.problems, ...early]) game.boxes.message(text);
   return undefined;
 }
 

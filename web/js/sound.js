@@ -35,8 +35,12 @@ export class Sound {
     }
   }
 
+  // A sound arrives; the looping one asked for before it came starts now.
   addFile(name, bytes) {
     this.files.set(name, bytes);
+    if (this.context !== null && this.source === null && this.current?.name === name && this.current.loop) {
+      this.play(name, true);
+    }
   }
 
   // Called from the player's first click or key: from now on sound may play.
@@ -47,6 +51,7 @@ export class Sound {
     this.gain.connect(this.context.destination);
     this.applyVolume();
     if (this.current?.loop) this.play(this.current.name, true);
+    else this.context.suspend();
   }
 
   async buffer(name) {
@@ -75,9 +80,23 @@ export class Sound {
       source.buffer = buffer;
       source.loop = loop;
       source.connect(this.gain);
+      // A running audio context costs CPU even in silence: it runs only while a sound plays.
+      source.onended = () => {
+        if (this.source !== source) return;
+        this.source = null;
+        this.context.suspend();
+      };
+      this.context.resume();
       source.start();
       this.source = source;
     });
+  }
+
+  // A new sitting starts in silence, as a new program would.
+  stop() {
+    this.current = null;
+    this.stopSource();
+    this.context?.suspend();
   }
 
   stopSource() {
