@@ -12,21 +12,21 @@ usage: web_figures.py [--rounds N] SITE_FOLDER ZEMRA6_BATTLEBENCH ZEMRA6_CORE_JS
 Needs Debian's chromium, chromium-driver and python3-selenium (tools/build.sh installs them).
 """
 import argparse
-import functools
 import gzip
-import http.server
 import os
 import pathlib
 import statistics
 import subprocess
 import sys
 import tempfile
-import threading
 import time
 
 from selenium import webdriver
 from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.by import By
+
+sys.path.insert(0, str(pathlib.Path(__file__).resolve().parents[2] / "tests" / "web"))
+from site_server import SiteServer  # noqa: E402  (the tests' own server, found beside them)
 
 FLOOR_PAGE = b"""<!doctype html><meta charset="utf-8"><canvas id="c" width="500" height="400"></canvas>
 <script>
@@ -45,36 +45,6 @@ setInterval(() => {
 EMPTY_PAGE = b"<!doctype html><meta charset='utf-8'><p>idle</p>"
 SAMPLE_SECONDS = 10
 SETTLE_SECONDS = 2
-
-
-class Server:
-    def __init__(self, folder, extra=None, missing=()):
-        extra = extra or {}
-
-        class Handler(http.server.SimpleHTTPRequestHandler):
-            def do_GET(self):
-                path = self.path.split("?")[0]
-                if path in missing:
-                    self.send_error(404)
-                    return
-                if path in extra:
-                    self.send_response(200)
-                    self.send_header("Content-Type", "text/html; charset=utf-8")
-                    self.end_headers()
-                    self.wfile.write(extra[path])
-                    return
-                super().do_GET()
-
-            def log_message(self, *args):
-                pass
-
-        self.server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), functools.partial(Handler, directory=folder))
-        threading.Thread(target=self.server.serve_forever, daemon=True).start()
-        self.url = f"http://127.0.0.1:{self.server.server_address[1]}/"
-
-    def close(self):
-        self.server.shutdown()
-        self.server.server_close()
 
 
 def browser(profile):
@@ -147,7 +117,7 @@ def site_sizes(site):
 
 def load_times(site, rounds):
     for fonts, missing in (("the game's font", ()), ("the device's fonts", ("/font/zemra6-gothic.woff2",))):
-        server = Server(site, missing=missing)
+        server = SiteServer(site, {path: None for path in missing})
         title, answered = [], []
         for _ in range(rounds):
             with tempfile.TemporaryDirectory() as profile:  # a fresh profile: a cold cache
@@ -166,7 +136,7 @@ def load_times(site, rounds):
 
 
 def cpu_figures(site, craft, rounds):
-    server = Server(site, extra={"/floor.html": FLOOR_PAGE, "/empty.html": EMPTY_PAGE})
+    server = SiteServer(site, {"/floor.html": FLOOR_PAGE, "/empty.html": EMPTY_PAGE})
     shares = {"title": [], "floor": [], "field": [], "empty": [], "hidden": []}
     hidden = None
     with tempfile.TemporaryDirectory() as folder:

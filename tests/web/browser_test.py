@@ -14,19 +14,15 @@ is missing, and go on where it can.
 usage: browser_test.py SITE_FOLDER ZEMRA_SCRIPTED_RUN ZEMRA_CRAFT_SAVE
 """
 import base64
-import functools
-import http.server
 import json
 import pathlib
 import subprocess
 import sys
 import tempfile
-import threading
 import time
 import unittest
 
 from selenium import webdriver
-from selenium.common.exceptions import WebDriverException
 from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.actions import interaction
@@ -34,6 +30,8 @@ from selenium.webdriver.common.actions.action_builder import ActionBuilder
 from selenium.webdriver.common.actions.pointer_input import PointerInput
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
+
+from site_server import SiteServer
 
 SITE = SCRIPTED_RUN = CRAFT_SAVE = None
 
@@ -64,39 +62,6 @@ def until(condition, timeout=15.0, what="the page"):
         if time.monotonic() > end:
             raise AssertionError(f"timed out waiting for {what}")
         time.sleep(0.02)
-
-
-class Site:
-    """The site folder over HTTP; `broken` maps a path to None (not found) or to other bytes."""
-
-    def __init__(self, folder, broken=None):
-        broken = broken or {}
-
-        class Handler(http.server.SimpleHTTPRequestHandler):
-            def do_GET(self):
-                path = self.path.split("?")[0]
-                if path in broken:
-                    if broken[path] is None:
-                        self.send_error(404)
-                        return
-                    self.send_response(200)
-                    self.send_header("Content-Length", str(len(broken[path])))
-                    self.end_headers()
-                    self.wfile.write(broken[path])
-                    return
-                super().do_GET()
-
-            def log_message(self, *args):
-                pass
-
-        self.server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), functools.partial(Handler, directory=folder))
-        self.thread = threading.Thread(target=self.server.serve_forever, daemon=True)
-        self.thread.start()
-        self.url = f"http://127.0.0.1:{self.server.server_address[1]}/"
-
-    def close(self):
-        self.server.shutdown()
-        self.server.server_close()
 
 
 class Browser:
@@ -224,7 +189,7 @@ class PageTest(unittest.TestCase):
         self.assertEqual(errors, [], "errors in the browser's console")
 
     def serve(self, broken=None):
-        self.site = Site(SITE, broken)
+        self.site = SiteServer(SITE, broken)
         return self.site.url
 
     def browser(self, profile="profile", **kwargs):
