@@ -111,7 +111,14 @@ ProgramOptions ParseProgramOptions(int argc, const char* const* argv) {
   return ParseProgramOptions(args);
 }
 
-std::string_view ProgramName(Program program) { return program == Program::kWindow ? "zemra6" : "zemra6-text"; }
+std::string_view ProgramName(Program program) {
+  switch (program) {
+    case Program::kWindow: return "zemra6";
+    case Program::kText: return "zemra6-text";
+    case Program::kWeb: return "zemra6-web";
+  }
+  return "zemra6";
+}
 
 std::string HelpText(Program program) {
   std::string text = Synopsis(program);

@@ -11,7 +11,8 @@
 
 namespace zemra {
 
-enum class Program { kWindow, kText };
+// kWeb names the browser's page, which takes no command line but signs its recordings.
+enum class Program { kWindow, kText, kWeb };
 
 struct ProgramOptions {
   bool desktop = false;                 // save and report in the user's data folder

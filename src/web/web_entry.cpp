@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "engine/file_io.h"
@@ -15,6 +16,8 @@
 #include "data/save_record.h"
 #include "measure/battle_bench.h"
 #include "runtime/game_objects.h"
+#include "options/program_options.h"
+#include "record/recording_writer.h"
 #include "record/screen_digest.h"
 #include "runtime/save_load.h"
 #include "text/text_session.h"
@@ -24,10 +27,17 @@ namespace {
 
 constexpr char kSaveFolder[] = "/save";
 
-// The pictures outlive the session that tells them.
+// The pictures outlive the session that tells them; the recording ends
+// before the session, as its last screen is read from the game.
 struct Sitting {
   zemra::WebPictures pictures;
   std::unique_ptr<zemra::TextSession> session;
+  std::unique_ptr<zemra::RecordingWriter> recording;
+
+  void End() {
+    recording.reset();
+    session.reset();
+  }
 };
 
 Sitting& TheSitting() {
@@ -42,17 +52,29 @@ bool ParseSeed(const std::string& text, std::uint64_t& seed) {
   return error == std::errc() && end == text.data() + text.size();
 }
 
-// Starts a sitting (a running one ends first) and returns its first screen.
+// Starts a sitting (a running one ends first) and returns its first screen;
+// a recorded one is written to /save/recordings as the desktop writes them.
 // The seed comes as decimal text: a JavaScript number cannot hold every
 // 64-bit seed.
-std::string Start(const std::string& seed_text, bool new_run) {
+std::string Start(const std::string& seed_text, bool new_run, bool record) {
   std::uint64_t seed = 0;
   if (!ParseSeed(seed_text, seed)) return R"({"error":"the seed is not a whole number"})";
   Sitting& sitting = TheSitting();
-  sitting.session.reset();
+  sitting.End();
   std::error_code ignored;
   std::filesystem::create_directories(kSaveFolder, ignored);
+  std::optional<zemra::RecordingHeader> header;
+  if (record) {
+    std::string program = zemra::VersionText(zemra::Program::kWeb);
+    program.pop_back();
+    // Taken before the start: a fresh run moves the save aside.
+    header = zemra::SittingHeader(std::move(program), seed, new_run, WebLocations());
+  }
   sitting.session = std::make_unique<zemra::TextSession>(seed, WebLocations(), new_run, &sitting.pictures);
+  if (header) {
+    sitting.recording = zemra::StartSittingRecording(kSaveFolder, *header);
+    sitting.session->SetInputLog(sitting.recording.get());
+  }
   return sitting.session->StateJson();
 }
 
@@ -113,7 +135,7 @@ std::string SaveProblem(const std::string& path) {
 std::string BattleBench(const std::string& seed_text, int battles) {
   std::uint64_t seed = 0;
   ParseSeed(seed_text, seed);
-  TheSitting().session.reset();
+  TheSitting().End();
   const zemra::BattleTally tally = zemra::PlayBenchBattles(seed, battles, zemra::GameLocations{{std::filesystem::path("/")}, {}});
   char text[64];
   std::snprintf(text, sizeof text, "%d battles, checksum %016llx", tally.battles,

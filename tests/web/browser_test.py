@@ -234,6 +234,33 @@ class PageTest(unittest.TestCase):
         for screen in ("title", "name", "main/sword", "main/enemy", "main/image"):
             self.assertIn(screen, kinds)
 
+    def test_a_sitting_recorded_in_the_page_replays_on_the_desktop(self):
+        url = self.serve()
+        downloads = self.folder / "downloads"
+        downloads.mkdir()
+        browser = self.browser(downloads=downloads)
+        browser.open(url)
+        browser.driver.find_element(By.ID, "title-button").click()
+        browser.driver.find_element(By.ID, "name-edit").send_keys("剣聖")
+        browser.driver.find_element(By.ID, "name-button").click()
+        browser.answer_box("はい")
+        browser.answer_box("OK")
+        for caption in ("いいえ", "はい"):  # a status declined, one taken
+            until(lambda: caption in browser.state()["commands"], what=caption)
+            browser.driver.find_element(
+                By.CSS_SELECTOR, f'.command[data-command="{browser.state()["buttons"].index(caption)}"]').click()
+        time.sleep(0.3)  # a few clock steps of the story
+        browser.driver.find_element(By.LINK_TEXT, "記録").click()
+        browser.driver.switch_to.window(browser.driver.window_handles[-1])
+        rows = until(lambda: browser.driver.find_elements(By.CSS_SELECTOR, "#recordings tbody tr"), what="the list")
+        name = rows[0].get_attribute("data-recording")
+        rows[0].find_element(By.TAG_NAME, "button").click()
+        recording = self.downloaded(downloads, name)
+        self.assertIn(b'"program":"zemra6-web ', recording.split(b"\n")[0])
+        text = pathlib.Path(SCRIPTED_RUN).parent / "zemra6-text"
+        replay = subprocess.run([str(text), "--replay", str(downloads / name)], capture_output=True, text=True)
+        self.assertEqual(replay.returncode, 0, replay.stdout[-2000:] + replay.stderr)
+
     def play_to_first_spoil(self, browser, by):
         """From the title to the first battle's spoil, by mouse or by keys; false when the battle is lost."""
         def act(mouse, keys):

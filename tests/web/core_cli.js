@@ -26,7 +26,7 @@ async function main() {
     core.FS.mkdirTree('/save');
     core.FS.writeFile('/save/save.dat', require('fs').readFileSync(rest[save + 1]));
   }
-  console.log(core.start(seed, rest.includes('--new-run')));
+  console.log(core.start(seed, rest.includes('--new-run'), false));
   const lines = readline.createInterface({ input: process.stdin, crlfDelay: Infinity });
   for await (let line of lines) {
     if (core.finished()) break;

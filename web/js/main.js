@@ -28,6 +28,7 @@ const TEXTS = {
 };
 const IMPORT_PATH = "/import/save.dat";
 const IMPORT_LIMIT = 65536;  // far above a save's 1124 bytes; a larger file is no save
+const RECORDING_KEEP_MS = 3000;
 
 // The line form escapes backslashes and line breaks.
 function lineText(text) {
@@ -65,6 +66,7 @@ class Game {
     this.running = false;
     this.clockHeld = false;
     this.timer = null;
+    this.recordingTimer = null;
     this.framePending = false;
     this.nameVersion = -1;
     this.pointer = null;       // the last sword or panel the mouse reported
@@ -88,7 +90,7 @@ class Game {
     this.dropSwordFocus();
     this.startedAt = performance.now();
     document.getElementById("notice").hidden = true;
-    this.guarded(() => this.after(JSON.parse(this.module.start(seed, newRun))));
+    this.guarded(() => this.after(JSON.parse(this.module.start(seed, newRun, true))));
   }
 
   // Every input, from any source, goes through here as one line.
@@ -136,13 +138,33 @@ class Game {
     }
     const { newlyFailed } = this.saves.sync();
     if (newlyFailed) this.boxes.message(TEXTS.storageFull);
+    this.keepRecordingSoon();
     if (state.terminated) this.finish();
     this.rearm();
+  }
+
+  // The recording goes to storage a few seconds after the inputs that grew
+  // it, and at once when the page is hidden or left; nothing runs while idle.
+  keepRecordingSoon() {
+    if (this.recordingTimer !== null) return;
+    this.recordingTimer = setTimeout(() => this.keepRecording(), RECORDING_KEEP_MS);
+  }
+
+  keepRecording() {
+    if (this.recordingTimer !== null) clearTimeout(this.recordingTimer);
+    this.recordingTimer = null;
+    const state = this.state;
+    const end = state === null ? null : {
+      page: state.page, depth: state.run.depth, battles: state.run.battleCount,
+      cleared: state.run.cleared, terminated: state.terminated, at: Date.now(),
+    };
+    this.saves.syncRecordings(end);
   }
 
   finish() {
     this.running = false;
     this.stopClock();
+    this.keepRecording();
     showNotice(TEXTS.finished);
   }
 
@@ -340,7 +362,11 @@ class Game {
       if (handleKey(this, event)) event.preventDefault();
     });
     document.addEventListener("pointerdown", () => this.sound.unlock());
-    document.addEventListener("visibilitychange", () => this.rearm());
+    document.addEventListener("visibilitychange", () => {
+      if (document.hidden) this.keepRecording();
+      this.rearm();
+    });
+    window.addEventListener("pagehide", () => this.keepRecording());
     const tools = document.getElementById("tools");
     tools.addEventListener("click", (event) => {
       const button = event.target.closest("button[data-tool]");

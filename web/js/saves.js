@@ -10,6 +10,20 @@ export const BACKUP_FILE = "save.dat.bak";
 export const REPORT_FILE = "レポート.txt";
 const FILES = [SAVE_FILE, BACKUP_FILE, REPORT_FILE];
 const PREFIX = "zemra6/save/";
+// Recordings: the core keeps the newest in /save/recordings; storage holds one
+// item of text a file, and beside it how its sitting stood when last copied.
+export const RECORDINGS_FOLDER = `${SAVE_FOLDER}/recordings`;
+export const RECORDING_PREFIX = "zemra6/recordings/";
+export const RECORDING_END_PREFIX = "zemra6/recording-ends/";
+
+export function storedRecordings(storage) {
+  const names = [];
+  for (let i = 0; i < storage.length; i++) {
+    const key = storage.key(i);
+    if (key.startsWith(RECORDING_PREFIX)) names.push(key.slice(RECORDING_PREFIX.length));
+  }
+  return names.sort();
+}
 
 function toBase64(bytes) {
   let text = "";
@@ -27,6 +41,7 @@ export class SaveStore {
     this.fs = fs;
     this.kept = new Map();  // file name -> base64 as storage holds it
     this.failed = false;
+    this.recordingSizes = new Map();  // recording name -> size as storage holds it
   }
 
   path(name) {
@@ -44,6 +59,61 @@ export class SaveStore {
         this.kept.set(name, text);
       } catch {
         // An item that is not base64 was not written by this page: leave it, it loads as no file.
+      }
+    }
+    this.fs.mkdirTree(RECORDINGS_FOLDER);
+    for (const name of storedRecordings(this.storage)) {
+      const text = this.storage.getItem(RECORDING_PREFIX + name);
+      this.fs.writeFile(`${RECORDINGS_FOLDER}/${name}`, text);
+      this.recordingSizes.set(name, this.fs.stat(`${RECORDINGS_FOLDER}/${name}`).size);
+    }
+  }
+
+  // Copies the recordings that grew into storage, and forgets those the core
+  // let go (it keeps the newest). `end` says how the newest sitting stands.
+  // Storage that is full gives up the oldest recordings first, never the save.
+  syncRecordings(end) {
+    let names;
+    try {
+      names = this.fs.readdir(RECORDINGS_FOLDER).filter((n) => n.endsWith(".zrec")).sort();
+    } catch {
+      return;
+    }
+    for (const name of storedRecordings(this.storage)) {
+      if (names.includes(name)) continue;
+      this.storage.removeItem(RECORDING_PREFIX + name);
+      this.storage.removeItem(RECORDING_END_PREFIX + name);
+      this.recordingSizes.delete(name);
+    }
+    for (const name of names) {
+      const path = `${RECORDINGS_FOLDER}/${name}`;
+      const size = this.fs.stat(path).size;
+      if (this.recordingSizes.get(name) === size) continue;
+      const text = this.fs.readFile(path, { encoding: "utf8" });
+      if (this.keepRecording(name, text, names)) this.recordingSizes.set(name, size);
+    }
+    const newest = names[names.length - 1];
+    if (newest !== undefined && end !== null) {
+      try {
+        this.storage.setItem(RECORDING_END_PREFIX + newest, JSON.stringify(end));
+      } catch {
+        // Only the list's last column is missing then.
+      }
+    }
+  }
+
+  keepRecording(name, text, names) {
+    for (;;) {
+      try {
+        this.storage.setItem(RECORDING_PREFIX + name, text);
+        return true;
+      } catch {
+        const oldest = storedRecordings(this.storage).find((n) => n !== name);
+        if (oldest === undefined || oldest >= name) return false;
+        this.storage.removeItem(RECORDING_PREFIX + oldest);
+        this.storage.removeItem(RECORDING_END_PREFIX + oldest);
+        this.recordingSizes.delete(oldest);
+        if (names.includes(oldest)) names.splice(names.indexOf(oldest), 1);
       }
     }
   }

@@ -6,6 +6,14 @@ class VisitStorage {
     this.items = new Map();
   }
 
+  get length() {
+    return this.items.size;
+  }
+
+  key(index) {
+    return [...this.items.keys()][index] ?? null;
+  }
+
   getItem(key) {
     return this.items.has(key) ? this.items.get(key) : null;
   }
