@@ -1,12 +1,16 @@
 #!/usr/bin/python3
 """Assembles the browser's site: the page (web/), the content (dat/) with its
-list, the launcher icon, and a subset of the game's font holding every character the game's own
-texts use, as WOFF2. The module (zemra6-web.mjs and .wasm) is linked into the
-same folder by the build.
+list, the launcher icon (SVG, and PNGs for the web app manifest), a subset of
+the game's font holding every character the game's own texts use, as WOFF2,
+and last the service worker's list of every file with the digest of them all
+as its version. The module (zemra6-web.mjs and .wasm) is linked into the same
+folder by the build before this runs.
 
-Runs under Debian's python3, which has fontTools and brotli.
+Runs under Debian's python3, which has fontTools and brotli; rsvg-convert
+draws the PNG icons.
 usage: make_site.py SOURCE_ROOT SITE_FOLDER
 """
+import hashlib
 import json
 import pathlib
 import re
@@ -20,6 +24,8 @@ FONT = pathlib.Path("/usr/share/fonts/opentype/ipafont-gothic/ipagp.ttf")
 FONT_LICENSE = pathlib.Path("/usr/share/doc/fonts-ipafont-gothic/copyright")
 # Where the game's texts live: the core's string literals, the page's own
 # texts and the story's source.
+ICON_SIZES = (180, 192, 512)
+MODULE_FILES = ("zemra6-web.mjs", "zemra6-web.wasm")
 TEXT_GLOBS = ["src/**/*.cpp", "src/**/*.h", "web/**/*.js", "web/**/*.html", "tools/story/*.txt"]
 
 
@@ -51,6 +57,20 @@ def make_font(root: pathlib.Path, out: pathlib.Path) -> None:
     shutil.copyfile(FONT_LICENSE, out / "LICENSE.txt")
 
 
+def write_service_worker(site: pathlib.Path) -> None:
+    """Names every file of the site in the worker, and versions it by their digest."""
+    files = sorted(p.relative_to(site).as_posix() for p in site.rglob("*") if p.is_file() and p.name != "sw.js")
+    digest = hashlib.sha256()
+    for name in files:
+        digest.update(name.encode() + b"\0" + (site / name).read_bytes())
+    worker = site / "sw.js"
+    text = worker.read_text(encoding="utf-8")
+    text = re.sub(r'^const VERSION = .*;$', f'const VERSION = "{digest.hexdigest()[:16]}";', text, count=1, flags=re.M)
+    text = re.sub(r'^const FILES = .*;$', "const FILES = " + json.dumps(files, ensure_ascii=False) + ";", text,
+                  count=1, flags=re.M)
+    worker.write_text(text, encoding="utf-8")
+
+
 def copy_tree(source: pathlib.Path, target: pathlib.Path) -> None:
     for path in source.rglob("*"):
         if path.is_file():
@@ -62,6 +82,11 @@ def copy_tree(source: pathlib.Path, target: pathlib.Path) -> None:
 def main() -> int:
     root, site = pathlib.Path(sys.argv[1]), pathlib.Path(sys.argv[2])
     site.mkdir(parents=True, exist_ok=True)
+    # Made again whole, beside the module the build links here: nothing stale is listed.
+    for path in site.iterdir():
+        if path.name in MODULE_FILES:
+            continue
+        shutil.rmtree(path) if path.is_dir() else path.unlink()
     copy_tree(root / "web", site)
     dat = site / "dat"
     if dat.exists():
@@ -71,6 +96,11 @@ def main() -> int:
     (dat / "content.json").write_text(json.dumps(names), encoding="utf-8")
     make_font(root, site / "font")
     subprocess.run([sys.executable, str(root / "tools/make_icon.py"), str(site / "icon.svg")], check=True)
+    (site / "icons").mkdir(exist_ok=True)
+    for size in ICON_SIZES:
+        subprocess.run(["rsvg-convert", "-w", str(size), "-h", str(size), "-o", str(site / f"icons/icon-{size}.png"),
+                        str(site / "icon.svg")], check=True)
+    write_service_worker(site)
     return 0
 
 

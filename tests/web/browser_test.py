@@ -16,6 +16,7 @@ usage: browser_test.py SITE_FOLDER ZEMRA_SCRIPTED_RUN ZEMRA_CRAFT_SAVE
 import base64
 import json
 import pathlib
+import re
 import subprocess
 import sys
 import tempfile
@@ -188,8 +189,8 @@ class PageTest(unittest.TestCase):
         errors = [e for e in errors if not any(allowed in e for allowed in self.allowed_errors)]
         self.assertEqual(errors, [], "errors in the browser's console")
 
-    def serve(self, broken=None):
-        self.site = SiteServer(SITE, broken)
+    def serve(self, broken=None, port=0):
+        self.site = SiteServer(SITE, broken, port)
         return self.site.url
 
     def browser(self, profile="profile", **kwargs):
@@ -403,6 +404,35 @@ class PageTest(unittest.TestCase):
                 self.assertIn("刀", browser.state()["info"])
                 self.assertEqual(browser.state()["lines"], before)
         until(lambda: browser.state()["lines"] != before, what="the tapped sword to start")
+
+    def test_offline_and_after_an_update(self):
+        url = self.serve()
+        port = self.site.server.server_address[1]
+        browser = self.browser()
+        browser.open(url)
+        until(lambda: browser.js("return navigator.serviceWorker.ready.then((r) => r.active.state)") == "activated",
+              what="the worker to keep the site")
+        browser.driver.find_element(By.ID, "import-file").send_keys(str(crafted_save(self.folder)))
+        browser.answer_box("はい")
+        until(lambda: browser.state()["page"] == "main", what="the field")
+
+        # No server at all: the page comes from the worker's cache and plays.
+        self.site.close()
+        self.site = None
+        self.assertEqual(browser.open(url), "main")
+        browser.keys("1")  # 徘徊
+        until(lambda: browser.state()["top"] == "enemy", what="an enemy")
+
+        # A new version served: the next visit runs it whole, and the save is still there.
+        worker = pathlib.Path(SITE, "sw.js").read_text(encoding="utf-8")
+        newer = re.sub(r'const VERSION = "[^"]*";', 'const VERSION = "0000000000000000";', worker)
+        self.serve({"/sw.js": newer.encode()}, port)
+        browser.open(url)  # this visit finds the new version; it waits for the next
+        until(lambda: browser.js("return navigator.serviceWorker.getRegistration().then((r) => r.waiting !== null)"),
+              what="the new version installed")
+        self.assertEqual(browser.open(url), "main")
+        until(lambda: browser.js("return caches.keys()") == ["zemra6-0000000000000000"], what="the old version gone")
+        self.assertEqual(browser.state()["run"]["depth"], 3)
 
     def test_the_game_fits_a_phone_screen(self):
         browser = self.browser()

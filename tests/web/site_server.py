@@ -1,6 +1,6 @@
 """The site folder over HTTP on 127.0.0.1, on a free port, in a thread, for
 the browser tests and the site's figures. `replaced` maps a path to None
-(served as not found) or to other bytes (served in its place)."""
+(served as not found) or to other bytes (served in its place). A port given again serves the same site (origin) anew."""
 import functools
 import http.server
 import mimetypes
@@ -8,7 +8,7 @@ import threading
 
 
 class SiteServer:
-    def __init__(self, folder, replaced=None):
+    def __init__(self, folder, replaced=None, port=0):
         replaced = replaced or {}
 
         class Handler(http.server.SimpleHTTPRequestHandler):
@@ -29,7 +29,7 @@ class SiteServer:
             def log_message(self, *args):
                 pass
 
-        self.server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), functools.partial(Handler, directory=folder))
+        self.server = http.server.ThreadingHTTPServer(("127.0.0.1", port), functools.partial(Handler, directory=folder))
         threading.Thread(target=self.server.serve_forever, daemon=True).start()
         self.url = f"http://127.0.0.1:{self.server.server_address[1]}/"
 

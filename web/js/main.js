@@ -29,6 +29,7 @@ const TEXTS = {
 const IMPORT_PATH = "/import/save.dat";
 const IMPORT_LIMIT = 65536;  // far above a save's 1124 bytes; a larger file is no save
 const RECORDING_KEEP_MS = 3000;
+const UPDATE_KEY = "zemra6/updating";
 
 // The line form escapes backslashes and line breaks.
 function lineText(text) {
@@ -422,11 +423,35 @@ function holdSaveLock() {
   });
 }
 
+// A new version of the site that waited for this visit takes over before the
+// game loads, and the page loads again from it (once: a worker that will not
+// take over leaves this visit on the old version).
+async function takeNewVersion() {
+  const registration = await navigator.serviceWorker?.getRegistration().catch(() => undefined);
+  try {
+    const tried = sessionStorage.getItem(UPDATE_KEY) !== null;
+    sessionStorage.removeItem(UPDATE_KEY);
+    if (tried || !registration?.waiting || !navigator.serviceWorker.controller) return false;
+    sessionStorage.setItem(UPDATE_KEY, "1");
+  } catch {
+    return false;  // storage turned off: no way to know this visit tried once, so it stays
+  }
+  const changed = new Promise((resolve) => {
+    navigator.serviceWorker.addEventListener("controllerchange", resolve, { once: true });
+    setTimeout(resolve, 3000);
+  });
+  registration.waiting.postMessage("take-over");
+  await changed;
+  location.reload();
+  return true;
+}
+
 async function boot() {
   fitStage();
   window.addEventListener("resize", fitStage);
   if (typeof WebAssembly !== "object") return showNotice(TEXTS.noWasm);
   if (!(await holdSaveLock())) return showNotice(TEXTS.elsewhere);
+  if (await takeNewVersion()) return undefined;
   let module;
   let game = null;
   const early = [];  // problems told before the game can show a box
@@ -456,6 +481,8 @@ async function boot() {
   game.start(false, seed !== null && /^\d{1,19}$/.test(seed) ? seed : undefined);
   if (!persistent) game.boxes.message(TEXTS.noStorage);
   for (const text of [...content.problems, ...early]) game.boxes.message(text);
+  // Kept for play without a network; a browser or an address that allows no worker plays online only.
+  navigator.serviceWorker?.register("sw.js").catch(() => {});
   return undefined;
 }
 
