@@ -17,7 +17,7 @@ packages=(
   dpkg-dev file lintian man-db groff-base
   xvfb xauth dbus at-spi2-core python3-pyatspi
   emscripten python3-fonttools python3-brotli librsvg2-bin
-  chromium chromium-driver python3-selenium
+  chromium chromium-driver python3-selenium nodejs
 )
 
 missing=()
@@ -29,6 +29,11 @@ if ((${#missing[@]})); then
   export DEBIAN_FRONTEND=noninteractive
   apt-get update -q
   apt-get install -y -q --no-install-recommends "${missing[@]}"
+fi
+
+# The browser tests' one package from the npm registry, as its lock file pins it.
+if [[ ! tests/web/node_modules/.package-lock.json -nt tests/web/package-lock.json ]]; then
+  npm ci --prefix tests/web --no-audit --no-fund
 fi
 
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo

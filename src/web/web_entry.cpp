@@ -8,18 +8,21 @@
 #include <cstdio>
 #include <filesystem>
 #include <memory>
+#include <nlohmann/json.hpp>
 #include <optional>
 #include <string>
 
+#include "data/save_record.h"
+#include "data/sword.h"
 #include "engine/file_io.h"
 #include "game/title.h"
-#include "data/save_record.h"
 #include "measure/battle_bench.h"
-#include "runtime/game_objects.h"
 #include "options/program_options.h"
 #include "record/recording_writer.h"
 #include "record/screen_digest.h"
+#include "runtime/game_objects.h"
 #include "runtime/save_load.h"
+#include "runtime/status_panels.h"
 #include "text/text_session.h"
 #include "web/web_pictures.h"
 
@@ -97,6 +100,17 @@ std::string Digest() { return TheSitting().session == nullptr ? "" : zemra::Scre
 // Where the game's clock stands: the page steps it by the real time since.
 std::uint32_t Clock() { return TheSitting().session == nullptr ? 0 : zemra::GameClock(); }
 
+// What each sword in the row is, as its information panel would say: the
+// page gives it to the sword's button as its description.
+std::string SwordInfos() {
+  nlohmann::json infos = nlohmann::json::array();
+  if (TheSitting().session != nullptr) {
+    const zemra::TFighter& shown = zemra::ShownFighter();
+    for (int i = 0; i < shown.SwordCount; ++i) infos.push_back(zemra::SwordInfoText(shown.Swords[static_cast<std::size_t>(i)]));
+  }
+  return infos.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
+}
+
 std::string NameLead() { return zemra::NameLeadText(); }
 
 bool Finished() { return TheSitting().session == nullptr || TheSitting().session->Finished(); }
@@ -152,6 +166,7 @@ EMSCRIPTEN_BINDINGS(zemra6) {
   emscripten::function("digest", &Digest);
   emscripten::function("nameLead", &NameLead);
   emscripten::function("clock", &Clock);
+  emscripten::function("swordInfos", &SwordInfos);
   emscripten::function("finished", &Finished);
   emscripten::function("nextDue", &NextDue);
   emscripten::function("titleFrame", &TitleFrame);

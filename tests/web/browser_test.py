@@ -47,6 +47,10 @@ TEXTS = {
     "missing_picture": "（dat/center.bmpの読み込みに失敗しました。）",
 }
 SAVE_ITEM = "zemra6/save/save.dat"
+# The accessibility rules engine, installed beside the tests by tools/build.sh (npm ci).
+AXE = pathlib.Path(__file__).resolve().parent / "node_modules" / "axe-core" / "axe.min.js"
+AXE_RUN = ("return axe.run(document, {resultTypes: ['violations']}).then((result) => result.violations.map("
+           "(v) => `${v.id}: ${v.nodes.map((n) => n.target.join(' ')).join(', ')}`))")
 # What a player presses, first found first, on the way to the first spoil. It
 # wins the first battle about half the time; a lost run starts again.
 PREFERRED = ("≫", "はい", "戦う", "ファイト", "徘徊")
@@ -380,8 +384,9 @@ class PageTest(unittest.TestCase):
         until(lambda: browser.state()["swords"]["clickable"], what="a sword to start")
         focused = "return document.activeElement.dataset.sword ?? null"
         # (keys, the label focused after them); the crafted run holds three swords, 0..2.
+        # Arrows wrap within a column; Tab walks the row once and then leaves it for the page.
         steps = [((Keys.ARROW_DOWN,), "0"), ((Keys.ARROW_DOWN,), "1"), ((Keys.ARROW_UP, Keys.ARROW_UP), "2"),
-                 ((Keys.TAB,), "0"), ((Keys.ARROW_RIGHT,), "0"), ((Keys.SHIFT, Keys.TAB), "2")]
+                 ((Keys.SHIFT, Keys.TAB), "1"), ((Keys.ARROW_RIGHT,), "1"), ((Keys.TAB,), "2"), ((Keys.TAB,), None)]
         for keys, label in steps:
             if keys[0] == Keys.SHIFT:
                 ActionChains(browser.driver).key_down(Keys.SHIFT).send_keys(Keys.TAB).key_up(Keys.SHIFT).perform()
@@ -433,6 +438,49 @@ class PageTest(unittest.TestCase):
         self.assertEqual(browser.open(url), "main")
         until(lambda: browser.js("return caches.keys()") == ["zemra6-0000000000000000"], what="the old version gone")
         self.assertEqual(browser.state()["run"]["depth"], 3)
+
+    def test_every_screen_passes_axe_and_names_what_it_shows(self):
+        browser = self.browser()
+        url = self.serve()
+        browser.open(url)
+        found = {}
+
+        def check(screen):
+            if not browser.js("return typeof axe !== 'undefined'"):
+                browser.js(AXE.read_text(encoding="utf-8"))
+            found[screen] = browser.js(AXE_RUN)
+
+        def press(key, condition, what):
+            browser.keys(key)
+            until(lambda: condition(browser.state()), what=what)
+
+        check("title")
+        browser.driver.find_element(By.ID, "title-button").click()
+        check("name")
+        browser.driver.find_element(By.ID, "import-file").send_keys(str(crafted_save(self.folder)))
+        browser.answer_box("はい")
+        until(lambda: browser.state()["page"] == "main", what="the field")
+        check("field")
+        # The field as a screen reader hears it: Chromium's own accessibility tree.
+        tree = browser.driver.execute_cdp_cmd("Accessibility.getFullAXTree", {})["nodes"]
+        names = {node.get("name", {}).get("value") for node in tree if not node.get("ignored")}
+        for name in ("コンソール", "深さ3の野", "あなた、命 2／2、命中率 17％、手札 1 2 3 4 5", "徘徊", "剣", "命 2／2"):
+            self.assertIn(name, names)
+        press("2", lambda s: s["top"] == "sword", "the sword menu")
+        press("2", lambda s: s["swords"]["clickable"], "a sword to start")
+        press(Keys.ARROW_DOWN, lambda s: s["info"] is not None, "a sword's information")
+        self.assertTrue(browser.js("return document.getElementById('sword-info-0').textContent").startswith(
+            browser.state()["info"].split("\r\n")[0]))
+        check("sword menu")
+        browser.open(url)  # the field again, from the save
+        press("1", lambda s: s["top"] == "enemy", "an enemy")
+        check("battle")
+        browser.open(url)
+        browser.js("window.zemra6.apply('chapter 1')")
+        until(lambda: browser.state()["top"] == "image" and browser.state()["image"].startswith("memory"),
+              what="a chapter's picture")
+        check("chapter")
+        self.assertEqual(found, {screen: [] for screen in found})
 
     def test_the_game_fits_a_phone_screen(self):
         browser = self.browser()

@@ -58,6 +58,14 @@ export function handleKey(game, event) {
   return false;
 }
 
+// Tab enters the row from outside it (the page itself or the row's own
+// labels) and leaves it instead of wrapping round.
+function tabStaysInRow(current, next, backwards) {
+  const outside = document.activeElement !== document.body && !document.activeElement?.closest?.(".sword");
+  if (current < 0) return !outside && !backwards;
+  return backwards ? next < current : next > current;
+}
+
 function mainPageKey(game, event) {
   const state = game.state;
   const focus = game.swordFocus;
@@ -67,7 +75,13 @@ function mainPageKey(game, event) {
   if (move !== undefined) {
     if (!state.swords.clickable) return false;
     const holds = state.swords.labels.map((text) => text !== "");
-    game.focusSword(nextSwordFocus(game.swordFocus, move, holds));
+    const next = nextSwordFocus(game.swordFocus, move, holds);
+    if (event.key === "Tab" && !tabStaysInRow(game.swordFocus, next, event.shiftKey)) {
+      // Tab walks the row once and goes on to the page's other controls: no key traps the focus.
+      game.dropSwordFocus();
+      return false;
+    }
+    game.focusSword(next);
     return true;
   }
   if ((isEnter(event) || event.key === " ") && game.swordFocus >= 0) {

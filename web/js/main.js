@@ -58,6 +58,7 @@ class Game {
     this.screen = new Screen(document);
     this.screen.setPictures((name) => content.pictures.get(name) ?? null);
     this.screen.setNameLead(module.nameLead());
+    this.screen.setSwordInfos(() => JSON.parse(module.swordInfos()));
     this.boxes = new Boxes(document);
     this.boxes.onChange = () => this.rearm();
     this.sound = sound;

@@ -46,7 +46,7 @@ function setStyle(element, name, value) {
 }
 
 function buildFighter(panel) {
-  const parts = {};
+  const parts = { panel };
   parts.currentFrame = place(make("div", "frame", panel), 136, 35, 65, 80);
   for (let k = 0; k < HAND_SIZE; k++) place(make("div", "frame", panel), 208 + 56 * k, 40, 55, 70);
   const caption = place(make("span", "caption", panel), 8, 70, 73, 15);
@@ -60,9 +60,37 @@ function buildFighter(panel) {
   return parts;
 }
 
+// Life as a screen reader says it: stars become "命 2／3".
+export function spokenLife(life) {
+  const full = [...life].filter((c) => c === "★").length;
+  const empty = [...life].filter((c) => c === "☆").length;
+  return full + empty === 0 ? `命 ${life}` : `命 ${full}／${full + empty}`;
+}
+
+// The panel read as one line: name, life, hit rate, the card in play and the hand.
+function fighterSummary(fighter) {
+  let summary = `${fighter.name}、${spokenLife(fighter.life)}、命中率 ${fighter.hit}％`;
+  if (fighter.card !== null) summary += `、場の札 ${fighter.card}`;
+  return `${summary}、手札 ${fighter.cards.join(" ")}`;
+}
+
+// The picture named for what it shows: the field's depth changes while its file stays.
+export function pictureName(file, depth) {
+  if (file === "center.bmp" || file === "another.bmp") return `深さ${depth}の野`;
+  if (file === "end.bmp") return "終わりの絵";
+  if (file.startsWith("memory") && file.length > 6) return `記憶の章の絵 ${file[6]}`;
+  return file;
+}
+
+function setAttribute(element, name, value) {
+  if (element.getAttribute(name) !== value) element.setAttribute(name, value);
+}
+
 function drawFighter(parts, fighter) {
+  setAttribute(parts.panel, "aria-label", fighterSummary(fighter));
   setText(parts.name, fighter.name);
   setText(parts.life, fighter.life);
+  setAttribute(parts.life, "aria-label", spokenLife(fighter.life));
   setText(parts.hit, fighter.hit);
   const carded = fighter.card !== null;
   show(parts.currentFrame, carded);
@@ -85,11 +113,16 @@ export class Screen {
     this.self = buildFighter($("panel-self"));
     this.enemy = buildFighter($("panel-enemy"));
     this.swords = [];
+    this.swordDescriptions = [];
     for (let i = 0; i < SWORD_COUNT; i++) {
       const label = place(make("button", "sword", this.tops.sword), i < 4 ? 10 : 255, 5 + 30 * (i % 4), 235, 25);
       label.type = "button";
       label.dataset.sword = String(i);
+      const description = make("span", "hidden-text", this.tops.sword);
+      description.id = `sword-info-${i}`;
+      label.setAttribute("aria-describedby", description.id);
       this.swords.push(label);
+      this.swordDescriptions.push(description);
     }
     this.commands = [];
     for (let i = 0; i < COMMAND_COUNT; i++) {
@@ -100,12 +133,18 @@ export class Screen {
       this.commands.push(button);
     }
     this.pictureUrl = () => null;
+    this.swordInfos = () => [];
     this.state = null;
   }
 
   // The picture files as the page holds them: a function from a content name to an address.
   setPictures(pictureUrl) {
     this.pictureUrl = pictureUrl;
+  }
+
+  // Where the swords' information comes from: a function giving one text a sword.
+  setSwordInfos(swordInfos) {
+    this.swordInfos = swordInfos;
   }
 
   render(state) {
@@ -116,9 +155,11 @@ export class Screen {
     const url = state.image === null ? null : this.pictureUrl(state.image);
     show(this.image, url !== null);
     if (url !== null && this.image.getAttribute("src") !== url) this.image.src = url;
+    if (url !== null) setAttribute(this.image, "alt", pictureName(state.image, state.run.depth));
     drawFighter(this.self, state.self);
     drawFighter(this.enemy, state.enemy);
     this.drawSwords(state.swords);
+    if (state.top === "sword") this.describeSwords();
     const informed = state.info !== null;
     show(this.infoPanel, informed);
     show(this.console, !informed);
@@ -142,7 +183,15 @@ export class Screen {
       setStyle(label, "backgroundColor", swords.highlight.includes(i) ? scheme.highlight : scheme.label);
       setStyle(label, "color", scheme.text);
       label.tabIndex = text === "" ? -1 : 0;
+      if (text === "") setAttribute(label, "aria-label", "（空き）");
+      else if (label.hasAttribute("aria-label")) label.removeAttribute("aria-label");
     });
+  }
+
+  // Each sword's information as its button's description, as the window gives the accessibility bus.
+  describeSwords() {
+    const infos = this.swordInfos();
+    this.swordDescriptions.forEach((element, i) => setText(element, (infos[i] ?? "").replaceAll("\r\n", "\n")));
   }
 
   setNameLead(text) {
