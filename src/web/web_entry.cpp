@@ -15,10 +15,16 @@
 #include "data/save_record.h"
 #include "data/sword.h"
 #include "engine/file_io.h"
+#include "game/game.h"
+#include "game/input.h"
 #include "game/title.h"
 #include "measure/battle_bench.h"
 #include "options/program_options.h"
+#include "platform/temp_folder.h"
+#include "record/recording.h"
 #include "record/recording_writer.h"
+#include "record/replay_cursor.h"
+#include "record/scratch_folder.h"
 #include "record/screen_digest.h"
 #include "runtime/game_objects.h"
 #include "runtime/save_load.h"
@@ -32,14 +38,19 @@ constexpr char kSaveFolder[] = "/save";
 
 // The pictures outlive the session that tells them; the recording ends
 // before the session, as its last screen is read from the game.
+// A watched recording plays in a scratch folder of its own, with no recording.
 struct Sitting {
   zemra::WebPictures pictures;
+  std::unique_ptr<zemra::TempFolder> scratch;
   std::unique_ptr<zemra::TextSession> session;
   std::unique_ptr<zemra::RecordingWriter> recording;
+  std::unique_ptr<zemra::ReplayCursor> cursor;
 
   void End() {
+    cursor.reset();
     recording.reset();
     session.reset();
+    scratch.reset();
   }
 };
 
@@ -144,6 +155,55 @@ std::string SaveProblem(const std::string& path) {
   return zemra::DecodeSaveFile(*bytes, problem) ? "" : std::string(problem);
 }
 
+// Opens the recording at `path` to watch: the desktop's refusal ("NAME:
+// why") when it cannot be replayed here, else its first screen. The player's
+// own save folder is never touched.
+std::string WatchOpen(const std::string& path, const std::string& shown_name) {
+  Sitting& sitting = TheSitting();
+  sitting.End();
+  const zemra::GameLocations content{{std::filesystem::path("/")}, {}};
+  zemra::RecordingRead read = zemra::LoadRecordingForReplay(path, content);
+  sitting.scratch = std::make_unique<zemra::TempFolder>();
+  if (read.recording) read.error = zemra::PrepareReplayFolder(*sitting.scratch, read.recording->header.save);
+  if (!read.error.empty()) {
+    sitting.End();
+    return nlohmann::json{{"refused", shown_name + ": " + read.error}}.dump(-1, ' ', false,
+                                                                          nlohmann::json::error_handler_t::replace);
+  }
+  const zemra::RecordingHeader& header = read.recording->header;
+  sitting.session = std::make_unique<zemra::TextSession>(
+      header.seed, zemra::GameLocations{content.content_roots, sitting.scratch->Path()}, header.new_run,
+      &sitting.pictures);
+  sitting.cursor = std::make_unique<zemra::ReplayCursor>(std::move(*read.recording));
+  return sitting.session->StateJson();
+}
+
+// The watched recording's next input in its line form, and whether it
+// changes nothing on the screen; null when the replay is over.
+std::string WatchNext() {
+  const zemra::Input* next = TheSitting().cursor == nullptr ? nullptr : TheSitting().cursor->Next();
+  if (next == nullptr) return "null";
+  return nlohmann::json{{"input", zemra::FormatInput(*next)}, {"nothing", zemra::InputChangesNothing(*next)}}.dump(
+      -1, ' ', false, nlohmann::json::error_handler_t::replace);
+}
+
+// Applies the watched recording's next input; the screen after it.
+std::string WatchApply() {
+  Sitting& sitting = TheSitting();
+  if (sitting.cursor == nullptr) return R"({"error":"no recording is open"})";
+  std::string refusal;
+  sitting.cursor->ApplyNext([&](const zemra::Input& input) { return refusal = sitting.session->Apply(input); });
+  return sitting.session->StateJson(refusal);
+}
+
+// How the watched replay ended: 0 as recorded, 1 not, 2 the file was cut short; and in words.
+std::string WatchVerdict() {
+  const zemra::ReplayCursor* cursor = TheSitting().cursor.get();
+  if (cursor == nullptr) return R"({"status":2,"verdict":""})";
+  return nlohmann::json{{"status", cursor->ExitStatus()}, {"verdict", cursor->Verdict()}}.dump(
+      -1, ' ', false, nlohmann::json::error_handler_t::replace);
+}
+
 // The battle benchmark's battles on a seed, as zemra6-battlebench prints them:
 // "N battles, checksum X" (any sitting ends first: the core is one).
 std::string BattleBench(const std::string& seed_text, int battles) {
@@ -167,6 +227,10 @@ EMSCRIPTEN_BINDINGS(zemra6) {
   emscripten::function("nameLead", &NameLead);
   emscripten::function("clock", &Clock);
   emscripten::function("swordInfos", &SwordInfos);
+  emscripten::function("watchOpen", &WatchOpen);
+  emscripten::function("watchNext", &WatchNext);
+  emscripten::function("watchApply", &WatchApply);
+  emscripten::function("watchVerdict", &WatchVerdict);
   emscripten::function("finished", &Finished);
   emscripten::function("nextDue", &NextDue);
   emscripten::function("titleFrame", &TitleFrame);

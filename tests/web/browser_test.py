@@ -266,6 +266,36 @@ class PageTest(unittest.TestCase):
         replay = subprocess.run([str(text), "--replay", str(downloads / name)], capture_output=True, text=True)
         self.assertEqual(replay.returncode, 0, replay.stdout[-2000:] + replay.stderr)
 
+    def test_recordings_are_watched_and_bad_ones_refused(self):
+        url = self.serve()
+        browser = self.browser()
+        run_folder = self.folder / "run"
+        run_folder.mkdir()
+        scripted_run(run_folder, 1, "plain", 3000)  # to a game over, on the desktop
+        recording = next((run_folder / "recordings").glob("*.zrec"))
+        damaged = self.folder / "damaged.zrec"
+        damaged.write_bytes(b"not a recording\n")
+        for name, path, verdict in ((recording.name, recording, "再生が終わりました。記録どおりに進みました。"),
+                                    ("damaged.zrec", damaged,
+                                     "damaged.zrec: it is not a recording (its first line is not JSON)")):
+            with self.subTest(recording=name):
+                browser.driver.get(url + "?watch")
+                until(lambda: browser.js("return window.zemra6?.watcher !== null"), what="the watching page")
+                self.assertTrue(browser.driver.find_element(By.ID, "tools").get_attribute("hidden"))
+                browser.driver.find_element(By.ID, "watch-file").send_keys(str(path))
+                if name == "damaged.zrec":
+                    self.assertEqual(until(browser.box_text), verdict)
+                    continue
+                for _ in range(3):
+                    browser.driver.find_element(By.CSS_SELECTOR, '[data-watch="faster"]').click()
+                # A watched input is the recording's, never the player's: a click changes nothing.
+                until(lambda: browser.state() is not None and browser.state()["page"] == "main", 60, "the main page")
+                ended = until(lambda: (browser.box_text() or "").startswith("再生") and browser.box_text(), 120,
+                              "the replay's end")
+                self.assertTrue(ended.startswith(verdict), ended)
+        # Watching kept nothing: no save and no recording of its own.
+        self.assertEqual(browser.js("return Object.keys(localStorage).filter((k) => !k.endsWith('/sound'))"), [])
+
     def play_to_first_spoil(self, browser, by):
         """From the title to the first battle's spoil, by mouse or by keys; false when the battle is lost."""
         def act(mouse, keys):

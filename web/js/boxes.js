@@ -20,8 +20,9 @@ export class Boxes {
     return this.open > 0;
   }
 
-  message(text) {
-    return this.ask(text, [["OK", true]]);
+  // A box that closes itself after `closeAfterMs` (a replay's), or waits for the player.
+  message(text, closeAfterMs = 0) {
+    return this.ask(text, [["OK", true]], closeAfterMs);
   }
 
   question(text) {
@@ -29,7 +30,7 @@ export class Boxes {
   }
 
   // Boxes queue behind each other; each resolves once it is closed.
-  ask(text, answers) {
+  ask(text, answers, closeAfterMs = 0) {
     this.open++;
     this.onChange();
     const shown = this.chain.then(() => new Promise((resolve) => {
@@ -47,6 +48,7 @@ export class Boxes {
       }
       this.dialog.showModal();
       this.buttons.firstElementChild.focus();
+      if (closeAfterMs > 0) setTimeout(() => this.buttons.lastElementChild?.click(), closeAfterMs);
     }));
     this.chain = shown;
     return shown.then((value) => {

@@ -5,7 +5,8 @@
 import { Boxes } from "./boxes.js";
 import { Screen } from "./screen.js";
 import { Sound } from "./sound.js";
-import { SaveStore, SAVE_FILE, BACKUP_FILE, REPORT_FILE } from "./saves.js";
+import { SaveStore, SAVE_FILE, BACKUP_FILE, REPORT_FILE, RECORDING_PREFIX } from "./saves.js";
+import { Watcher } from "./watch.js";
 import { drawBitmap } from "./bitmaps.js";
 import { handleKey, keyHelpText } from "./keys.js";
 import { loadContent } from "./content.js";
@@ -53,7 +54,8 @@ function download(bytes, name) {
 }
 
 class Game {
-  constructor(module, storage, sound, content) {
+  // A watching page shows a recording's sittings and takes no player input.
+  constructor(module, storage, sound, content, watching) {
     this.module = module;
     this.screen = new Screen(document);
     this.screen.setPictures((name) => content.pictures.get(name) ?? null);
@@ -63,12 +65,13 @@ class Game {
     this.boxes.onChange = () => this.rearm();
     this.sound = sound;
     this.saves = new SaveStore(storage, module.FS);
-    this.saves.restore();
+    this.watching = watching;
     this.state = null;
     this.running = false;
     this.clockHeld = false;
     this.timer = null;
     this.recordingTimer = null;
+    this.watcher = null;
     this.framePending = false;
     this.nameVersion = -1;
     this.pointer = null;       // the last sword or panel the mouse reported
@@ -97,7 +100,7 @@ class Game {
 
   // Every input, from any source, goes through here as one line.
   apply(line) {
-    if (!this.running) return null;
+    if (!this.running || this.watching) return null;
     return this.guarded(() => {
       const state = JSON.parse(this.module.apply(line));
       if (!line.startsWith("hover ") && line !== "leave") this.pointer = null;
@@ -120,7 +123,12 @@ class Game {
     }
   }
 
-  after(state) {
+  // A screen the core reached by other means (a watched recording); its boxes close themselves after boxMs.
+  show(state, boxMs = 0) {
+    this.after(state, boxMs);
+  }
+
+  after(state, boxMs = 0) {
     // A mark whenever the kind of page changes: the site's load figures read the first of each.
     if (state.page !== this.state?.page) performance.mark(`zemra6:${state.page}`);
     this.state = state;
@@ -136,11 +144,13 @@ class Game {
         this.expectedBox = null;
         continue;
       }
-      this.boxes.message(text);
+      this.boxes.message(text, boxMs);
     }
-    const { newlyFailed } = this.saves.sync();
-    if (newlyFailed) this.boxes.message(TEXTS.storageFull);
-    this.keepRecordingSoon();
+    if (!this.watching) {
+      const { newlyFailed } = this.saves.sync();
+      if (newlyFailed) this.boxes.message(TEXTS.storageFull);
+      this.keepRecordingSoon();
+    }
     if (state.terminated) this.finish();
     this.rearm();
   }
@@ -155,6 +165,7 @@ class Game {
   keepRecording() {
     if (this.recordingTimer !== null) clearTimeout(this.recordingTimer);
     this.recordingTimer = null;
+    if (this.watching) return;
     const state = this.state;
     const end = state === null ? null : {
       page: state.page, depth: state.run.depth, battles: state.run.battleCount,
@@ -360,7 +371,12 @@ class Game {
     document.addEventListener("keydown", (event) => {
       this.pointerType = "keyboard";
       this.sound.unlock();
-      if (this.boxes.showing || !this.running) return;
+      if (this.boxes.showing) return;
+      if (this.watcher !== null) {
+        if (this.watcher.handleKey(event)) event.preventDefault();
+        return;
+      }
+      if (!this.running) return;
       if (handleKey(this, event)) event.preventDefault();
     });
     document.addEventListener("pointerdown", () => this.sound.unlock());
@@ -383,8 +399,41 @@ class Game {
       picker.value = "";
       if (file !== undefined) this.importSave(file);
     });
-    tools.hidden = false;
+    tools.hidden = this.watching;
     this.showSoundSetting();
+  }
+
+  // The watching page's bar: open a file (or drop one on the page), pause, step, pace.
+  watch() {
+    this.watcher = new Watcher(this, document);
+    const bar = document.getElementById("watch-bar");
+    const picker = document.getElementById("watch-file");
+    const openFile = async (file) => this.watcher.open(new Uint8Array(await file.arrayBuffer()), file.name);
+    bar.addEventListener("click", (event) => {
+      const button = event.target.closest("button[data-watch]");
+      if (button === null) return;
+      const action = button.dataset.watch;
+      if (action === "open") picker.click();
+      if (action === "pause") this.watcher.togglePause();
+      if (action === "step") this.watcher.stepOnce();
+      if (action === "faster") this.watcher.faster();
+      if (action === "slower") this.watcher.slower();
+    });
+    picker.addEventListener("change", () => {
+      const file = picker.files[0];
+      picker.value = "";
+      if (file !== undefined) openFile(file);
+    });
+    document.addEventListener("dragover", (event) => event.preventDefault());
+    document.addEventListener("drop", (event) => {
+      event.preventDefault();
+      const file = event.dataTransfer?.files[0];
+      if (file !== undefined) openFile(file);
+    });
+    bar.hidden = false;
+    this.watcher.show();
+    fitStage();
+    return this.watcher;
   }
 }
 
@@ -399,7 +448,8 @@ function fitStage() {
   const holder = document.getElementById("holder");
   const stage = document.getElementById("stage");
   const tools = document.getElementById("tools");
-  const room = window.innerHeight - (tools.hidden ? 0 : tools.offsetHeight);
+  const bar = document.getElementById("watch-bar");
+  const room = window.innerHeight - (tools.hidden ? 0 : tools.offsetHeight) - (bar.hidden ? 0 : bar.offsetHeight);
   const scale = Math.max(0.1, Math.min(window.innerWidth / 500, room / 400));
   holder.style.width = `${500 * scale}px`;
   holder.style.height = `${400 * scale}px`;
@@ -451,8 +501,11 @@ async function boot() {
   fitStage();
   window.addEventListener("resize", fitStage);
   if (typeof WebAssembly !== "object") return showNotice(TEXTS.noWasm);
-  if (!(await holdSaveLock())) return showNotice(TEXTS.elsewhere);
-  if (await takeNewVersion()) return undefined;
+  const params = new URLSearchParams(location.search);
+  // ?watch plays a recording (?watch=NAME one kept here); it never takes the save.
+  const watching = params.has("watch");
+  if (!watching && !(await holdSaveLock())) return showNotice(TEXTS.elsewhere);
+  if (!watching && (await takeNewVersion())) return undefined;
   let module;
   let game = null;
   const early = [];  // problems told before the game can show a box
@@ -474,11 +527,20 @@ async function boot() {
     module.FS.mkdirTree("/dat");
     module.FS.writeFile(`/dat/${name}`, bytes);
   }
-  game = new Game(module, storage, sound, content);
+  game = new Game(module, storage, sound, content, watching);
   window.zemra6 = game;  // for the page's own tests and the console
   fitStage();
+  if (watching) {
+    const watcher = game.watch();
+    const name = params.get("watch");
+    const kept = name ? storage.getItem(RECORDING_PREFIX + name) : null;
+    if (kept !== null) watcher.open(new TextEncoder().encode(kept), name);
+    for (const text of [...content.problems, ...early]) game.boxes.message(text);
+    return undefined;
+  }
+  game.saves.restore();
   // A seed in the address (?seed=123) starts the same game again, for a report of a fault.
-  const seed = new URLSearchParams(location.search).get("seed");
+  const seed = params.get("seed");
   game.start(false, seed !== null && /^\d{1,19}$/.test(seed) ? seed : undefined);
   if (!persistent) game.boxes.message(TEXTS.noStorage);
   for (const text of [...content.problems, ...early]) game.boxes.message(text);

@@ -65,7 +65,11 @@ function list() {
     button.textContent = "ダウンロード";
     button.setAttribute("aria-label", `${began(name)}の記録をダウンロード`);
     button.addEventListener("click", () => download(text, name));
-    row.insertCell().append(button);
+    const watch = document.createElement("a");
+    watch.href = `./?watch=${encodeURIComponent(name)}`;
+    watch.textContent = "見る";
+    watch.setAttribute("aria-label", `${began(name)}の記録を見る`);
+    row.insertCell().append(button, " ", watch);
   }
 }
 
