@@ -1,9 +1,8 @@
 // The game's content files, listed in dat/content.json, fetched side by side.
-// The story and the pictures go into the core's file system (a picture that
-// does not decode is left out, so the core finds it unreadable as the
-// desktop would) before the game starts; the sounds go to the sound output
-// as they arrive, the game does not wait for them. Whatever is missing is
-// reported once, and the game goes on without it.
+// The first screen needs only the story: the pictures follow (a picture that
+// does not decode is left out, so the core finds it unreadable as the desktop
+// would) and the sounds go to the sound output as they arrive. Whatever is
+// missing is reported once, and the game goes on without it.
 
 const TYPES = { bmp: "image/bmp", jpg: "image/jpeg", png: "image/png" };
 
@@ -27,28 +26,37 @@ async function loadOne(folder, name, content) {
   if (kind in TYPES) {
     const blob = new Blob([bytes], { type: TYPES[kind] });
     (await createImageBitmap(blob)).close();  // throws when the picture is damaged
-    content.pictures.set(name, URL.createObjectURL(blob));
+    content.urls.set(name, URL.createObjectURL(blob));
   }
   content.files.set(name, bytes);
 }
 
-// `sounds.add(name, bytes)` takes each sound as it arrives; `report(text)`
-// takes a sound's problem, which comes after the start.
-export async function loadContent(folder, sounds, report) {
-  const content = { files: new Map(), pictures: new Map(), problems: [] };
-  let names;
-  try {
-    names = JSON.parse(new TextDecoder().decode(await fetchBytes(`${folder}content.json`)));
-  } catch {
-    content.problems.push(failed(folder, "content.json"));
+// Two stages, each a promise of { files, problems }: `story` (the files the
+// core reads at its start) and `pictures` (with `urls`, an address for each
+// picture). `sounds.addFile(name, bytes)` takes each sound as it arrives;
+// `report(text)` a sound's problem.
+export function loadContent(folder, sounds, report) {
+  const names = fetchBytes(`${folder}content.json`)
+    .then((bytes) => JSON.parse(new TextDecoder().decode(bytes)))
+    .catch(() => null);
+  const stage = async (which) => {
+    const content = { files: new Map(), urls: new Map(), problems: [] };
+    const listed = await names;
+    if (listed === null) {
+      if (which === "story") content.problems.push(failed(folder, "content.json"));
+      return content;
+    }
+    const wanted = listed.filter((n) => (extension(n) in TYPES) === (which === "pictures") && extension(n) !== "wav");
+    await Promise.all(wanted.map((name) => loadOne(folder, name, content).catch(() => {
+      // The story's own loader reports a missing story in the game's words.
+      if (name !== "kiriha.dat") content.problems.push(failed(folder, name));
+    })));
     return content;
-  }
-  for (const name of names.filter((n) => extension(n) === "wav")) {
-    fetchBytes(folder + name).then((bytes) => sounds.addFile(name, bytes.buffer), () => report(failed(folder, name)));
-  }
-  await Promise.all(names.filter((n) => extension(n) !== "wav").map((name) => loadOne(folder, name, content).catch(() => {
-    // The story's own loader reports a missing story in the game's words.
-    if (name !== "kiriha.dat") content.problems.push(failed(folder, name));
-  })));
-  return content;
+  };
+  names.then((listed) => {
+    for (const name of (listed ?? []).filter((n) => extension(n) === "wav")) {
+      fetchBytes(folder + name).then((bytes) => sounds.addFile(name, bytes.buffer), () => report(failed(folder, name)));
+    }
+  });
+  return { story: stage("story"), pictures: stage("pictures") };
 }

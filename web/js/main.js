@@ -5,12 +5,13 @@
 import { Boxes } from "./boxes.js";
 import { Screen } from "./screen.js";
 import { Sound } from "./sound.js";
-import { SaveStore, SAVE_FILE, BACKUP_FILE, REPORT_FILE, RECORDING_PREFIX } from "./saves.js";
+import { SaveStore, SAVE_FILE, BACKUP_FILE, REPORT_FILE, RECORDING_PREFIX, SAVE_ITEM } from "./saves.js";
 import { Watcher } from "./watch.js";
 import { drawBitmap } from "./bitmaps.js";
 import { handleKey, keyHelpText } from "./keys.js";
 import { loadContent } from "./content.js";
 import { openStorage } from "./storage.js";
+import { download } from "./download.js";
 
 const TEXTS = {
   noWasm: "このブラウザはWebAssemblyに対応していないため、ゲームを始められません。\n新しいブラウザでこのページを開いてください。",
@@ -42,23 +43,13 @@ function randomSeed() {
   return ((BigInt(words[0]) << 32n) | BigInt(words[1])).toString();
 }
 
-function download(bytes, name) {
-  const url = URL.createObjectURL(new Blob([bytes], { type: "application/octet-stream" }));
-  const link = document.createElement("a");
-  link.href = url;
-  link.download = name;
-  document.body.append(link);
-  link.click();
-  link.remove();
-  setTimeout(() => URL.revokeObjectURL(url), 10000);
-}
-
 class Game {
   // A watching page shows a recording's sittings and takes no player input.
-  constructor(module, storage, sound, content, watching) {
+  constructor(module, storage, sound, watching) {
     this.module = module;
     this.screen = new Screen(document);
-    this.screen.setPictures((name) => content.pictures.get(name) ?? null);
+    this.pictureUrls = new Map();
+    this.screen.setPictures((name) => this.pictureUrls.get(name) ?? null);
     this.screen.setNameLead(module.nameLead());
     this.screen.setSwordInfos(() => JSON.parse(module.swordInfos()));
     this.boxes = new Boxes(document);
@@ -66,6 +57,11 @@ class Game {
     this.sound = sound;
     this.saves = new SaveStore(storage, module.FS);
     this.watching = watching;
+    this.picturesReady = false;
+    this.heldInputs = [];
+    this.picturesIn = new Promise((resolve) => {
+      this.resolvePictures = resolve;
+    });
     this.state = null;
     this.running = false;
     this.clockHeld = false;
@@ -98,9 +94,23 @@ class Game {
     this.guarded(() => this.after(JSON.parse(this.module.start(seed, newRun, true))));
   }
 
-  // Every input, from any source, goes through here as one line.
+  // The pictures are in: inputs held for them go in, in their order.
+  picturesArrived(urls) {
+    for (const [name, url] of urls) this.pictureUrls.set(name, url);
+    this.picturesReady = true;
+    this.resolvePictures();
+    for (const line of this.heldInputs.splice(0)) this.apply(line);
+  }
+
+  // Every input, from any source, goes through here as one line. Until the
+  // pictures are in, the player's inputs wait (only the clock moves), so no
+  // screen ever finds its picture missing that is on its way.
   apply(line) {
     if (!this.running || this.watching) return null;
+    if (!this.picturesReady && !line.startsWith("step ")) {
+      this.heldInputs.push(line);
+      return null;
+    }
     return this.guarded(() => {
       const state = JSON.parse(this.module.apply(line));
       if (!line.startsWith("hover ") && line !== "leave") this.pointer = null;
@@ -342,6 +352,7 @@ class Game {
     this.module.FS.unlink(IMPORT_PATH);
     if (problem !== "") return this.boxes.message(problem);
     if (!(await this.boxes.question(TEXTS.importRun))) return undefined;
+    await this.picturesIn;  // the journey goes on in the field, whose picture must be here
     const current = this.saves.read(SAVE_FILE);
     if (current !== null) this.saves.write(BACKUP_FILE, current);
     this.saves.write(SAVE_FILE, bytes);
@@ -521,21 +532,31 @@ async function boot() {
   } catch {
     return showNotice(TEXTS.noCore);
   }
-  const content = await contentLoad;
-  await fontLoad;
-  for (const [name, bytes] of content.files) {
+  const writeFiles = (files) => {
     module.FS.mkdirTree("/dat");
-    module.FS.writeFile(`/dat/${name}`, bytes);
-  }
-  game = new Game(module, storage, sound, content, watching);
+    for (const [name, bytes] of files) module.FS.writeFile(`/dat/${name}`, bytes);
+  };
+  const story = await contentLoad.story;
+  await fontLoad;
+  writeFiles(story.files);
+  const pictures = contentLoad.pictures.then((loaded) => {
+    writeFiles(loaded.files);
+    return loaded;
+  });
+  game = new Game(module, storage, sound, watching);
   window.zemra6 = game;  // for the page's own tests and the console
   fitStage();
+  // A sitting that opens on a picture (a save's field, a recording) waits for the pictures.
+  const saved = storage.getItem(SAVE_ITEM) !== null;
+  if (watching || saved) game.picturesArrived((await pictures).urls);
+  else pictures.then((loaded) => game.picturesArrived(loaded.urls));
+  pictures.then((loaded) => loaded.problems.forEach((text) => game.boxes.message(text)));
+  for (const text of [...story.problems, ...early]) game.boxes.message(text);
   if (watching) {
     const watcher = game.watch();
     const name = params.get("watch");
     const kept = name ? storage.getItem(RECORDING_PREFIX + name) : null;
     if (kept !== null) watcher.open(new TextEncoder().encode(kept), name);
-    for (const text of [...content.problems, ...early]) game.boxes.message(text);
     return undefined;
   }
   game.saves.restore();
@@ -543,7 +564,6 @@ async function boot() {
   const seed = params.get("seed");
   game.start(false, seed !== null && /^\d{1,19}$/.test(seed) ? seed : undefined);
   if (!persistent) game.boxes.message(TEXTS.noStorage);
-  for (const text of [...content.problems, ...early]) game.boxes.message(text);
   // Kept for play without a network; a browser or an address that allows no worker plays online only.
   navigator.serviceWorker?.register("sw.js").catch(() => {});
   return undefined;

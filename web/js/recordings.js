@@ -3,6 +3,7 @@
 
 import { storedRecordings, RECORDING_PREFIX, RECORDING_END_PREFIX } from "./saves.js";
 import { openStorage } from "./storage.js";
+import { download } from "./download.js";
 
 const STEP = /"input":"step (\d+)"/g;
 
@@ -33,17 +34,6 @@ function readEnd(storage, name) {
   } catch {
     return null;
   }
-}
-
-function download(text, name) {
-  const url = URL.createObjectURL(new Blob([text], { type: "application/octet-stream" }));
-  const link = document.createElement("a");
-  link.href = url;
-  link.download = name;
-  document.body.append(link);
-  link.click();
-  link.remove();
-  setTimeout(() => URL.revokeObjectURL(url), 10000);
 }
 
 function list() {

@@ -10,6 +10,7 @@ export const BACKUP_FILE = "save.dat.bak";
 export const REPORT_FILE = "レポート.txt";
 const FILES = [SAVE_FILE, BACKUP_FILE, REPORT_FILE];
 const PREFIX = "zemra6/save/";
+export const SAVE_ITEM = PREFIX + SAVE_FILE;
 // Recordings: the core keeps the newest in /save/recordings; storage holds one
 // item of text a file, and beside it how its sitting stood when last copied.
 export const RECORDINGS_FOLDER = `${SAVE_FOLDER}/recordings`;
