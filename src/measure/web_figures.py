@@ -1,14 +1,16 @@
 #!/usr/bin/python3
 """Figures of the browser's site, each beside a floor measured in the same run:
-the site's files and their gzipped sizes; the time from navigation to the
-title page and to the first click answered in headless Chromium on 127.0.0.1
-with a cold cache, with the game's font and with the device's fonts; the
+the site's files and their gzipped sizes, and what the first screen fetched;
+the time from navigation to the title page and to the first click answered in
+headless Chromium on 127.0.0.1 with a cold cache, with the game's font and
+with the device's fonts, and offline from the service worker's cache; the
 browser's CPU share on the title page against a bare page drawing a 500 x 400
 canvas at 20 frames a second, and on the field page against an empty page;
 battles a second of the WebAssembly core under node against the native
-benchmark.
+benchmark; the size of a whole scripted run's recording made in the page
+against the desktop's.
 
-usage: web_figures.py [--rounds N] SITE_FOLDER ZEMRA6_BATTLEBENCH ZEMRA6_CORE_JS ZEMRA_CRAFT_SAVE
+usage: web_figures.py [--rounds N] SITE_FOLDER ZEMRA6_BATTLEBENCH ZEMRA6_CORE_JS ZEMRA_CRAFT_SAVE ZEMRA_SCRIPTED_RUN
 Needs Debian's chromium, chromium-driver and python3-selenium (tools/build.sh installs them).
 """
 import argparse
@@ -115,10 +117,18 @@ def site_sizes(site):
     print(f"  {'all':<28} {total:>9,} {total_gz:>9,}")
 
 
+FIRST_SCREEN_BYTES = """
+const title = performance.getEntriesByName('zemra6:title')[0].startTime;
+const fetched = performance.getEntriesByType('resource').filter((r) => r.responseEnd <= title);
+return fetched.reduce((sum, r) => sum + r.encodedBodySize, 0) +
+  performance.getEntriesByType('navigation')[0].encodedBodySize;
+"""
+
+
 def load_times(site, rounds):
     for fonts, missing in (("the game's font", ()), ("the device's fonts", ("/font/zemra6-gothic.woff2",))):
         server = SiteServer(site, {path: None for path in missing})
-        title, answered = [], []
+        title, answered, first_bytes = [], [], []
         for _ in range(rounds):
             with tempfile.TemporaryDirectory() as profile:  # a fresh profile: a cold cache
                 driver = browser(profile)
@@ -128,11 +138,62 @@ def load_times(site, rounds):
                     driver.find_element(By.ID, "title-button").click()
                     answered.append(until(lambda: mark(driver, "name")))
                     title.append(mark(driver, "title"))
+                    first_bytes.append(driver.execute_script(FIRST_SCREEN_BYTES))
                 finally:
                     driver.quit()
         server.close()
         print(f"load, {fonts}: navigation to the title {median_range(title, 'ms')}, "
-              f"to the first click answered {median_range(answered, 'ms')}")
+              f"to the first click answered {median_range(answered, 'ms')}; "
+              f"fetched before the title {statistics.median(first_bytes):,.0f} bytes")
+
+
+def offline_start(site, rounds):
+    server = SiteServer(site)
+    times = []
+    for _ in range(rounds):
+        with tempfile.TemporaryDirectory() as profile:
+            driver = browser(profile)
+            try:
+                driver.get(server.url)
+                until(lambda: driver.execute_script(
+                    "return navigator.serviceWorker.ready.then((r) => r.active.state === 'activated')"))
+                driver.execute_cdp_cmd("Network.enable", {})
+                driver.execute_cdp_cmd("Network.emulateNetworkConditions", {
+                    "offline": True, "latency": 0, "downloadThroughput": -1, "uploadThroughput": -1})
+                driver.get(server.url)
+                times.append(until(lambda: mark(driver, "title")))
+            finally:
+                driver.quit()
+    server.close()
+    print(f"load, offline from the service worker's cache: navigation to the title {median_range(times, 'ms')}")
+
+
+def recording_size(site, scripted_run):
+    """A whole scripted run (to the ending) played in the page, its recording against the desktop's."""
+    server = SiteServer(site)
+    with tempfile.TemporaryDirectory() as folder:
+        subprocess.run([scripted_run, folder, "7", "lucky", "3000"], check=True, capture_output=True)
+        desktop = next(pathlib.Path(folder, "recordings").glob("*.zrec"))
+        lines = desktop.read_text(encoding="utf-8").splitlines()
+        inputs = [line.split('"input":"', 1)[1][:-2] for line in lines if line.startswith('{"input"')]
+        driver = browser(pathlib.Path(folder, "profile"))
+        try:
+            driver.get(server.url)
+            until(lambda: mark(driver, "title"))
+            size = driver.execute_script("""
+                const [seed, inputs] = arguments;
+                const game = window.zemra6;
+                game.holdClock(true);
+                game.start(false, seed);
+                for (const line of inputs) game.module.apply(line);
+                game.keepRecording();
+                const names = Object.keys(localStorage).filter((k) => k.startsWith('zemra6/recordings/')).sort();
+                return new Blob([localStorage.getItem(names[names.length - 1])]).size;""", "7", inputs)
+        finally:
+            driver.quit()
+        print(f"recording of a whole scripted run ({len(inputs)} inputs, to the ending): made in the page "
+              f"{size:,} bytes, by zemra6-text {desktop.stat().st_size:,} bytes")
+    server.close()
 
 
 def cpu_figures(site, craft, rounds):
@@ -207,10 +268,13 @@ def main():
     parser.add_argument("battlebench")
     parser.add_argument("core")
     parser.add_argument("craft")
+    parser.add_argument("scripted_run")
     args = parser.parse_args()
     site_sizes(args.site)
     battle_figures(args.battlebench, args.core, args.rounds)
+    recording_size(args.site, args.scripted_run)
     load_times(args.site, args.rounds)
+    offline_start(args.site, args.rounds)
     cpu_figures(args.site, args.craft, args.rounds)
     return 0
 

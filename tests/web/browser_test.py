@@ -24,6 +24,7 @@ import time
 import unittest
 
 from selenium import webdriver
+from selenium.common.exceptions import WebDriverException
 from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.actions import interaction
@@ -93,10 +94,14 @@ class Browser:
         return self.settled()
 
     def settled(self):
-        """Waits until the game shows a screen or the page a notice."""
-        return until(lambda: self.js("return window.zemra6?.state?.page ?? "
-                                     "(document.getElementById('notice').hidden ? null : 'notice')"),
-                     what="the first screen")
+        """Waits until the game shows a screen or the page a notice (through a page that loads itself again)."""
+        def shown():
+            try:
+                return self.js("return window.zemra6?.state?.page ?? "
+                               "(document.getElementById('notice').hidden ? null : 'notice')")
+            except WebDriverException:
+                return None
+        return until(shown, what="the first screen")
 
     def js(self, script, *args):
         return self.driver.execute_script(script, *args)
@@ -159,19 +164,21 @@ REPLAY = """
 const [seed, lines] = arguments;
 const game = window.zemra6;
 game.holdClock(true);
-game.start(false, seed);
-const kinds = new Set();
-const kind = (s) => s.page === "main" ? `main/${s.top}${s.info === null ? "" : "/info"}` : s.page;
-kinds.add(kind(game.state));
-for (const [i, line] of lines.entries()) {
-  if (line.input !== undefined) {
-    game.apply(line.input);
-    kinds.add(kind(game.state));
-  } else if (line.digest !== undefined && game.module.digest() !== line.digest) {
-    return {at: i, input: lines[i - 1]?.input ?? null, want: line.digest, got: game.module.digest(), kinds: [...kinds]};
+return game.picturesIn.then(() => {
+  game.start(false, seed);
+  const kinds = new Set();
+  const kind = (s) => s.page === "main" ? `main/${s.top}${s.info === null ? "" : "/info"}` : s.page;
+  kinds.add(kind(game.state));
+  for (const [i, line] of lines.entries()) {
+    if (line.input !== undefined) {
+      game.apply(line.input);
+      kinds.add(kind(game.state));
+    } else if (line.digest !== undefined && game.module.digest() !== line.digest) {
+      return {at: i, input: lines[i - 1]?.input ?? null, want: line.digest, got: game.module.digest(), kinds: [...kinds]};
+    }
   }
-}
-return {at: null, kinds: [...kinds], terminated: game.state.terminated};
+  return {at: null, kinds: [...kinds], terminated: game.state.terminated};
+});
 """
 
 

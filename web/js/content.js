@@ -34,14 +34,16 @@ async function loadOne(folder, name, content) {
 // Two stages, each a promise of { files, problems }: `story` (the files the
 // core reads at its start) and `pictures` (with `urls`, an address for each
 // picture). `sounds.addFile(name, bytes)` takes each sound as it arrives;
-// `report(text)` a sound's problem.
-export function loadContent(folder, sounds, report) {
+// `report(text)` a sound's problem. Pictures and sounds are fetched only once
+// `firstScreen` settles, so the first screen has the network to itself.
+export function loadContent(folder, sounds, report, firstScreen) {
   const names = fetchBytes(`${folder}content.json`)
     .then((bytes) => JSON.parse(new TextDecoder().decode(bytes)))
     .catch(() => null);
   const stage = async (which) => {
     const content = { files: new Map(), urls: new Map(), problems: [] };
     const listed = await names;
+    if (which === "pictures") await firstScreen;
     if (listed === null) {
       if (which === "story") content.problems.push(failed(folder, "content.json"));
       return content;
@@ -53,7 +55,7 @@ export function loadContent(folder, sounds, report) {
     })));
     return content;
   };
-  names.then((listed) => {
+  Promise.all([names, firstScreen]).then(([listed]) => {
     for (const name of (listed ?? []).filter((n) => extension(n) === "wav")) {
       fetchBytes(folder + name).then((bytes) => sounds.addFile(name, bytes.buffer), () => report(failed(folder, name)));
     }

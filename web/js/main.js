@@ -31,7 +31,6 @@ const TEXTS = {
 const IMPORT_PATH = "/import/save.dat";
 const IMPORT_LIMIT = 65536;  // far above a save's 1124 bytes; a larger file is no save
 const RECORDING_KEEP_MS = 3000;
-const UPDATE_KEY = "zemra6/updating";
 
 // The line form escapes backslashes and line breaks.
 function lineText(text) {
@@ -485,29 +484,6 @@ function holdSaveLock() {
   });
 }
 
-// A new version of the site that waited for this visit takes over before the
-// game loads, and the page loads again from it (once: a worker that will not
-// take over leaves this visit on the old version).
-async function takeNewVersion() {
-  const registration = await navigator.serviceWorker?.getRegistration().catch(() => undefined);
-  try {
-    const tried = sessionStorage.getItem(UPDATE_KEY) !== null;
-    sessionStorage.removeItem(UPDATE_KEY);
-    if (tried || !registration?.waiting || !navigator.serviceWorker.controller) return false;
-    sessionStorage.setItem(UPDATE_KEY, "1");
-  } catch {
-    return false;  // storage turned off: no way to know this visit tried once, so it stays
-  }
-  const changed = new Promise((resolve) => {
-    navigator.serviceWorker.addEventListener("controllerchange", resolve, { once: true });
-    setTimeout(resolve, 3000);
-  });
-  registration.waiting.postMessage("take-over");
-  await changed;
-  location.reload();
-  return true;
-}
-
 async function boot() {
   fitStage();
   window.addEventListener("resize", fitStage);
@@ -516,14 +492,17 @@ async function boot() {
   // ?watch plays a recording (?watch=NAME one kept here); it never takes the save.
   const watching = params.has("watch");
   if (!watching && !(await holdSaveLock())) return showNotice(TEXTS.elsewhere);
-  if (!watching && (await takeNewVersion())) return undefined;
   let module;
   let game = null;
   const early = [];  // problems told before the game can show a box
   const report = (text) => (game === null ? early.push(text) : game.boxes.message(text));
   const { storage, persistent } = openStorage();
   const sound = new Sound(storage);
-  const contentLoad = loadContent("dat/", sound, report);
+  let firstScreenShown;
+  const firstScreen = new Promise((resolve) => {
+    firstScreenShown = resolve;
+  });
+  const contentLoad = loadContent("dat/", sound, report, firstScreen);
   // The title is drawn on a canvas, which never asks for a font itself: load the game's font first.
   const fontLoad = document.fonts?.load('bold 16px "Zemra6 Gothic"', "セルノア").catch(() => []);
   try {
@@ -548,7 +527,10 @@ async function boot() {
   fitStage();
   // A sitting that opens on a picture (a save's field, a recording) waits for the pictures.
   const saved = storage.getItem(SAVE_ITEM) !== null;
-  if (watching || saved) game.picturesArrived((await pictures).urls);
+  if (watching || saved) {
+    firstScreenShown();
+    game.picturesArrived((await pictures).urls);
+  }
   else pictures.then((loaded) => game.picturesArrived(loaded.urls));
   pictures.then((loaded) => loaded.problems.forEach((text) => game.boxes.message(text)));
   for (const text of [...story.problems, ...early]) game.boxes.message(text);
@@ -563,6 +545,7 @@ async function boot() {
   // A seed in the address (?seed=123) starts the same game again, for a report of a fault.
   const seed = params.get("seed");
   game.start(false, seed !== null && /^\d{1,19}$/.test(seed) ? seed : undefined);
+  setTimeout(firstScreenShown, 0);  // a hidden tab has no frames to wait for
   if (!persistent) game.boxes.message(TEXTS.noStorage);
   // Kept for play without a network; a browser or an address that allows no worker plays online only.
   navigator.serviceWorker?.register("sw.js").catch(() => {});
