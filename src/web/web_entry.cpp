@@ -9,19 +9,21 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <utility>
 
+#include "data/save_record.h"
 #include "engine/file_io.h"
 #include "game/title.h"
-#include "data/save_record.h"
 #include "measure/battle_bench.h"
-#include "runtime/game_objects.h"
 #include "record/screen_digest.h"
+#include "runtime/game_objects.h"
 #include "runtime/save_load.h"
 #include "text/text_session.h"
 #include "web/web_pictures.h"
 
 namespace {
 
+constexpr char kContentRoot[] = "/";
 constexpr char kSaveFolder[] = "/save";
 
 // The pictures outlive the session that tells them.
@@ -35,7 +37,9 @@ Sitting& TheSitting() {
   return sitting;
 }
 
-zemra::GameLocations WebLocations() { return zemra::GameLocations{{std::filesystem::path("/")}, kSaveFolder}; }
+zemra::GameLocations WebLocations(std::filesystem::path save_dir = kSaveFolder) {
+  return zemra::GameLocations{{std::filesystem::path(kContentRoot)}, std::move(save_dir)};
+}
 
 bool ParseSeed(const std::string& text, std::uint64_t& seed) {
   const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), seed);
@@ -114,7 +118,7 @@ std::string BattleBench(const std::string& seed_text, int battles) {
   std::uint64_t seed = 0;
   ParseSeed(seed_text, seed);
   TheSitting().session.reset();
-  const zemra::BattleTally tally = zemra::PlayBenchBattles(seed, battles, zemra::GameLocations{{std::filesystem::path("/")}, {}});
+  const zemra::BattleTally tally = zemra::PlayBenchBattles(seed, battles, WebLocations({}));
   char text[64];
   std::snprintf(text, sizeof text, "%d battles, checksum %016llx", tally.battles,
                 static_cast<unsigned long long>(tally.checksum));

@@ -100,7 +100,6 @@ export class Screen {
       this.commands.push(button);
     }
     this.pictureUrl = () => null;
-    this.state = null;
   }
 
   // The picture files as the page holds them: a function from a content name to an address.
@@ -109,7 +108,6 @@ export class Screen {
   }
 
   render(state) {
-    this.state = state;
     for (const [name, page] of Object.entries(this.pages)) show(page, state.page === name);
     if (state.page !== "main") return;
     for (const [name, panel] of Object.entries(this.tops)) show(panel, state.top === name);
