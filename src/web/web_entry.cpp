@@ -11,6 +11,7 @@
 #include <nlohmann/json.hpp>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "data/save_record.h"
 #include "data/sword.h"
@@ -34,6 +35,7 @@
 
 namespace {
 
+constexpr char kContentRoot[] = "/";
 constexpr char kSaveFolder[] = "/save";
 
 // The pictures outlive the session that tells them; the recording ends
@@ -59,7 +61,9 @@ Sitting& TheSitting() {
   return sitting;
 }
 
-zemra::GameLocations WebLocations() { return zemra::GameLocations{{std::filesystem::path("/")}, kSaveFolder}; }
+zemra::GameLocations WebLocations(std::filesystem::path save_dir = kSaveFolder) {
+  return zemra::GameLocations{{std::filesystem::path(kContentRoot)}, std::move(save_dir)};
+}
 
 bool ParseSeed(const std::string& text, std::uint64_t& seed) {
   const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), seed);
@@ -161,7 +165,7 @@ std::string SaveProblem(const std::string& path) {
 std::string WatchOpen(const std::string& path, const std::string& shown_name) {
   Sitting& sitting = TheSitting();
   sitting.End();
-  const zemra::GameLocations content{{std::filesystem::path("/")}, {}};
+  const zemra::GameLocations content = WebLocations({});
   zemra::RecordingRead read = zemra::LoadRecordingForReplay(path, content);
   sitting.scratch = std::make_unique<zemra::TempFolder>();
   if (read.recording) read.error = zemra::PrepareReplayFolder(*sitting.scratch, read.recording->header.save);
@@ -210,7 +214,7 @@ std::string BattleBench(const std::string& seed_text, int battles) {
   std::uint64_t seed = 0;
   ParseSeed(seed_text, seed);
   TheSitting().End();
-  const zemra::BattleTally tally = zemra::PlayBenchBattles(seed, battles, zemra::GameLocations{{std::filesystem::path("/")}, {}});
+  const zemra::BattleTally tally = zemra::PlayBenchBattles(seed, battles, WebLocations({}));
   char text[64];
   std::snprintf(text, sizeof text, "%d battles, checksum %016llx", tally.battles,
                 static_cast<unsigned long long>(tally.checksum));

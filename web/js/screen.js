@@ -134,7 +134,6 @@ export class Screen {
     }
     this.pictureUrl = () => null;
     this.swordInfos = () => [];
-    this.state = null;
   }
 
   // The picture files as the page holds them: a function from a content name to an address.
@@ -148,7 +147,6 @@ export class Screen {
   }
 
   render(state) {
-    this.state = state;
     for (const [name, page] of Object.entries(this.pages)) show(page, state.page === name);
     if (state.page !== "main") return;
     for (const [name, panel] of Object.entries(this.tops)) show(panel, state.top === name);
