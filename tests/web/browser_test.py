@@ -296,8 +296,10 @@ class PageTest(unittest.TestCase):
                 if name == "damaged.zrec":
                     self.assertEqual(until(browser.box_text), verdict)
                     continue
+                # Pressed through the page, as a box the recording opens may already cover the button.
+                faster = browser.driver.find_element(By.CSS_SELECTOR, '[data-watch="faster"]')
                 for _ in range(3):
-                    browser.driver.find_element(By.CSS_SELECTOR, '[data-watch="faster"]').click()
+                    browser.js("arguments[0].click()", faster)
                 # A watched input is the recording's, never the player's: a click changes nothing.
                 until(lambda: browser.state() is not None and browser.state()["page"] == "main", 60, "the main page")
                 ended = until(lambda: (browser.box_text() or "").startswith("再生") and browser.box_text(), 120,
@@ -486,6 +488,49 @@ class PageTest(unittest.TestCase):
                 return False
         until(new_version_alone, 60, "the new version alone")
         self.assertEqual(browser.state()["run"]["depth"], 3)
+
+    def test_every_screen_passes_axe_and_names_what_it_shows(self):
+        browser = self.browser()
+        url = self.serve()
+        browser.open(url)
+        found = {}
+
+        def check(screen):
+            if not browser.js("return typeof axe !== 'undefined'"):
+                browser.js(AXE.read_text(encoding="utf-8"))
+            found[screen] = browser.js(AXE_RUN)
+
+        def press(key, condition, what):
+            browser.keys(key)
+            until(lambda: condition(browser.state()), what=what)
+
+        check("title")
+        browser.driver.find_element(By.ID, "title-button").click()
+        check("name")
+        browser.driver.find_element(By.ID, "import-file").send_keys(str(crafted_save(self.folder)))
+        browser.answer_box("はい")
+        until(lambda: browser.state()["page"] == "main", what="the field")
+        check("field")
+        # The field as a screen reader hears it: Chromium's own accessibility tree.
+        tree = browser.driver.execute_cdp_cmd("Accessibility.getFullAXTree", {})["nodes"]
+        names = {node.get("name", {}).get("value") for node in tree if not node.get("ignored")}
+        for name in ("コンソール", "深さ3の野", "あなた、命 2／2、命中率 17％、手札 1 2 3 4 5", "徘徊", "剣", "命 2／2"):
+            self.assertIn(name, names)
+        press("2", lambda s: s["top"] == "sword", "the sword menu")
+        press("2", lambda s: s["swords"]["clickable"], "a sword to start")
+        press(Keys.ARROW_DOWN, lambda s: s["info"] is not None, "a sword's information")
+        self.assertTrue(browser.js("return document.getElementById('sword-info-0').textContent").startswith(
+            browser.state()["info"].split("\r\n")[0]))
+        check("sword menu")
+        browser.open(url)  # the field again, from the save
+        press("1", lambda s: s["top"] == "enemy", "an enemy")
+        check("battle")
+        browser.open(url)
+        browser.js("window.zemra6.apply('chapter 1')")
+        until(lambda: browser.state()["top"] == "image" and browser.state()["image"].startswith("memory"),
+              what="a chapter's picture")
+        check("chapter")
+        self.assertEqual(found, {screen: [] for screen in found})
 
     def test_the_game_fits_a_phone_screen(self):
         browser = self.browser()
