@@ -1,14 +1,16 @@
 #!/usr/bin/python3
 """Assembles the browser's site: the page (web/), the content (dat/) with its
-list, the launcher icon (SVG, and PNGs for the web app manifest), a subset of
-the game's font holding every character the game's own texts use, as WOFF2,
-and last the service worker's list of every file with the digest of them all
-as its version. The module (zemra6-web.mjs and .wasm) is linked into the same
-folder by the build before this runs.
+list, the English catalogue the build made (as dat/catalogue_en.json, for the
+page's own texts), the launcher icon (SVG, and PNGs for the web app
+manifest), a subset of the game's font holding every character the game's
+texts use in either language, as WOFF2, and last the service worker's list of
+every file with the digest of them all as its version. The module
+(zemra6-web.mjs and .wasm) is linked into the same folder by the build before
+this runs.
 
 Runs under Debian's python3, which has fontTools and brotli; rsvg-convert
 draws the PNG icons.
-usage: make_site.py SOURCE_ROOT SITE_FOLDER
+usage: make_site.py SOURCE_ROOT SITE_FOLDER CATALOGUE_EN_JSON
 """
 import hashlib
 import json
@@ -29,17 +31,16 @@ MODULE_FILES = ("zemra6-web.mjs", "zemra6-web.wasm")
 TEXT_GLOBS = ["src/**/*.cpp", "src/**/*.h", "web/**/*.js", "web/**/*.html", "tools/story/*.txt"]
 
 
-def characters(root: pathlib.Path) -> str:
+def characters(root: pathlib.Path, catalogue: dict) -> str:
     chars = {chr(c) for c in range(0x20, 0x7F)}  # ASCII, for typed names and numbers
     chars |= set("０１２３４５６７８９★☆≪≫…―－・、。「」『』（）！？％／")
-    for pattern in TEXT_GLOBS:
-        for path in root.glob(pattern):
-            text = path.read_text(encoding="utf-8")
-            chars |= {c for c in text if ord(c) > 0x7F and not c.isspace()}
+    texts = [path.read_text(encoding="utf-8") for pattern in TEXT_GLOBS for path in root.glob(pattern)]
+    for text in texts + list(catalogue.values()):
+        chars |= {c for c in text if ord(c) > 0x7F and not c.isspace()}
     return "".join(sorted(chars))
 
 
-def make_font(root: pathlib.Path, out: pathlib.Path) -> None:
+def make_font(root: pathlib.Path, out: pathlib.Path, catalogue: dict) -> None:
     out.mkdir(parents=True, exist_ok=True)
     options = subset.Options()
     options.flavor = "woff2"
@@ -47,7 +48,7 @@ def make_font(root: pathlib.Path, out: pathlib.Path) -> None:
     options.name_IDs = ["*"]
     font = subset.load_font(str(FONT), options)
     subsetter = subset.Subsetter(options)
-    subsetter.populate(text=characters(root))
+    subsetter.populate(text=characters(root, catalogue))
     subsetter.subset(font)
     # A changed font may not carry the original's name: this one is the game's own subset.
     for record in font["name"].names:
@@ -80,7 +81,7 @@ def copy_tree(source: pathlib.Path, target: pathlib.Path) -> None:
 
 
 def main() -> int:
-    root, site = pathlib.Path(sys.argv[1]), pathlib.Path(sys.argv[2])
+    root, site, catalogue_file = (pathlib.Path(arg) for arg in sys.argv[1:4])
     site.mkdir(parents=True, exist_ok=True)
     # Made again whole, beside the module the build links here: nothing stale is listed.
     for path in site.iterdir():
@@ -94,7 +95,10 @@ def main() -> int:
     copy_tree(root / "dat", dat)
     names = sorted(p.name for p in (root / "dat").iterdir() if p.is_file() and re.fullmatch(r"[\w.]+", p.name))
     (dat / "content.json").write_text(json.dumps(names), encoding="utf-8")
-    make_font(root, site / "font")
+    # Beside the content but not in its list: the page reads it, the core has its own.
+    shutil.copyfile(catalogue_file, dat / "catalogue_en.json")
+    catalogue = json.loads(catalogue_file.read_text(encoding="utf-8"))
+    make_font(root, site / "font", catalogue)
     subprocess.run([sys.executable, str(root / "tools/make_icon.py"), str(site / "icon.svg")], check=True)
     (site / "icons").mkdir(exist_ok=True)
     for size in ICON_SIZES:

@@ -1,5 +1,6 @@
 #!/usr/bin/env python3
-"""Writes the story script dat/kiriha.dat from tools/story/kiriha.txt.
+"""Writes the story scripts dat/kiriha.dat (Japanese) and dat/kiriha_en.dat
+(English) from tools/story/kiriha.txt and tools/story/kiriha_en.txt.
 
 The source is plain UTF-8 text, one script line a line. Each line becomes code
 page 932 with a CR LF end and is scrambled with the game's one-byte mask
@@ -11,8 +12,9 @@ import os
 import sys
 
 HERE = os.path.dirname(os.path.abspath(__file__))
-SOURCE = os.path.join(HERE, "story", "kiriha.txt")
-TARGET = os.path.normpath(os.path.join(HERE, "..", "dat", "kiriha.dat"))
+DAT = os.path.normpath(os.path.join(HERE, "..", "dat"))
+STORIES = ((os.path.join(HERE, "story", "kiriha.txt"), os.path.join(DAT, "kiriha.dat")),
+           (os.path.join(HERE, "story", "kiriha_en.txt"), os.path.join(DAT, "kiriha_en.dat")))
 
 MASK = 0x0B
 # Widest line the five-line console shows without wrapping, in code page 932 bytes.
@@ -23,7 +25,7 @@ def scramble(data):
     return bytes(b ^ MASK if b >= 32 else b for b in data)
 
 
-def main():
+def write_story(SOURCE, TARGET):
     with open(SOURCE, encoding="utf-8") as f:
         lines = f.read().split("\n")
     if lines and lines[-1] == "":
@@ -42,6 +44,11 @@ def main():
     os.makedirs(os.path.dirname(TARGET), exist_ok=True)
     with open(TARGET, "wb") as f:
         f.write(out)
+
+
+def main():
+    for source, target in STORIES:
+        write_story(source, target)
 
 
 if __name__ == "__main__":

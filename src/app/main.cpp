@@ -14,6 +14,7 @@
 #include "app/desk/desk_controls.h"
 #include "app/desk/desk_settings.h"
 #include "app/window/main_window.h"
+#include "app/window/qt_convert.h"
 #include "platform/program_locations.h"
 #include "game/game.h"
 #include "options/program_options.h"
@@ -38,6 +39,7 @@ int PlayRecording(const std::string& file) {
     return kUnreadableRecording;
   }
   locations.save_dir = scratch.Path();
+  zemra::SetLanguage(read.recording->header.language);  // the window's own texts too
   zemra::TFormMain window(std::move(locations));
   window.Desk().UseSettingsFile(zemra::DefaultDeskSettingsPath());
   window.show();
@@ -54,6 +56,9 @@ int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QString::fromUtf8(zemra::kAppTitle));
   if (options.replay) return PlayRecording(*options.replay);
+  // Before any window is built, so every text of the window is in it.
+  zemra::SetLanguage(zemra::StartLanguage(options.language,
+                                          zemra::LoadDeskSettings(zemra::DefaultDeskSettingsPath()).language));
   // Started from the application menu: save and report go to the user's data folder.
   zemra::ProgramLocations where =
       zemra::ResolveProgramLocations(QApplication::applicationDirPath().toStdString(), options.desktop);
@@ -63,7 +68,7 @@ int main(int argc, char* argv[]) {
   if (!lock) {
     zemra::CallFirstWindowForward(where.locations.save_dir);
     std::cerr << "zemra6: the game is already open on this save folder\n";
-    QMessageBox::information(nullptr, QString::fromUtf8(zemra::kAppTitle), QString::fromUtf8(zemra::kAlreadyOpenText));
+    QMessageBox::information(nullptr, QString::fromUtf8(zemra::kAppTitle), zemra::QtTr(zemra::kAlreadyOpenText));
     return zemra::kSaveFolderBusyStatus;
   }
   const std::filesystem::path save_dir = where.locations.save_dir;

@@ -5,6 +5,8 @@
 #include "battle/battle_flow.h"
 #include "data/enemy.h"
 #include "data/player_data.h"
+#include "data/shown_names.h"
+#include "engine/translate.h"
 #include "runtime/console.h"
 #include "runtime/game_objects.h"
 #include "runtime/sounds.h"
@@ -30,28 +32,28 @@ bool IsAttackClass(std::string_view result) {
 }
 
 void ResolveEqual(std::string_view result, bool player_fled) {
-  const std::string& player = PlayerData().Fighter.Name;
   if (result == kCritical) {
-    Apply({Sound::Roar, 1, 1}, "双方１点ずつのダメージを受けた！");
+    Apply({Sound::Roar, 1, 1}, Tr("双方１点ずつのダメージを受けた！"));
   } else if (result == kMiss) {
-    Apply({Sound::Suka, 0, 0}, player_fled ? player + "は攻撃をかわした！" : "互いに攻撃をかわした！");
+    Apply({Sound::Suka, 0, 0},
+          player_fled ? Tf("%1は攻撃をかわした！", {ShownFighterName(PlayerData().Fighter)}) : Tr("互いに攻撃をかわした！"));
   } else {
-    Apply({Sound::Kin, 0, 0}, "互いに攻撃を弾いた！");
+    Apply({Sound::Kin, 0, 0}, Tr("互いに攻撃を弾いた！"));
   }
 }
 
 void ResolveDifferent(std::string_view mine, std::string_view theirs) {
-  const std::string& player = PlayerData().Fighter.Name;
-  const std::string& enemy = Enemy().Name;
+  const std::string player = ShownFighterName(PlayerData().Fighter);
+  const std::string enemy = ShownFighterName(Enemy());
   if (mine == kCritical) {
-    Apply({Sound::Roar, 2, 0}, enemy + "に２点のダメージを与えた！");
+    Apply({Sound::Roar, 2, 0}, Tf("%1に２点のダメージを与えた！", {enemy}));
   } else if (theirs == kCritical) {
-    Apply({Sound::Roar, 0, 2}, player + "は２点のダメージを食らった！");
+    Apply({Sound::Roar, 0, 2}, Tf("%1は２点のダメージを食らった！", {player}));
   } else if (mine == kHighHit || theirs == kMiss) {
-    Apply({Sound::Dun, 1, 0}, enemy + "に１点のダメージを与えた！");
+    Apply({Sound::Dun, 1, 0}, Tf("%1に１点のダメージを与えた！", {enemy}));
   } else {
     // Two valid, different classes without a critical: the other side's high hit or my miss.
-    Apply({Sound::Zurl, 0, 1}, player + "は１点のダメージを食らった！");
+    Apply({Sound::Zurl, 0, 1}, Tf("%1は１点のダメージを食らった！", {player}));
   }
 }
 
@@ -83,7 +85,7 @@ std::string AttackResult(const TFighter& fighter) {
 }
 
 void ShowAttackLine(const TFighter& fighter) {
-  AddMainText(fighter.Name + " => " + std::to_string(AttackPotential(fighter)) + " => " + AttackResult(fighter));
+  AddMainText(ShownFighterName(fighter) + " => " + std::to_string(AttackPotential(fighter)) + " => " + Tr(AttackResult(fighter)));
 }
 
 void DoAttackResult(std::string_view my_result, std::string_view enemy_result, bool player_fled) {

@@ -6,13 +6,15 @@
 #include <string_view>
 
 #include "data/fighter.h"
+#include "engine/translate.h"
 
 namespace zemra {
 
-inline constexpr std::string_view kMiss = "ミス";
-inline constexpr std::string_view kHit = "ヒット";
-inline constexpr std::string_view kHighHit = "ハイヒット";
-inline constexpr std::string_view kCritical = "クリティカル";
+// The classes are compared as these texts; they are translated only on the console.
+inline constexpr std::string_view kMiss = N_("ミス");
+inline constexpr std::string_view kHit = N_("ヒット");
+inline constexpr std::string_view kHighHit = N_("ハイヒット");
+inline constexpr std::string_view kCritical = N_("クリティカル");
 
 // The bounds of the result classes, the one home of the numbers that the
 // enemy's choices and the shots weigh too: a miss below 100, a critical at

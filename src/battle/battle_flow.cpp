@@ -10,8 +10,10 @@
 #include "battle/sword_menus.h"
 #include "data/enemy.h"
 #include "data/player_data.h"
+#include "data/shown_names.h"
 #include "runtime/screen_routes.h"
 #include "engine/random.h"
+#include "engine/translate.h"
 #include "runtime/console.h"
 #include "runtime/ending.h"
 #include "runtime/game_over.h"
@@ -28,8 +30,6 @@ constexpr int kRareOdds = 25;
 constexpr int kFleeOdds = 2;
 
 TFighter& Player() { return PlayerData().Fighter; }
-
-std::string Quoted(const std::string& name) { return "「" + name + "」"; }
 
 void StartBattle();
 void PlayerMenu();
@@ -58,22 +58,22 @@ void StartBattle() {
   b.PlayerFleeFailed = false;
   b.EnemyFights = false;
   ShowTopPanel(Control::PanelMainEnemy);
-  AddMainText(Enemy().Name + "が現れた！");
+  AddMainText(Tf("%1が現れた！", {ShownFighterName(Enemy())}));
   b.PlayerTurn = run.Depth < kMaxDepth;
-  AddCommand("戦う", NextTurn);
-  AddCommand("逃げる", EscapeLosingDepth);
+  AddCommand(Tr("戦う"), NextTurn);
+  AddCommand(Tr("逃げる"), EscapeLosingDepth);
 }
 
 void PlayerMenu() {
   BattleFlags& b = CurrentBattle();
   b.PlayerFights = false;
   b.PlayerFleeFailed = false;
-  AddMainText("どうする？");
+  AddMainText(Tr("どうする？"));
   SetSwordMenuSlots(NextTurn, BattleSwordStartConfirmed);
-  AddCommand("ファイト", PlayerFight);
-  AddCommand("剣始動", SwordStartMenu);
-  AddCommand("剣廃棄", SwordDiscardMenu);
-  AddCommand("逃走", TryFlee);
+  AddCommand(Tr("ファイト"), PlayerFight);
+  AddCommand(Tr("剣始動"), SwordStartMenu);
+  AddCommand(Tr("剣廃棄"), SwordDiscardMenu);
+  AddCommand(Tr("逃走"), TryFlee);
 }
 
 void PlayerFight() {
@@ -114,21 +114,21 @@ void TryFlee() {
     Escape(true);
     return;
   }
-  AddMainText("逃げ切れなかった！");
+  AddMainText(Tr("逃げ切れなかった！"));
   CurrentBattle().PlayerFleeFailed = true;
   AddCommand("≫", AfterAction);
 }
 
 void Victory() {
   PlayWave(Sound::Break);
-  AddMainText(Enemy().Name + "を倒した！");
+  AddMainText(Tf("%1を倒した！", {ShownFighterName(Enemy())}));
   AddCommand("≫", ChooseSpoil);
 }
 
 void ChooseSpoil() {
   ShowEnemySwords(SpoilPicked, 0);
-  AddMainText("どの剣を奪いますか？");
-  AddCommand("去る", LeaveBattle);
+  AddMainText(Tr("どの剣を奪いますか？"));
+  AddCommand(Tr("去る"), LeaveBattle);
 }
 
 void SpoilPicked() {
@@ -140,7 +140,7 @@ const TSword& Spoil() { return Enemy().Swords[static_cast<std::size_t>(CurrentBa
 
 void ShowSpoilGain() {
   AddMainText("");
-  AddMainText("Gain：" + Quoted(Spoil().Name));
+  AddMainText(Tf("Gain：「%1」", {ShownSwordName(Spoil())}));
 }
 
 void MakeRoomForSpoil() {
@@ -149,10 +149,10 @@ void MakeRoomForSpoil() {
     return;
   }
   ShowSelfSwords(DropForSpoil, 0);
-  AddMainText("スロットに空きがありません。");
-  AddMainText("どの剣を捨てますか？");
+  AddMainText(Tr("スロットに空きがありません。"));
+  AddMainText(Tr("どの剣を捨てますか？"));
   ShowSpoilGain();
-  AddCommand("キャンセル", ChooseSpoil);
+  AddCommand(Tr("キャンセル"), ChooseSpoil);
 }
 
 const TSword& SelectedPlayerSword() { return Player().Swords[static_cast<std::size_t>(SelectedSword())]; }
@@ -161,17 +161,17 @@ void DropForSpoil() {
   const TSword& sword = SelectedPlayerSword();
   if (sword.Cursed) {
     PlayWave(Sound::Duty);
-    AddMainText(Quoted(sword.Name) + "は呪われています。");
-    AddMainText("他の剣を選んでください。");
+    AddMainText(Tf("「%1」は呪われています。", {ShownSwordName(sword)}));
+    AddMainText(Tr("他の剣を選んでください。"));
     ShowSpoilGain();
-    AddCommand("キャンセル", ChooseSpoil);
+    AddCommand(Tr("キャンセル"), ChooseSpoil);
     return;
   }
-  AskAboutChosenSword("を捨てます。", DropAndTake, MakeRoomForSpoil);
+  AskAboutChosenSword(N_("「%1」を捨てます。"), DropAndTake, MakeRoomForSpoil);
 }
 
 void DropAndTake() {
-  AddMainText(Quoted(SelectedPlayerSword().Name) + "を捨てて、");
+  AddMainText(Tf("「%1」を捨てて、", {ShownSwordName(SelectedPlayerSword())}));
   RemoveSword(Player(), SelectedSword());
   TakeSpoil();
 }
@@ -182,7 +182,7 @@ void TakeSpoil() {
   const TSword spoil = Spoil();
   AddSword(Player(), spoil);
   RecalcFighter(Player());
-  AddMainText(Quoted(spoil.Name) + "を手に入れた。");
+  AddMainText(Tf("「%1」を手に入れた。", {ShownSwordName(spoil)}));
   AddCommand("≫", LeaveBattle);
   ShowSelfSwords(nullptr, 1);
 }
@@ -256,11 +256,11 @@ void AfterAction() {
 void Escape(bool lose_depth) {
   PlayWave(Sound::Thathatha);
   ShowTopPanel(Control::PanelMainEnemy);
-  AddMainText(Player().Name + "は逃げ出した。");
+  AddMainText(Tf("%1は逃げ出した。", {ShownFighterName(Player())}));
   TPlayerData& run = PlayerData();
   if (lose_depth && run.Depth > 0) {
     --run.Depth;
-    AddMainText("深度が１下がった。");
+    AddMainText(Tr("深度が１下がった。"));
   }
   AddCommand("≫", EnterField);
 }

@@ -8,6 +8,8 @@
 
 #include "data/fighter.h"
 #include "data/player_data.h"
+#include "data/shown_names.h"
+#include "engine/translate.h"
 #include "runtime/screen_routes.h"
 #include "runtime/game_over.h"
 #include "runtime/screen_routes.h"
@@ -20,7 +22,6 @@ namespace {
 
 TFighter& Player() { return PlayerData().Fighter; }
 const TSword& Chosen() { return Player().Swords[static_cast<std::size_t>(SelectedSword())]; }
-std::string Quoted(const std::string& name) { return "「" + name + "」"; }
 
 void SwordStartPick();
 void SwordDiscardPick();
@@ -42,10 +43,10 @@ void StartConfirmed() {
 
 void SwordStartPick() {
   if (Chosen().DriveName.empty()) {
-    RefuseChosenSword(Sound::Bub, "には始動能力がありません。", Back);
+    RefuseChosenSword(Sound::Bub, N_("「%1」には始動能力がありません。"), Back);
     return;
   }
-  AskAboutChosenSword("を始動させます。", StartConfirmed, SwordStartMenu);
+  AskAboutChosenSword(N_("「%1」を始動させます。"), StartConfirmed, SwordStartMenu);
 }
 
 void FieldSwordStartConfirmed() {
@@ -54,15 +55,15 @@ void FieldSwordStartConfirmed() {
 
 void SwordDiscardPick() {
   if (Chosen().Cursed) {
-    RefuseChosenSword(Sound::Duty, "は呪われています。", Back);
+    RefuseChosenSword(Sound::Duty, N_("「%1」は呪われています。"), Back);
     return;
   }
-  AskAboutChosenSword("を捨てます。", SwordDiscardConfirmed, SwordDiscardMenu);
+  AskAboutChosenSword(N_("「%1」を捨てます。"), SwordDiscardConfirmed, SwordDiscardMenu);
 }
 
 void SwordDiscardConfirmed() {
   PlayWave(Sound::Turn);
-  AddMainText(Quoted(Chosen().Name) + "を捨てました。");
+  AddMainText(Tf("「%1」を捨てました。", {ShownSwordName(Chosen())}));
   RemoveSword(Player(), SelectedSword());
   RecalcFighter(Player());
   ShowSelfSwords(nullptr, 0);
@@ -71,9 +72,9 @@ void SwordDiscardConfirmed() {
 
 void SwordSortMenu() {
   ShowSelfSwords(SwordSortPick, 0);
-  AddMainText("剣を選択してください。");
-  AddMainText("一つ上の剣と位置が交換されます。");
-  AddCommand("戻る", FieldSwordMenu);
+  AddMainText(Tr("剣を選択してください。"));
+  AddMainText(Tr("一つ上の剣と位置が交換されます。"));
+  AddCommand(Tr("戻る"), FieldSwordMenu);
 }
 
 void SwordSortPick() {
@@ -103,14 +104,14 @@ void SetSwordMenuSlots(Continuation back, Continuation start_confirmed) {
 
 void SwordStartMenu() {
   ShowSelfSwords(SwordStartPick, 0);
-  AddMainText("どの剣を始動させますか？");
-  AddCommand("戻る", Back);
+  AddMainText(Tr("どの剣を始動させますか？"));
+  AddCommand(Tr("戻る"), Back);
 }
 
 void SwordDiscardMenu() {
   ShowSelfSwords(SwordDiscardPick, 0);
-  AddMainText("どの剣を捨てますか？");
-  AddCommand("戻る", Back);
+  AddMainText(Tr("どの剣を捨てますか？"));
+  AddCommand(Tr("戻る"), Back);
 }
 
 void FieldSwordMenu() {
@@ -119,27 +120,27 @@ void FieldSwordMenu() {
     return;
   }
   ShowSelfSwords(nullptr, 0);
-  AddMainText("どうしますか？");
+  AddMainText(Tr("どうしますか？"));
   SetSwordMenuSlots(FieldSwordMenu, FieldSwordStartConfirmed);
   AddCommand("exit", EnterField);
-  AddCommand("始動", SwordStartMenu);
-  AddCommand("並べ替え", SwordSortMenu);
-  AddCommand("捨てる", SwordDiscardMenu);
+  AddCommand(Tr("始動"), SwordStartMenu);
+  AddCommand(Tr("並べ替え"), SwordSortMenu);
+  AddCommand(Tr("捨てる"), SwordDiscardMenu);
 }
 
 void RefuseChosenSword(Sound sound, std::string_view reason, Continuation back) {
   PlayWave(sound);
-  AddMainText(Quoted(Chosen().Name) + std::string(reason));
-  AddMainText("他の剣を選んでください。");
-  AddCommand("戻る", back);
+  AddMainText(Tf(reason, {ShownSwordName(Chosen())}));
+  AddMainText(Tr("他の剣を選んでください。"));
+  AddCommand(Tr("戻る"), back);
 }
 
 void AskAboutChosenSword(std::string_view action, Continuation yes, Continuation no) {
   ShowSelfSwords(nullptr, 1);
-  AddMainText(Quoted(Chosen().Name) + std::string(action));
-  AddMainText("よろしいですか？");
-  AddCommand("はい", yes);
-  AddCommand("いいえ", no);
+  AddMainText(Tf(action, {ShownSwordName(Chosen())}));
+  AddMainText(Tr("よろしいですか？"));
+  AddCommand(Tr("はい"), yes);
+  AddCommand(Tr("いいえ"), no);
 }
 
 void StartChosenSword(bool (*dispatch)(TFighter& player, int slot), Continuation back) {
@@ -148,7 +149,7 @@ void StartChosenSword(bool (*dispatch)(TFighter& player, int slot), Continuation
     ShowSelfSwords(nullptr, 0);
     return;
   }
-  RefuseChosenSword(Sound::Bub, "は今は始動できません。", back);
+  RefuseChosenSword(Sound::Bub, N_("「%1」は今は始動できません。"), back);
   ShowSelfSwords(SwordStartPick, 0);
 }
 

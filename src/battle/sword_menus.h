@@ -25,7 +25,8 @@ void SwordStartMenu();
 void SwordDiscardMenu();
 void FieldSwordMenu();
 
-// Pages about the player's sword in the slot last clicked ("「name」" + text).
+// Pages about the player's sword in the slot last clicked: each text is a
+// message with the sword's shown name as %1, e.g. "「%1」を捨てます。".
 // A refusal: the sound, the reason, "他の剣を選んでください。" and "戻る".
 void RefuseChosenSword(Sound sound, std::string_view reason, Continuation back);
 // A confirmation with the chosen label frozen: "はい" or "いいえ".

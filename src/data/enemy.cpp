@@ -11,6 +11,7 @@
 #include "data/player_data.h"
 #include "engine/app_message.h"
 #include "engine/random.h"
+#include "engine/translate.h"
 
 namespace zemra {
 namespace {
@@ -125,7 +126,7 @@ void AddSwordsToBoss(std::span<const std::string_view> names) {
 
 void CreateEnemy(EncounterKind kind) {
   TFighter& enemy = Enemy();
-  enemy.BaseName = "敵";
+  enemy.BaseName = N_("敵");  // stays Japanese; translated where it is shown
   enemy.SwordCount = 0;
   enemy.Swords.fill(TSword{});
   switch (kind) {

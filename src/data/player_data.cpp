@@ -7,6 +7,7 @@
 #include <limits>
 
 #include "engine/random.h"
+#include "engine/translate.h"
 
 namespace zemra {
 namespace {
@@ -42,7 +43,7 @@ void CountBattle() {
 
 void RollPlayerStatus() {
   TFighter& player = PlayerData().Fighter;
-  player.BaseName = "あなた";
+  player.BaseName = N_("あなた");  // stays Japanese; translated where it is shown
   player.SwordCount = 0;
   player.Swords.fill(TSword{});
   const int a = 2 + Random(7);

@@ -4,9 +4,11 @@
 #include <optional>
 
 #include "data/player_data.h"
+#include "data/shown_names.h"
 #include "data/sword_catalogue.h"
 #include "engine/app_message.h"
 #include "engine/sjis.h"
+#include "engine/translate.h"
 
 namespace zemra {
 namespace {
@@ -42,10 +44,24 @@ void ApplyZankoDescription(TSword& sword) {
   sword.Description = ZankoDescriptions[static_cast<std::size_t>(depth)];
 }
 
+// The scrolls' chapters, ChapterNames with "章". They are translated whole,
+// since "終" alone is also the caption that ends the game.
+constexpr std::array<std::string_view, 10> kScrollChapters{N_("序章"), N_("一章"), N_("二章"), N_("三章"), N_("四章"),
+                                                           N_("五章"), N_("六章"), N_("七章"), N_("八章"), N_("終章")};
+
+// A scroll's texts: the stored Japanese, or as shown in the current language.
+ScrollTexts ScrollTextsOf(int kind, bool shown) {
+  const std::string_view chapter = kScrollChapters[static_cast<std::size_t>(kind - kFirstScrollKind)];
+  const auto text = [shown](std::string_view pattern, std::string_view part) {
+    return shown ? Tf(pattern, {Tr(part)}) : FormatText(pattern, {part});
+  };
+  return {text(N_("記憶遡行・%1"), chapter), text(N_("記憶のログが記された紙を巻いた棒状の剣、その%1。"), chapter)};
+}
+
 void ApplyScrollChapter(int kind, TSword& sword) {
-  const std::string chapter(ChapterNames[static_cast<std::size_t>(kind - kFirstScrollKind)]);
-  sword.Description = CutSjis("記憶のログが記された紙を巻いた棒状の剣、その" + chapter + "章。", kDescriptionCapacity);
-  sword.DriveName = CutSjis("記憶遡行・" + chapter + "章", kDriveNameCapacity);
+  ScrollTexts texts = ScrollTextsOf(kind, false);
+  sword.Description = CutSjis(texts.description, kDescriptionCapacity);
+  sword.DriveName = CutSjis(texts.drive, kDriveNameCapacity);
 }
 
 void ApplyDefinition(int kind, TSword& sword) {
@@ -76,6 +92,11 @@ void ApplyDefinition(int kind, TSword& sword) {
 
 }  // namespace
 
+std::optional<ScrollTexts> ScrollChapterTexts(const TSword& sword) {
+  if (sword.Kind < kFirstScrollKind || sword.Kind > kSwordKindCount) return std::nullopt;
+  return ScrollTextsOf(sword.Kind, true);
+}
+
 TSword CreateSword(std::string_view name) {
   TSword sword;
   if (name.empty()) return sword;
@@ -104,18 +125,18 @@ bool SwordFitsKind(const TSword& sword) {
 }
 
 std::string SwordInfoText(const TSword& sword) {
-  std::string text = "「" + sword.Name + "」";
-  if (sword.Inscribed) text += " <銘>";
-  if (sword.Cursed) text += " <呪>";
+  std::string text = Tf("「%1」", {ShownSwordName(sword)});
+  if (sword.Inscribed) text += " " + Tr("<銘>");
+  if (sword.Cursed) text += " " + Tr("<呪>");
   if (sword.Life > 0) {
     text += " ";
     for (std::int32_t i = 0; i < sword.Life; ++i) text += "☆";
   }
-  if (sword.Hit > 0) text += " 命中＋" + std::to_string(sword.Hit);
-  text += "\r\n" + sword.Description;
+  if (sword.Hit > 0) text += " " + Tf("命中＋%1", {std::to_string(sword.Hit)});
+  text += "\r\n" + ShownDescription(sword);
   if (!sword.DriveName.empty()) {
-    text += "\r\n能力：" + sword.DriveName;
-    if (sword.Infinite) text += "（無限始動型）";
+    const std::string drive = ShownDriveName(sword);
+    text += "\r\n" + (sword.Infinite ? Tf("能力：%1（無限始動型）", {drive}) : Tf("能力：%1", {drive}));
   }
   return text;
 }

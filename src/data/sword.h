@@ -5,6 +5,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -47,6 +48,14 @@ TSword CreateSword(std::string_view name);
 // marks and drive. Swords never change once made, so a saved sword that does
 // not fit was altered outside the game.
 bool SwordFitsKind(const TSword& sword);
+
+// A memory scroll's drive name and description as shown in the current
+// language; nullopt for a sword of another kind.
+struct ScrollTexts {
+  std::string drive;
+  std::string description;
+};
+std::optional<ScrollTexts> ScrollChapterTexts(const TSword& sword);
 
 // The information text of one sword, lines joined by "\r\n".
 std::string SwordInfoText(const TSword& sword);

@@ -5,9 +5,11 @@
 #include "battle/battle_flags.h"
 #include "battle/battle_flow.h"
 #include "data/enemy.h"
+#include "data/shown_names.h"
 #include "drive/drive_dispatch.h"
 #include "drive/drive_effects.h"
 #include "engine/random.h"
+#include "engine/translate.h"
 #include "runtime/game_objects.h"
 #include "runtime/sounds.h"
 #include "runtime/status_panels.h"
@@ -28,14 +30,14 @@ void BackToBattle() {
 void ChangeCards() {
   PlayWave(Sound::Turn);
   std::swap(User().Cards, Opponent().Cards);
-  AddMainText(User().Name + "と" + Opponent().Name + "のカードが入れ替わった。");
+  AddMainText(Tf("%1と%2のカードが入れ替わった。", {ShownFighterName(User()), ShownFighterName(Opponent())}));
   BackToBattle();
 }
 
 void TraceCards() {
   PlayWave(Sound::Turn);
   User().Cards = Opponent().Cards;
-  AddMainText(Opponent().Name + "のカードをコピーした。");
+  AddMainText(Tf("%1のカードをコピーした。", {ShownFighterName(Opponent())}));
   BackToBattle();
 }
 
@@ -45,7 +47,7 @@ void SmokeEscape() { Escape(false); }
 void GreenLight() {
   PlayWave(Sound::Weak);
   ShowEnemySwords(nullptr, 0);
-  AddMainText(Enemy().Name + "の構成が暴かれた。");
+  AddMainText(Tf("%1の構成が暴かれた。", {ShownFighterName(Enemy())}));
   FinishDrive();
 }
 
@@ -53,11 +55,11 @@ void MariRise() {
   TFighter& opponent = Opponent();
   if (opponent.SwordCount < kMaxSwords) {
     PlayWave(Sound::Duty);
-    AddMainText(opponent.Name + "にマリリンがはびこった。");
+    AddMainText(Tf("%1にマリリンがはびこった。", {ShownFighterName(opponent)}));
     // Not recomputed: the new sword counts from the opponent's next recomputation.
     AddSword(opponent, CreateSword("マリリン"));
   } else {
-    AddMainText(opponent.Name + "にマリリンがはびこる余地は無かった。");
+    AddMainText(Tf("%1にマリリンがはびこる余地は無かった。", {ShownFighterName(opponent)}));
   }
   BackToBattle();
 }
@@ -65,7 +67,7 @@ void MariRise() {
 void Barrier() {
   PlayWave(Sound::Weak);
   RaiseBarrier();
-  AddMainText("八角の結界がフィールドを覆った。");
+  AddMainText(Tr("八角の結界がフィールドを覆った。"));
   BackToBattle();
 }
 
@@ -79,7 +81,8 @@ void BSS() {
   }
   PlayWave(Sound::Dh);
   const int r = Random(opponent.SwordCount);
-  AddMainText(opponent.Name + "の「" + opponent.Swords[static_cast<std::size_t>(r)].Name + "」が消失した。");
+  AddMainText(Tf("%1の「%2」が消失した。",
+                 {ShownFighterName(opponent), ShownSwordName(opponent.Swords[static_cast<std::size_t>(r)])}));
   RemoveSword(opponent, r);
   RecalcFighter(opponent);
   BackToBattle();
@@ -87,8 +90,8 @@ void BSS() {
 
 void NullDrive() {
   PlayWave(Sound::Weak);
-  AddMainText("しかしヌル領域はヌル領域を打ち消し、自己消滅した。");
-  AddMainText("特に何も残らなかった。");
+  AddMainText(Tr("しかしヌル領域はヌル領域を打ち消し、自己消滅した。"));
+  AddMainText(Tr("特に何も残らなかった。"));
   FinishDrive();
 }
 

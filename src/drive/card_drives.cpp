@@ -4,9 +4,11 @@
 #include <string_view>
 
 #include "data/fighter.h"
+#include "data/shown_names.h"
 #include "drive/drive_dispatch.h"
 #include "drive/drive_effects.h"
 #include "engine/random.h"
+#include "engine/translate.h"
 #include "runtime/game_objects.h"
 #include "runtime/sounds.h"
 
@@ -22,36 +24,37 @@ void DropNextCard(Hand& cards) {
   cards.back() = Random(kCardRange);
 }
 
+// The line is a message with the user's name as %1.
 template <typename Change>
-void CardDrive(Change change, std::string_view suffix) {
+void CardDrive(Change change, std::string_view line) {
   PlayWave(Sound::Turn);
   TFighter& user = *DriveContext().DriveUser;
   change(user);
-  AddMainText(user.Name + std::string(suffix));
+  AddMainText(Tf(line, {ShownFighterName(user)}));
   FinishDrive();
 }
 
 }  // namespace
 
 void Snap() {
-  CardDrive([](TFighter& f) { DropNextCard(f.Cards); }, "のネクストカードが破棄された。");
+  CardDrive([](TFighter& f) { DropNextCard(f.Cards); }, N_("%1のネクストカードが破棄された。"));
 }
 
 void BloodSnap() {
-  CardDrive([](TFighter& f) { f.Cards[0] = 0; }, "のネクストカードが腐った。");
+  CardDrive([](TFighter& f) { f.Cards[0] = 0; }, N_("%1のネクストカードが腐った。"));
 }
 
 void WhiteSnap() {
-  CardDrive([](TFighter& f) { f.Cards.fill(0); }, "のカードがすべて腐った。");
+  CardDrive([](TFighter& f) { f.Cards.fill(0); }, N_("%1のカードがすべて腐った。"));
 }
 
 void HappyPierce() {
   // Next card and hit rate add up to exactly 100, a critical; no clipping.
-  CardDrive([](TFighter& f) { f.Cards[0] = 100 - f.Hit; }, "のネクストカードが調整された。");
+  CardDrive([](TFighter& f) { f.Cards[0] = 100 - f.Hit; }, N_("%1のネクストカードが調整された。"));
 }
 
 void Redraw() {
-  CardDrive([](TFighter& f) { DealCards(f); }, "のカードが引き直された。");
+  CardDrive([](TFighter& f) { DealCards(f); }, N_("%1のカードが引き直された。"));
 }
 
 void Flat() {
@@ -60,12 +63,12 @@ void Flat() {
         const long long sum = std::accumulate(f.Cards.begin(), f.Cards.end(), 0LL);
         f.Cards.fill(static_cast<std::int32_t>(sum / kHandSize));
       },
-      "のカードが均された。");
+      N_("%1のカードが均された。"));
 }
 
 void Boost() {
   CardDrive([](TFighter& f) { f.Cards[0] = static_cast<std::int32_t>(std::min<long long>(2LL * f.Cards[0], kCardCap)); },
-            "のネクストカードが強化された。");
+            N_("%1のネクストカードが強化された。"));
 }
 
 void Plus() {
@@ -75,7 +78,7 @@ void Plus() {
         DropNextCard(f.Cards);
         f.Cards[0] = static_cast<std::int32_t>(std::min<long long>(static_cast<long long>(f.Cards[0]) + first, kCardCap));
       },
-      "のカードの先頭２枚が加算された。");
+      N_("%1のカードの先頭２枚が加算された。"));
 }
 
 }  // namespace zemra

@@ -19,7 +19,8 @@ struct DriveEntry {
   int number;
   std::string_view name;
   DriveGroup group;
-  // {U} the user, {O} the opponent, {P} the player, {S} the started sword.
+  // {U} the user, {O} the opponent, {P} the player, {S} the started sword,
+  // filled in after the text is translated.
   std::string_view text;
   std::string_view caption;
   Continuation effect;
@@ -34,7 +35,7 @@ extern const std::array<DriveEntry, kDriveRows> DriveCatalogue;
 extern const DriveEntry MemoryDrive;
 std::string MemoryDriveName(std::size_t chapter);
 
-// The names that fill a drive text, taken when the drive is dispatched.
+// The names that fill a drive text, as shown, taken when the drive is dispatched.
 struct DriveTextNames {
   std::string user;
   std::string opponent;

@@ -7,8 +7,10 @@
 #include "battle/battle_flow.h"
 #include "battle/sword_menus.h"
 #include "data/player_data.h"
+#include "data/shown_names.h"
 #include "drive/drive_catalogue.h"
 #include "engine/random.h"
+#include "engine/translate.h"
 #include "runtime/game_objects.h"
 #include "runtime/sounds.h"
 
@@ -36,10 +38,10 @@ bool PostFromGroup(DriveGroup group, const TSword& sword) {
   const TDriveContext& context = DriveContext();
   for (const DriveEntry& entry : DriveCatalogue) {
     if (entry.group != group || entry.name != sword.DriveName) continue;
-    const DriveTextNames names{context.DriveUser->Name,
-                               context.DriveOpponent != nullptr ? context.DriveOpponent->Name : std::string(),
-                               PlayerData().Fighter.Name, sword.Name};
-    const std::string text = DriveText(entry.text, names);
+    const DriveTextNames names{ShownFighterName(*context.DriveUser),
+                               context.DriveOpponent != nullptr ? ShownFighterName(*context.DriveOpponent) : std::string(),
+                               ShownFighterName(PlayerData().Fighter), ShownSwordName(sword)};
+    const std::string text = DriveText(Tr(entry.text), names);
     if (entry.shot == ShotValue::None) {
       PostDrive(text, entry.caption, entry.effect);
     } else {
@@ -54,7 +56,7 @@ bool PostFromGroup(DriveGroup group, const TSword& sword) {
 bool PostMemoryDrive(const TSword& sword) {
   for (std::size_t i = 0; i < ChapterNames.size(); ++i) {
     if (sword.DriveName != MemoryDriveName(i)) continue;
-    PostChapterDrive(MemoryDrive.text, MemoryDrive.caption, MemoryDrive.effect, static_cast<std::int32_t>(i));
+    PostChapterDrive(Tr(MemoryDrive.text), MemoryDrive.caption, MemoryDrive.effect, static_cast<std::int32_t>(i));
     return true;
   }
   return false;
@@ -97,12 +99,13 @@ bool StartBattleDrive(TFighter& user, TFighter& opponent, int slot) {
 void AnnounceSwordStart(TFighter& fighter, int slot) {
   PlayWave(Sound::Hyuun);
   const TSword& sword = SwordAt(fighter, slot);
-  const std::string name = sword.Name;
-  const std::string drive = sword.DriveName;
-  AddMainText(fighter.Name + "は「" + name + "」を始動させた。");
+  // Taken before the sword may be removed from the slot.
+  const std::string name = ShownSwordName(sword);
+  const std::string drive = ShownDriveName(sword);
+  AddMainText(Tf("%1は「%2」を始動させた。", {ShownFighterName(fighter), name}));
   if (!sword.Infinite) {
     RemoveSword(fighter, slot);
-    InsertMainText(1, "「" + name + "」は砕け散った。");
+    InsertMainText(1, Tf("「%1」は砕け散った。", {name}));
   }
   AddMainText("");
   AddMainText("≪" + drive + "≫");
@@ -115,7 +118,7 @@ void PostDrive(std::string_view text, std::string_view caption, Continuation eff
   pending.PendingText = text;
   pending.PendingCaption = caption;
   pending.PendingEffect = effect;
-  AddCommand(pending.PendingCaption, pending.PendingEffect);
+  AddCommand(Tr(pending.PendingCaption), pending.PendingEffect);
 }
 
 void PostChapterDrive(std::string_view text, std::string_view caption, Continuation effect, std::int32_t chapter) {

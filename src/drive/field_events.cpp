@@ -4,10 +4,12 @@
 
 #include "battle/battle_flow.h"
 #include "data/player_data.h"
+#include "data/shown_names.h"
 #include "drive/drive_dispatch.h"
 #include "drive/drive_effects.h"
 #include "drive/hint_table.h"
 #include "engine/random.h"
+#include "engine/translate.h"
 #include "runtime/ending.h"
 #include "runtime/game_objects.h"
 #include "runtime/sounds.h"
@@ -22,16 +24,16 @@ constexpr std::int32_t kLastStairsDepth = 8;  // the stairs go no deeper; the Qu
 constexpr int kOtherDepths = 9;
 constexpr int kHintCount = static_cast<int>(HintTable.size());
 
-const std::string& PlayerName() { return PlayerData().Fighter.Name; }
+std::string PlayerName() { return ShownFighterName(PlayerData().Fighter); }
 
 void CannotDescend() {
   PlayWave(Sound::Bub);
-  AddMainText("これ以上は降りられない。");
+  AddMainText(Tr("これ以上は降りられない。"));
 }
 
 void GoDown(std::int32_t depth) {
   PlayWave(Sound::Thathatha);
-  AddMainText(PlayerName() + "は階段を降りていった。");
+  AddMainText(Tf("%1は階段を降りていった。", {PlayerName()}));
   PlayerData().Depth = depth;
 }
 
@@ -41,7 +43,7 @@ void Inn() {
   PlayWave(Sound::Up);
   TFighter& user = *DriveContext().DriveUser;
   FullHeal(user);
-  AddMainText(user.Name + "の体力が全快した。");
+  AddMainText(Tf("%1の体力が全快した。", {ShownFighterName(user)}));
   FinishDrive();
 }
 
@@ -75,7 +77,7 @@ void Teleport() {
   int r = Random(kOtherDepths);
   if (r >= run.Depth) ++r;
   run.Depth = r;
-  AddMainText(PlayerName() + "は" + std::to_string(r) + "階に転移した。");
+  AddMainText(Tf("%1は%2階に転移した。", {PlayerName(), std::to_string(r)}));
   FinishDrive();
 }
 
@@ -85,19 +87,19 @@ void SaveConsole() {
   // game-over screen.
   if (!IsDead(PlayerData().Fighter) && SaveGame()) {
     PlayWave(Sound::Popon);
-    AddMainText("セーブしました。");
-    if (!WriteReport()) AddMainText(kReportFailedText);
+    AddMainText(Tr("セーブしました。"));
+    if (!WriteReport()) AddMainText(Tr(kReportFailedText));
     FinishDrive();
     return;
   }
   PlayWave(Sound::Bub);
-  AddMainText("セーブ出来ませんでした。");
-  AddCommand("リトライ", SaveConsole);
-  AddCommand("あきらめる", SaveGiveUp);
+  AddMainText(Tr("セーブ出来ませんでした。"));
+  AddCommand(Tr("リトライ"), SaveConsole);
+  AddCommand(Tr("あきらめる"), SaveGiveUp);
 }
 
 void SaveGiveUp() {
-  AddMainText("セーブをあきらめました。");
+  AddMainText(Tr("セーブをあきらめました。"));
   FinishDrive();
 }
 
@@ -106,7 +108,7 @@ void Duel() { StartBossBattle(); }
 void Hint() {
   PlayWave(Sound::Popon);
   PendingDrive().HintNumber = Random(kHintCount) + 1;
-  AddMainText("あのね。");
+  AddMainText(Tr("あのね。"));
   AddCommand("≫", Hint2);
 }
 
@@ -114,11 +116,11 @@ void Hint2() {
   PlayWave(Sound::Popon);
   const std::int32_t n = PendingDrive().HintNumber;
   if (n >= 1 && n <= kHintCount) {
-    AddMainText(HintTable[static_cast<std::size_t>(n - 1)]);
+    AddMainText(Tr(HintTable[static_cast<std::size_t>(n - 1)]));
   } else {
     ShowAppMessage("error in Hint2");
   }
-  AddMainText("（ヒント No." + std::to_string(n) + " / " + std::to_string(kHintCount) + "）");
+  AddMainText(Tf("（ヒント No.%1 / %2）", {std::to_string(n), std::to_string(kHintCount)}));
   FinishDrive();
 }
 

@@ -3,8 +3,10 @@
 #include <string>
 
 #include "data/fighter.h"
+#include "data/shown_names.h"
 #include "drive/drive_dispatch.h"
 #include "drive/drive_effects.h"
+#include "engine/translate.h"
 #include "runtime/game_objects.h"
 #include "runtime/sounds.h"
 
@@ -28,18 +30,18 @@ void Harm(std::int32_t amount) {
 void HealUser(std::int32_t amount) {
   TFighter& user = *DriveContext().DriveUser;
   if (user.HP >= user.MaxHP) {
-    AddMainText(user.Name + "の体力はこれ以上回復しなかった。");
+    AddMainText(Tf("%1の体力はこれ以上回復しなかった。", {ShownFighterName(user)}));
     return;
   }
   const std::int32_t gained = std::min(amount, user.MaxHP - user.HP);
   user.HP += gained;
-  AddMainText(user.Name + "の体力が" + std::to_string(gained) + "点回復した。");
+  AddMainText(Tf("%1の体力が%2点回復した。", {ShownFighterName(user), std::to_string(gained)}));
 }
 
 void DamageUser(std::int32_t amount) {
   TFighter& user = *DriveContext().DriveUser;
   user.HP -= amount;
-  AddMainText(user.Name + "は" + std::to_string(amount) + "点のダメージを受けた。");
+  AddMainText(Tf("%1は%2点のダメージを受けた。", {ShownFighterName(user), std::to_string(amount)}));
 }
 
 void TakeMedicine() { Heal(1); }

@@ -5,8 +5,10 @@
 #include "battle/attack.h"
 #include "battle/battle_flags.h"
 #include "data/enemy.h"
+#include "data/shown_names.h"
 #include "drive/drive_dispatch.h"
 #include "drive/drive_effects.h"
+#include "engine/translate.h"
 #include "runtime/game_objects.h"
 #include "runtime/sounds.h"
 
@@ -22,7 +24,7 @@ void EndShot() {
 }
 
 void StrikeOpponent(std::int32_t damage) {
-  AddMainText(Opponent().Name + "は" + std::to_string(damage) + "点のダメージを受けた。");
+  AddMainText(Tf("%1は%2点のダメージを受けた。", {ShownFighterName(Opponent()), std::to_string(damage)}));
   Opponent().HP -= damage;
 }
 
@@ -47,7 +49,7 @@ void PostShot(std::string_view text, std::string_view caption, Continuation effe
       AddCommand("≫", ShotKnockedDown);
     } else {
       AddCommand("≫", effect);
-      AddCommand("打落す", ShotKnockedDown);
+      AddCommand(Tr("打落す"), ShotKnockedDown);
     }
     return;
   }
@@ -60,14 +62,14 @@ void ShotHit() {
 }
 
 void ShotMystery() {
-  AddMainText(Opponent().Name + "は何点のダメージを受けた？");
+  AddMainText(Tf("%1は何点のダメージを受けた？", {ShownFighterName(Opponent())}));
   Opponent().HP -= PendingDrive().PendingValue;
   EndShot();
 }
 
 void ShotBoth() {
   const std::int32_t v = PendingDrive().PendingValue;
-  AddMainText("双方共に" + std::to_string(v) + "点のダメージを受けた。");
+  AddMainText(Tf("双方共に%1点のダメージを受けた。", {std::to_string(v)}));
   Opponent().HP -= v;
   DriveContext().DriveUser->HP -= v;
   EndShot();
@@ -83,7 +85,7 @@ void ShotDrain() {
 
 void ShotBlocked() {
   PlayWave(Sound::Weak);
-  AddMainText("しかし結界が現象を棄却した。");
+  AddMainText(Tr("しかし結界が現象を棄却した。"));
   ShowTopPanel(Control::PanelMainEnemy);
   FinishDrive();
 }
@@ -94,7 +96,7 @@ void ShotKnockedDown() {
   NextCard(target);
   ShowAttackLine(target);
   AddMainText("");
-  AddMainText(target.Name + "は射撃を打ち落とした！");
+  AddMainText(Tf("%1は射撃を打ち落とした！", {ShownFighterName(target)}));
   ShowTopPanel(Control::PanelMainEnemy);
   FinishDrive();
 }

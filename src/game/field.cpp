@@ -8,6 +8,7 @@
 #include "data/fighter.h"
 #include "data/player_data.h"
 #include "engine/random.h"
+#include "engine/translate.h"
 #include "runtime/console.h"
 #include "runtime/depth_text.h"
 #include "runtime/game_objects.h"
@@ -19,9 +20,9 @@ namespace {
 constexpr int kAnotherDepth = 9;
 
 constexpr std::array<const char*, 10> kFlavourTexts{
-    "花が咲いている。",   "鳥が飛んでいる。",     "風がほほを撫でる。", "やわらかな日差しが降り注いでいる。",
-    "雲が流れている。",   "草が揺れている。",     "空は晴れ渡っている。", "見渡す限りの草原。",
-    "遠くに山が見える。", "どこまでも歩いていける。"};
+    N_("花が咲いている。"),   N_("鳥が飛んでいる。"), N_("風がほほを撫でる。"), N_("やわらかな日差しが降り注いでいる。"),
+    N_("雲が流れている。"),   N_("草が揺れている。"), N_("空は晴れ渡っている。"), N_("見渡す限りの草原。"),
+    N_("遠くに山が見える。"), N_("どこまでも歩いていける。")};
 
 }  // namespace
 
@@ -33,10 +34,10 @@ void ShowField() {
   }
   ShowTopPanel(Control::PanelMainImage);
   ShowImage(run.Depth == kAnotherDepth ? "another.bmp" : "center.bmp");
-  if (run.Depth != 0) AddMainText(DepthText() + "。");
-  AddMainText(kFlavourTexts[static_cast<std::size_t>(Random(static_cast<int>(kFlavourTexts.size())))]);
-  AddCommand("徘徊", Wander);
-  AddCommand("剣", FieldSwordMenu);
+  if (run.Depth != 0) AddMainText(DepthLine());
+  AddMainText(Tr(kFlavourTexts[static_cast<std::size_t>(Random(static_cast<int>(kFlavourTexts.size())))]));
+  AddCommand(Tr("徘徊"), Wander);
+  AddCommand(Tr("剣"), FieldSwordMenu);
 }
 
 }  // namespace zemra

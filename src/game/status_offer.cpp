@@ -3,6 +3,7 @@
 
 #include "data/fighter.h"
 #include "data/player_data.h"
+#include "engine/translate.h"
 #include "runtime/console.h"
 #include "runtime/game_over.h"
 #include "runtime/screen_routes.h"
@@ -17,9 +18,9 @@ void OfferStatus() {
   RollPlayerStatus();
   ShowSelfSwords(nullptr, 0);
   RefreshSelfPanel();
-  AddMainText("あなたが落としたのはこのステータスですか？");
-  AddCommand("はい", AcceptStatus);
-  AddCommand("いいえ", RejectStatus);
+  AddMainText(Tr("あなたが落としたのはこのステータスですか？"));
+  AddCommand(Tr("はい"), AcceptStatus);
+  AddCommand(Tr("いいえ"), RejectStatus);
 }
 
 void RejectStatus() {

@@ -9,6 +9,7 @@
 #include "data/player_data.h"
 #include "engine/random.h"
 #include "engine/sjis.h"
+#include "engine/translate.h"
 #include "runtime/console.h"
 #include "game/game.h"
 #include "runtime/sounds.h"
@@ -19,7 +20,7 @@ namespace {
 
 constexpr int kTitleInterval = 50;
 constexpr int kTitleFrames = 256;
-constexpr char kTitleText[] = "セルノア・リュクト";
+constexpr char kTitleText[] = N_("セルノア・リュクト");
 
 // The newest title frame as handed to the host: its pixels on the first look.
 struct TitleFrame final : FrameOnDemand {
@@ -59,13 +60,14 @@ TVorbBitmap& TitleBitmap() {
   return *title.bitmap;
 }
 
-const char* NameLeadText() {
-  return "久遠の海の奥底に沈んだと言われる最強剣。\r\n"
-         "彼女は名に飢えています。\r\n"
-         "人間、武器、草花、地名、概念、数値……\r\n"
-         "カテゴリーは問いません。\r\n"
-         "あなたが想像し得る最高の名を贈ってください。\r\n"
-         "（16バイト以内）";
+std::string NameLeadText() {
+  return CrLfLines(Tr(
+      "久遠の海の奥底に沈んだと言われる最強剣。\n"
+      "彼女は名に飢えています。\n"
+      "人間、武器、草花、地名、概念、数値……\n"
+      "カテゴリーは問いません。\n"
+      "あなたが想像し得る最高の名を贈ってください。\n"
+      "（16バイト以内）"));
 }
 
 void StartTitle() {
@@ -94,9 +96,10 @@ void PaintTitleFrame(TVorbBitmap& bitmap) {
   bitmap.MoveTo(499, 350);
   bitmap.LineTo(499 - frame, 350);
   bitmap.SetFont(20, false, true, PixelRgb(0, frame * 128 / 256, frame * 64 / 256));
-  bitmap.DrawText(250, 325, kTitleText);
+  const std::string text = Tr(kTitleText);
+  bitmap.DrawText(250, 325, text);
   bitmap.SetFont(20, false, true, PixelRgb(0, frame * 192 / 256, frame * 96 / 256));
-  bitmap.DrawText(249, 324, kTitleText);
+  bitmap.DrawText(249, 324, text);
 }
 
 void OpenNameEntry() {
@@ -108,17 +111,17 @@ void OpenNameEntry() {
 }
 
 NameCheck CheckTypedName(const std::string& typed) {
-  if (typed.empty()) return {"銘が入力されていません。", {}};
+  if (typed.empty()) return {Tr("銘が入力されていません。"), {}};
   // A character the save file cannot hold would corrupt it: refuse it here.
   const auto bytes = Utf8ToSjis(typed);
-  if (!bytes) return {"銘に刻めない文字が含まれています。", {}};
-  if (bytes->size() > static_cast<std::size_t>(kNameLimit)) return {"銘が規定文字数を超えています。", {}};
+  if (!bytes) return {Tr("銘に刻めない文字が含まれています。"), {}};
+  if (bytes->size() > static_cast<std::size_t>(kNameLimit)) return {CrLfLines(Tr("銘が規定文字数を超えています。")), {}};
   // The name as the save file will give it back (¥ becomes \, 〜 becomes ～),
   // so the run keeps one name before and after a load.
   return {{}, SjisToUtf8(*bytes).value_or(typed)};
 }
 
-std::string NameQuestion(const std::string& name) { return "≪" + name + "≫\r\nこれでいいですか？"; }
+std::string NameQuestion(const std::string& name) { return CrLfLines(Tf("≪%1≫\nこれでいいですか？", {name})); }
 
 void AcceptNameEntry(const std::string& typed) {
   const NameCheck check = CheckTypedName(typed);
@@ -127,7 +130,7 @@ void AcceptNameEntry(const std::string& typed) {
     return;
   }
   if (!AskYesNo(NameQuestion(check.name))) return;
-  ShowAppMessage("刻まれました。");
+  ShowAppMessage(Tr("刻まれました。"));
   PlayerData().PlayerName = CutSjis(check.name, kNameLimit);
   StartNewGame();
 }

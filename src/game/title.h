@@ -53,6 +53,6 @@ void PaintNameBackground();
 void StartNewGame();
 
 // The lead text of the name page.
-const char* NameLeadText();
+std::string NameLeadText();
 
 }  // namespace zemra

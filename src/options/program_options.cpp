@@ -9,7 +9,7 @@
 namespace zemra {
 namespace {
 
-enum class Field { kDesktop, kNewRun, kSeed, kReplay, kLast, kNoRecord, kHelp, kVersion };
+enum class Field { kDesktop, kNewRun, kSeed, kReplay, kLast, kNoRecord, kLang, kHelp, kVersion };
 
 struct OptionRow {
   std::string_view name;
@@ -28,6 +28,8 @@ constexpr std::array kOptions{
     OptionRow{"--replay", "FILE", "play the recording FILE instead of a sitting of your own;\nyour save, report and recordings stay untouched", Field::kReplay},
     OptionRow{"--last", "", "with --replay, print only the last screen", Field::kLast, true},
     OptionRow{"--no-record", "", "do not record this sitting in recordings/ beside the save", Field::kNoRecord},
+    OptionRow{"--lang", "LANG", "show the game in LANG: ja (Japanese) or en (English);\nby default the locale's, where the game has it, else ja",
+              Field::kLang},
     OptionRow{"--help", "", "show this help and exit", Field::kHelp},
     OptionRow{"--version", "", "show the version and exit", Field::kVersion},
 };
@@ -57,6 +59,10 @@ std::optional<std::string> Apply(const OptionRow& row, std::optional<std::string
     case Field::kNoRecord: options.no_record = true; break;
     case Field::kHelp: options.show_help = true; break;
     case Field::kVersion: options.show_version = true; break;
+    case Field::kLang:
+      if (*value != "ja" && *value != "en") return "--lang takes ja or en, not '" + std::string(*value) + "'";
+      options.language = std::string(*value);
+      break;
     case Field::kSeed:
       if (const auto number = ParseNumber(*value)) {
         options.seed = *number;

@@ -21,6 +21,7 @@ struct ProgramOptions {
   std::optional<std::string> replay;    // the recording to play instead of a sitting
   bool last_only = false;               // a replay prints only its last screen (zemra6-text)
   bool no_record = false;               // this sitting is not recorded
+  std::optional<std::string> language;  // "ja" or "en"; the locale's when absent
   bool show_help = false;
   bool show_version = false;
   std::optional<std::string> usage_error;  // set when the command line cannot be used

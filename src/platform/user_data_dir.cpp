@@ -4,6 +4,8 @@
 #include <cstdlib>
 #include <system_error>
 
+#include "engine/translate.h"
+
 namespace zemra {
 namespace {
 
@@ -27,11 +29,11 @@ std::optional<std::filesystem::path> UserDataDir() {
 
 SaveFolder PrepareUserDataDir() {
   const std::optional<std::filesystem::path> dir = UserDataDir();
-  if (!dir) return {{}, "（保存先のフォルダが分かりません。今のフォルダにセーブします。）"};
+  if (!dir) return {{}, Tr("（保存先のフォルダが分かりません。今のフォルダにセーブします。）")};
   std::error_code error;
   std::filesystem::create_directories(*dir, error);
   if (!error && !std::filesystem::is_directory(*dir, error)) error = std::make_error_code(std::errc::not_a_directory);
-  if (error) return {{}, "（" + dir->string() + " を使えません。今のフォルダにセーブします。）"};
+  if (error) return {{}, Tf("（%1 を使えません。今のフォルダにセーブします。）", {dir->string()})};
   return {*dir, std::nullopt};
 }
 

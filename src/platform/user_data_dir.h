@@ -19,7 +19,7 @@ struct SaveFolder {
 };
 
 // Creates the user data folder when needed. When it cannot be made, the save
-// stays in the working directory and the warning says so.
+// stays in the working directory and the warning, in the current language, says so.
 SaveFolder PrepareUserDataDir();
 
 }  // namespace zemra

@@ -66,6 +66,14 @@ std::string ReadHeader(const json& object, RecordingHeader& header) {
     header.save = DecodeBase64(save.get<std::string>());
     if (!header.save) return "the save it carries is not base64";
   }
+  // Older recordings name no language: they were played in Japanese.
+  if (const json language = object.value("lang", json("ja")); !language.is_string()) {
+    return "its language is not a language code";
+  } else if (const auto known = ParseLanguage(language.get<std::string>())) {
+    header.language = *known;
+  } else {
+    return "it was played in a language this program does not have (" + language.get<std::string>() + ")";
+  }
   return "";
 }
 
@@ -124,7 +132,9 @@ RecordingRead ReadRecording(std::string_view bytes) {
 }
 
 std::string RecordingMismatch(const RecordingHeader& header, const std::optional<std::string>& story_sha256) {
-  if (header.story_sha256 != story_sha256) return "it was recorded with another story file (dat/kiriha.dat)";
+  if (header.story_sha256 != story_sha256) {
+    return "it was recorded with another story file (" + std::string(StoryFileName(header.language)) + ")";
+  }
   if (header.save && !SaveAccepted(*header.save)) return "the save it carries is one the game refuses to load";
   return "";
 }
@@ -134,7 +144,7 @@ RecordingRead LoadRecordingForReplay(const std::filesystem::path& file, const Ga
   if (!bytes) return {std::nullopt, "it cannot be read"};
   RecordingRead read = ReadRecording(*bytes);
   if (read.recording) {
-    read.error = RecordingMismatch(read.recording->header, StoryFileSha256(content));
+    read.error = RecordingMismatch(read.recording->header, StoryFileSha256(content, read.recording->header.language));
     if (!read.error.empty()) read.recording.reset();
   }
   return read;
@@ -148,6 +158,7 @@ std::string HeaderLine(const RecordingHeader& header) {
               {"newRun", header.new_run},
               {"story", header.story_sha256 ? json(*header.story_sha256) : json(nullptr)},
               {"save", header.save ? json(EncodeBase64(*header.save)) : json(nullptr)}};
+  if (header.language != Language::kJapanese) object["lang"] = LanguageCode(header.language);
   return object.dump(-1, ' ', false, json::error_handler_t::replace);
 }
 
@@ -157,8 +168,8 @@ std::string InputLine(const Input& input) {
 
 std::string DigestLine(std::string_view digest) { return json{{"digest", digest}}.dump(); }
 
-std::optional<std::string> StoryFileSha256(const GameLocations& locations) {
-  const auto bytes = ReadWholeFile(locations.Content(kStoryFileName));
+std::optional<std::string> StoryFileSha256(const GameLocations& locations, Language language) {
+  const auto bytes = ReadWholeFile(locations.Content(StoryFileName(language)));
   if (!bytes) return std::nullopt;
   return Sha256Hex(*bytes);
 }
@@ -168,7 +179,8 @@ RecordingHeader SittingHeader(std::string program, std::uint64_t seed, bool new_
   header.program = std::move(program);
   header.seed = seed;
   header.new_run = new_run;
-  header.story_sha256 = StoryFileSha256(locations);
+  header.language = CurrentLanguage();
+  header.story_sha256 = StoryFileSha256(locations, header.language);
   // The loader reads the record at the head of the file; only one it would take is worth carrying.
   if (auto bytes = ReadFileHead(locations.SaveFile(kSaveFileName), kSaveRecordSize); bytes && SaveAccepted(*bytes)) {
     header.save = std::move(bytes);

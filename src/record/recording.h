@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "engine/locations.h"
+#include "engine/translate.h"
 #include "game/input.h"
 
 namespace zemra {
@@ -24,6 +25,7 @@ struct RecordingHeader {
   bool new_run = false;                     // started at the title page whatever the save
   std::optional<std::string> story_sha256;  // none when the story file could not be read
   std::optional<std::string> save;          // the save.dat the sitting started from
+  Language language = Language::kJapanese;  // what the screens show; written only when not Japanese
 };
 
 // One line after the header: an input, or the digest of the screen the last
@@ -60,10 +62,11 @@ std::string HeaderLine(const RecordingHeader& header);
 std::string InputLine(const Input& input);
 std::string DigestLine(std::string_view digest);
 
-// The SHA-256 of the story file as the game reads it there; none when unreadable.
-std::optional<std::string> StoryFileSha256(const GameLocations& locations);
-// The header of a sitting about to start there: the story file's hash and the
-// save it will load (none when there is none the loader would take).
+// The SHA-256 of a language's story file as the game reads it there; none when unreadable.
+std::optional<std::string> StoryFileSha256(const GameLocations& locations, Language language);
+// The header of a sitting about to start there in the current language: the
+// story file's hash and the save it will load (none when there is none the
+// loader would take).
 RecordingHeader SittingHeader(std::string program, std::uint64_t seed, bool new_run, const GameLocations& locations);
 
 }  // namespace zemra

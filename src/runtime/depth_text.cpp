@@ -2,6 +2,7 @@
 #include "runtime/depth_text.h"
 
 #include "data/player_data.h"
+#include "engine/translate.h"
 
 namespace zemra {
 
@@ -9,6 +10,12 @@ std::string DepthText() {
   const std::int32_t depth = PlayerData().Depth;
   if (depth >= kMaxDepth) return "深度Another";
   return "深度" + std::to_string(depth);
+}
+
+std::string DepthLine() {
+  const std::int32_t depth = PlayerData().Depth;
+  if (depth >= kMaxDepth) return Tr("深度Another。");
+  return Tf("深度%1。", {std::to_string(depth)});
 }
 
 }  // namespace zemra

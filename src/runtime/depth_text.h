@@ -5,7 +5,11 @@
 
 namespace zemra {
 
-// "深度" and the depth below 9, "深度Another" at 9 or more.
+// "深度" and the depth below 9, "深度Another" at 9 or more: the report's
+// Japanese, whatever the language shown.
 std::string DepthText();
+
+// The field's line for the depth, "深度3。", in the language shown.
+std::string DepthLine();
 
 }  // namespace zemra

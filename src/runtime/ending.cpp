@@ -1,6 +1,7 @@
 // Ending and its save; a report that cannot be written does not undo the save.
 #include "runtime/ending.h"
 
+#include "engine/translate.h"
 #include "runtime/console.h"
 #include "runtime/game_objects.h"
 #include "runtime/sounds.h"
@@ -12,22 +13,22 @@ namespace zemra {
 void ShowEnding() {
   ShowImage("end.bmp");
   ShowTopPanel(Control::PanelMainImage);
-  AddMainText("クリアです。");
-  AddCommand("セーブ", SaveAtEnding);
-  AddCommand("終", TerminateGame);
+  AddMainText(Tr("クリアです。"));
+  AddCommand(Tr("セーブ"), SaveAtEnding);
+  AddCommand(Tr("終"), TerminateGame);
 }
 
 void SaveAtEnding() {
   if (SaveGame()) {
     PlayWave(Sound::Popon);
-    AddMainText("セーブしました。");
-    AddCommand("終", TerminateGame);
-    if (!WriteReport()) AddMainText(kReportFailedText);
+    AddMainText(Tr("セーブしました。"));
+    AddCommand(Tr("終"), TerminateGame);
+    if (!WriteReport()) AddMainText(Tr(kReportFailedText));
   } else {
     PlayWave(Sound::Bub);
-    AddMainText("セーブ出来ませんでした。");
-    AddCommand("リトライ", SaveAtEnding);
-    AddCommand("あきらめる", ShowEnding);
+    AddMainText(Tr("セーブ出来ませんでした。"));
+    AddCommand(Tr("リトライ"), SaveAtEnding);
+    AddCommand(Tr("あきらめる"), ShowEnding);
   }
 }
 

@@ -10,6 +10,7 @@
 
 #include "engine/locations.h"
 #include "engine/scheduler.h"
+#include "engine/translate.h"
 #include "engine/wave.h"
 #include "host/host.h"
 #include "runtime/screen_record.h"
@@ -18,7 +19,7 @@
 namespace zemra {
 
 inline constexpr char kAppTitle[] = "ZEMRA6";
-inline constexpr char kWindowCaption[] = "ヴァルミナ・クェル";
+inline constexpr char kWindowCaption[] = N_("ヴァルミナ・クェル");
 inline constexpr int kClientWidth = 500;
 inline constexpr int kClientHeight = 400;
 

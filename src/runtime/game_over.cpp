@@ -2,6 +2,8 @@
 #include "runtime/game_over.h"
 
 #include "data/player_data.h"
+#include "data/shown_names.h"
+#include "engine/translate.h"
 #include "runtime/console.h"
 #include "runtime/game_objects.h"
 #include "runtime/sounds.h"
@@ -10,8 +12,8 @@ namespace zemra {
 
 void GameOver() {
   PlayWave(Sound::Weak);
-  AddMainText(PlayerData().Fighter.Name + "は死んでしまった。");
-  AddCommand("終", TerminateGame);
+  AddMainText(Tf("%1は死んでしまった。", {ShownFighterName(PlayerData().Fighter)}));
+  AddCommand(Tr("終"), TerminateGame);
 }
 
 }  // namespace zemra

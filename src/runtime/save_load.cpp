@@ -10,6 +10,7 @@
 #include "data/player_data.h"
 #include "data/save_record.h"
 #include "engine/file_io.h"
+#include "engine/translate.h"
 #include "runtime/console.h"
 #include "runtime/game_objects.h"
 
@@ -58,7 +59,7 @@ bool LoadGame() {
   std::optional<TPlayerData> data;
   if (bytes) data = DecodeSaveFile(*bytes, problem);
   if (!data) {
-    ShowWarningMessage(problem);
+    ShowWarningMessage(Tr(problem));
     return false;
   }
   PlayerData() = std::move(*data);

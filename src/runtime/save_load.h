@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "data/player_data.h"
+#include "engine/translate.h"
 
 namespace zemra {
 
@@ -18,9 +19,10 @@ bool SaveGame();
 // A missing file is silent; a damaged one is reported through a warning.
 bool LoadGame();
 
-// The warnings a load shows: a file too short to read, and a record refused.
-inline constexpr char kSaveReadFailedText[] = "（save.datの読み込みに失敗しました。）";
-inline constexpr char kSaveBadContentText[] = "（save.datの内容が不適切です。）";
+// The warnings a load shows, translated where they are shown: a file too
+// short to read, and a record refused.
+inline constexpr char kSaveReadFailedText[] = N_("（save.datの読み込みに失敗しました。）");
+inline constexpr char kSaveBadContentText[] = N_("（save.datの内容が不適切です。）");
 
 // A save file's bytes as a load reads them: the run, or none with `problem`
 // set to the warning a load shows.

@@ -10,7 +10,9 @@
 #include "data/enemy.h"
 #include "data/fighter.h"
 #include "data/player_data.h"
+#include "data/shown_names.h"
 #include "data/sword.h"
+#include "engine/translate.h"
 #include "runtime/game_objects.h"
 
 namespace zemra {
@@ -56,7 +58,7 @@ class Digits {
 };
 
 std::string LifeText(const TFighter& fighter) {
-  if (fighter.MaxHP > kLifeStarLimit) return std::to_string(fighter.HP) + "／" + std::to_string(fighter.MaxHP);
+  if (fighter.MaxHP > kLifeStarLimit) return Tf("%1／%2", {std::to_string(fighter.HP), std::to_string(fighter.MaxHP)});
   std::string marks;
   for (int i = 1; i <= fighter.MaxHP; ++i) marks += i <= fighter.HP ? "★" : "☆";
   return marks;
@@ -82,7 +84,7 @@ void ShowSwords(SwordScheme scheme, bool enemy, Continuation continuation, int m
   for (int i = 0; i < kSwordLabelCount; ++i) {
     if (i < fighter.SwordCount) {
       const TSword& sword = fighter.Swords[static_cast<std::size_t>(i)];
-      host.SetText(SwordLabel(i), sword.Name + " (" + std::to_string(sword.Hit) + ")");
+      host.SetText(SwordLabel(i), ShownSwordName(sword) + " (" + std::to_string(sword.Hit) + ")");
     } else {
       host.SetText(SwordLabel(i), "");
     }
@@ -103,10 +105,10 @@ const TFighter& ShownFighter() { return SwordPanel().shows_enemy ? Enemy() : Pla
 
 void DrawFighterPanel(Control first, const TFighter& fighter) {
   Host& host = TheHost();
-  host.SetText(Offset(first, 0), fighter.Name);
+  host.SetText(Offset(first, 0), ShownFighterName(fighter));
   host.SetText(Offset(first, 1), LifeText(fighter));
   host.SetText(Offset(first, 2), Digits(fighter.Hit).View());
-  host.SetText(Offset(first, 3), "％");
+  host.SetText(Offset(first, 3), Tr("％"));
   const bool card_shown = fighter.Card != kNoCard;
   if (card_shown) host.SetText(Offset(first, 4), Digits(fighter.Card).View());
   host.SetVisible(Offset(first, 4), card_shown);

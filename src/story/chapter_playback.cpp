@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "data/sword.h"
+#include "engine/translate.h"
 #include "runtime/screen_routes.h"
 #include "runtime/game_objects.h"
 #include "runtime/sounds.h"
@@ -16,7 +17,7 @@
 namespace zemra {
 namespace {
 
-constexpr char kUnreadableChapterText[] = "……記憶の絵巻は、かすれて読み取れなかった。";
+constexpr char kUnreadableChapterText[] = N_("……記憶の絵巻は、かすれて読み取れなかった。");
 
 template <int Index>
 void PlayChapter() {
@@ -61,7 +62,7 @@ void ScriptStep() {
   TVorbScript* script = StoryScript();
   if (script == nullptr || !script->Loaded()) {
     // Without the story file the chapter says so and the run goes on.
-    AddMainText(kUnreadableChapterText);
+    AddMainText(Tr(kUnreadableChapterText));
     SetCommandContinuation(0, EnterField);
     return;
   }

@@ -6,6 +6,7 @@
 #include <array>
 #include <string>
 
+#include "engine/translate.h"
 #include "runtime/console.h"
 #include "runtime/screen_routes.h"
 #include "runtime/game_objects.h"
@@ -30,7 +31,7 @@ void PrologueProc() {
   int first = 0;
   for (int p = 1; p < page; ++p) first += kProloguePageLines[static_cast<std::size_t>(p - 1)];
   const int count = kProloguePageLines[static_cast<std::size_t>(page - 1)];
-  for (int i = 0; i < count; ++i) AddMainText(kPrologueLines[first + i]);
+  for (int i = 0; i < count; ++i) AddMainText(Tr(kPrologueLines[first + i]));
 }
 
 struct TStoryProcSet {

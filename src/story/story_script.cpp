@@ -13,8 +13,6 @@ namespace zemra {
 namespace {
 
 constexpr int kStoryPageSize = 5;
-constexpr char kUnreadableText[] = "（dat/kiriha.datの読み込みに失敗しました。）";
-constexpr char kTooLongText[] = "（dat/kiriha.datが長すぎるため、9999行目より後を読み込みませんでした。）";
 
 struct StoryScriptHolder {
   std::unique_ptr<TVorbScript> script;
@@ -42,10 +40,10 @@ void ReportScriptError(std::string_view text) {
 
 void CreateStoryScript() {
   auto script = std::make_unique<TVorbScript>([] { TheHost().Beep(); }, [] { TheHost().Terminate(); });
-  if (!script->LoadFile(Locations().Content(kStoryFileName), true)) {
-    ShowWarningMessage(kUnreadableText);
+  if (!script->LoadFile(Locations().Content(StoryFileName()), true)) {
+    ShowWarningMessage(Tf("（%1の読み込みに失敗しました。）", {StoryFileName()}));
   } else if (script->DroppedLines() > 0) {
-    ShowWarningMessage(kTooLongText);
+    ShowWarningMessage(Tf("（%1が長すぎるため、9999行目より後を読み込みませんでした。）", {StoryFileName()}));
   }
   script->SetPageSize(kStoryPageSize);
   script->SetPageHandler(AddPageToConsole);
@@ -54,6 +52,12 @@ void CreateStoryScript() {
   script->SetErrorHandler(ReportScriptError);
   Holder() = std::move(script);
 }
+
+std::string_view StoryFileName(Language language) {
+  return language == Language::kEnglish ? kEnglishStoryFileName : kStoryFileName;
+}
+
+std::string_view StoryFileName() { return StoryFileName(CurrentLanguage()); }
 
 TVorbScript* StoryScript() { return Holder().get(); }
 

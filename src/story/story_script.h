@@ -6,10 +6,16 @@
 #include <string_view>
 
 #include "engine/script.h"
+#include "engine/translate.h"
 
 namespace zemra {
 
 inline constexpr char kStoryFileName[] = "dat/kiriha.dat";
+inline constexpr char kEnglishStoryFileName[] = "dat/kiriha_en.dat";
+
+// The story file of a language, or of the language the game is shown in.
+std::string_view StoryFileName(Language language);
+std::string_view StoryFileName();
 
 // Creates the script on the story file (replacing an earlier one). A file
 // that is missing, unreadable or too long is reported once through the

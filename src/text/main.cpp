@@ -7,8 +7,9 @@
 #include <optional>
 #include <string>
 
-#include "platform/program_locations.h"
 #include "options/program_options.h"
+#include "platform/locale_language.h"
+#include "platform/program_locations.h"
 #include "platform/save_folder_lock.h"
 #include "record/recording_writer.h"
 #include "runtime/console.h"
@@ -18,6 +19,7 @@
 int main(int argc, char** argv) {
   const zemra::ProgramOptions options = zemra::ParseProgramOptions(argc, argv);
   if (const auto status = zemra::FinishBeforeStart(zemra::Program::kText, options, std::cout, std::cerr)) return *status;
+  zemra::SetLanguage(options.language ? *zemra::ParseLanguage(*options.language) : zemra::LanguageFromLocale());
   if (options.replay) {
     // The player's own folders are never looked at: only the content is found as for a sitting.
     const zemra::ProgramLocations content = zemra::ResolveProgramLocations(zemra::RunningProgramDir(), false);

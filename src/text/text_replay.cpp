@@ -25,6 +25,7 @@ int RunTextReplay(const std::filesystem::path& file, bool last_only,
   }
   locations.save_dir = scratch.Path();
   const RecordingHeader& header = read.recording->header;
+  SetLanguage(header.language);  // a recording replays in the language it was played in
   TextSession session(header.seed, locations, header.new_run);
   if (!last_only) out << session.StateJson() << '\n';
   ReplayCursor cursor(std::move(*read.recording));

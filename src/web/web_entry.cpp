@@ -16,6 +16,7 @@
 #include "data/save_record.h"
 #include "data/sword.h"
 #include "engine/file_io.h"
+#include "engine/translate.h"
 #include "game/game.h"
 #include "game/input.h"
 #include "game/title.h"
@@ -69,6 +70,17 @@ bool ParseSeed(const std::string& text, std::uint64_t& seed) {
   const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), seed);
   return error == std::errc() && end == text.data() + text.size();
 }
+
+// The language of the core's texts and story from the next start on: "ja"
+// or "en"; false (and nothing changes) for any other code.
+bool SetCoreLanguage(const std::string& code) {
+  const std::optional<zemra::Language> language = zemra::ParseLanguage(code);
+  if (language) zemra::SetLanguage(*language);
+  return language.has_value();
+}
+
+// The language the core speaks now: a watched recording sets its own.
+std::string CoreLanguage() { return std::string(zemra::LanguageCode(zemra::CurrentLanguage())); }
 
 // Starts a sitting (a running one ends first) and returns its first screen;
 // a recorded one is written to /save/recordings as the desktop writes them.
@@ -155,8 +167,8 @@ std::string NameQuestion(const std::string& typed) {
 std::string SaveProblem(const std::string& path) {
   std::string_view problem;
   const std::optional<std::string> bytes = zemra::ReadFileHead(path, zemra::kSaveRecordSize);
-  if (!bytes) return zemra::kSaveReadFailedText;
-  return zemra::DecodeSaveFile(*bytes, problem) ? "" : std::string(problem);
+  if (!bytes) return zemra::Tr(zemra::kSaveReadFailedText);
+  return zemra::DecodeSaveFile(*bytes, problem) ? "" : zemra::Tr(problem);
 }
 
 // Opens the recording at `path` to watch: the desktop's refusal ("NAME:
@@ -175,6 +187,7 @@ std::string WatchOpen(const std::string& path, const std::string& shown_name) {
                                                                           nlohmann::json::error_handler_t::replace);
   }
   const zemra::RecordingHeader& header = read.recording->header;
+  zemra::SetLanguage(header.language);
   sitting.session = std::make_unique<zemra::TextSession>(
       header.seed, zemra::GameLocations{content.content_roots, sitting.scratch->Path()}, header.new_run,
       &sitting.pictures);
@@ -224,6 +237,8 @@ std::string BattleBench(const std::string& seed_text, int battles) {
 }  // namespace
 
 EMSCRIPTEN_BINDINGS(zemra6) {
+  emscripten::function("setLanguage", &SetCoreLanguage);
+  emscripten::function("language", &CoreLanguage);
   emscripten::function("start", &Start);
   emscripten::function("perform", &Perform);
   emscripten::function("apply", &Apply);

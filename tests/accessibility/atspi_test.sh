@@ -26,7 +26,7 @@ pids+=("$bus_pid")
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 XDG_CONFIG_HOME="$work/config" NO_AT_BRIDGE=0
 mkdir -p "$work/run" && "$craft" "$work/run" || { echo "could not write the save"; exit 1; }
 
-(cd "$work/run" && exec "$game") >"$work/game.log" 2>&1 &
+(cd "$work/run" && exec "$game" --lang ja) >"$work/game.log" 2>&1 &
 pids+=($!)
 /usr/bin/python3 "$client" | tee "$work/read.txt"
 status=${PIPESTATUS[0]}

@@ -50,6 +50,8 @@ TEST(DeskSettingsFile, NonsenseGivesTheDefaultsValueByValue) {
       {"too large", "[sound]\nvolume=110\n[window]\nzoom=99\n", {}},
       {"between steps", "[sound]\nvolume=35\nmuted=1\n", {true, 100, 1}},
       {"not ini at all", "\x01\x02garbage[[[\n==\n", {}},
+      {"a language", "language=en\n[sound]\nvolume=20\n", {false, 20, 1, true, QStringLiteral("en")}},
+      {"an unknown language", "language=xx\n", {}},
   };
   const QTemporaryDir dir;
   for (const Case& c : cases) {
@@ -157,7 +159,8 @@ TEST_F(WindowDeskTest, TheMenuOffersTheSameChoices) {
   QStringList captions;
   for (QAction* action : menu->actions()) captions << action->text();
   EXPECT_EQ(captions, (QStringList{QStringLiteral("音を消す"), QStringLiteral("音量"), QStringLiteral("表示倍率"),
-                                   QStringLiteral("キー操作"), QStringLiteral("新しい旅を始める")}));
+                                   QStringLiteral("言語 / Language"), QStringLiteral("キー操作"),
+                                   QStringLiteral("新しい旅を始める")}));
   menu->actions()[0]->trigger();
   EXPECT_TRUE(window_->Sound().Muted());
   menu->actions()[1]->menu()->actions()[3]->trigger();  // 30％
@@ -165,9 +168,20 @@ TEST_F(WindowDeskTest, TheMenuOffersTheSameChoices) {
   EXPECT_EQ(LoadDeskSettings(path), (DeskSettings{true, 30, 1}));
   {
     const ModalAnswerer answerer(ModalAnswerer::Agree);
-    menu->actions()[3]->trigger();
+    menu->actions()[4]->trigger();
     ASSERT_EQ(answerer.Seen().size(), 1);
     EXPECT_TRUE(answerer.Seen()[0].startsWith(QStringLiteral("キー操作")));
+  }
+  {
+    // English is kept for the next start and said in English; this sitting stays Japanese.
+    const ModalAnswerer answerer(ModalAnswerer::Agree);
+    menu->actions()[3]->menu()->actions()[1]->trigger();
+    ASSERT_EQ(answerer.Seen().size(), 1);
+    EXPECT_EQ(answerer.Seen()[0].toStdString(), TrIn(Language::kEnglish, "言語は次にゲームを起動したときに切り替わります。"));
+    EXPECT_EQ(CurrentLanguage(), Language::kJapanese);
+    EXPECT_EQ(LoadDeskSettings(path).language, QStringLiteral("en"));
+    EXPECT_EQ(StartLanguage(std::nullopt, LoadDeskSettings(path).language), Language::kEnglish);
+    EXPECT_EQ(StartLanguage("ja", LoadDeskSettings(path).language), Language::kJapanese);
   }
   // A right-click anywhere opens it, and the game does nothing else.
   QTimer::singleShot(100, [] {

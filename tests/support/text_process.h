@@ -16,7 +16,8 @@ namespace zemra::testing {
 
 class TextProcess {
  public:
-  TextProcess(const std::filesystem::path& dir, int seed) {
+  // language: "ja" or "en", named on the command line so the locale never chooses.
+  TextProcess(const std::filesystem::path& dir, int seed, const char* language = "ja") {
     // A program that has ended must fail the read, not kill the test.
     ::signal(SIGPIPE, SIG_IGN);
     int to_child[2];
@@ -30,7 +31,8 @@ class TextProcess {
       ::close(from_child[0]);
       if (::chdir(dir.c_str()) != 0) ::_exit(127);
       const std::string seed_text = std::to_string(seed);
-      ::execl(ZEMRA_TEXT_PROGRAM, ZEMRA_TEXT_PROGRAM, "--seed", seed_text.c_str(), static_cast<char*>(nullptr));
+      ::execl(ZEMRA_TEXT_PROGRAM, ZEMRA_TEXT_PROGRAM, "--seed", seed_text.c_str(), "--lang", language,
+              static_cast<char*>(nullptr));
       ::_exit(127);
     }
     ::close(to_child[0]);

@@ -32,8 +32,10 @@ class TextRun {
       std::ofstream out(input, std::ios::binary);
       for (const std::string& a : actions) out << a << '\n';
     }
+    // Japanese unless the options name a language, whatever the locale.
+    const std::string language = options.find("--lang") == std::string::npos ? " --lang ja " : " ";
     const std::string command = "cd '" + Dir().string() + "' && '" + ZEMRA_TEXT_PROGRAM + "' --seed " +
-                                std::to_string(seed) + " " + options + " < actions.txt";
+                                std::to_string(seed) + language + options + " < actions.txt";
     std::vector<nlohmann::json> objects;
     FILE* pipe = ::popen(command.c_str(), "r");
     if (pipe == nullptr) return objects;

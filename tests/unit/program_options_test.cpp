@@ -18,9 +18,12 @@ TEST(ProgramOptionsTest, UsableCommandLinesSetTheirFields) {
     std::optional<std::uint64_t> seed;
     bool help;
     bool version;
+    std::optional<std::string> language = std::nullopt;
   };
   const Case cases[] = {
       {{}, false, std::nullopt, false, false},
+      {{"--lang", "en"}, false, std::nullopt, false, false, "en"},
+      {{"--lang=ja", "--desktop"}, true, std::nullopt, false, false, "ja"},
       {{"--desktop"}, true, std::nullopt, false, false},
       {{"--seed", "7"}, false, 7, false, false},
       {{"--seed=0"}, false, 0, false, false},
@@ -37,6 +40,7 @@ TEST(ProgramOptionsTest, UsableCommandLinesSetTheirFields) {
     EXPECT_EQ(options.seed, c.seed);
     EXPECT_EQ(options.show_help, c.help);
     EXPECT_EQ(options.show_version, c.version);
+    EXPECT_EQ(options.language, c.language);
   }
 }
 
@@ -62,6 +66,9 @@ TEST(ProgramOptionsTest, UnusableCommandLinesAreUsageErrorsThatNameTheWord) {
       {{"-s"}, "unknown option '-s'"},
       {{"--help", "--nope"}, "unknown option '--nope'"},
       {{"save.dat"}, "unexpected word 'save.dat'"},
+      {{"--lang"}, "--lang needs a value LANG"},
+      {{"--lang", "xx"}, "--lang takes ja or en, not 'xx'"},
+      {{"--lang=EN"}, "--lang takes ja or en, not 'EN'"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::PrintToString(c.args));
@@ -78,12 +85,12 @@ TEST(ProgramOptionsTest, OnlyAUsableCommandLineLetsTheGameStart) {
   };
   const Case cases[] = {
       {{"--seed", "5"}, std::nullopt, "", ""},
-      {{"--help"}, 0, "Usage: zemra6-text [--desktop] [--new-run] [--seed N] [--replay FILE] [--last] [--no-record]\n", ""},
+      {{"--help"}, 0, "Usage: zemra6-text [--desktop] [--new-run] [--seed N] [--replay FILE] [--last] [--no-record] [--lang LANG]\n", ""},
       {{"--version"}, 0, "zemra6-text ", ""},
       {{"--help", "--version"}, 0, "Usage: ", ""},
       {{"--replay", "a.zrec", "--last"}, std::nullopt, "", ""},
       {{"--last"}, 2, "", "zemra6-text: --last goes with --replay FILE\n"},
-      {{"--version", "--bad"}, 2, "", "zemra6-text: unknown option '--bad'\nUsage: zemra6-text [--desktop] [--new-run] [--seed N] [--replay FILE] [--last] [--no-record]\n"},
+      {{"--version", "--bad"}, 2, "", "zemra6-text: unknown option '--bad'\nUsage: zemra6-text [--desktop] [--new-run] [--seed N] [--replay FILE] [--last] [--no-record] [--lang LANG]\n"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::PrintToString(c.args));

@@ -86,6 +86,18 @@ TEST(RecordingReader, ReadsInputsAndScreens) {
   EXPECT_EQ(RecordingMismatch(read.recording->header, kStory), "");
 }
 
+// A Japanese sitting's header stays as older programs wrote it; an English
+// one names its language, and a header without one means Japanese.
+TEST(RecordingReader, TheLanguageIsNamedOnlyWhenItIsNotJapanese) {
+  RecordingHeader header{"zemra6-text 1.0", 7, false, kStory, std::nullopt};
+  EXPECT_EQ(HeaderLine(header).find("lang"), std::string::npos);
+  EXPECT_EQ(ReadRecording(HeaderLine(header) + "\n").recording->header.language, Language::kJapanese);
+  header.language = Language::kEnglish;
+  const std::string line = HeaderLine(header);
+  EXPECT_NE(line.find(R"("lang":"en")"), std::string::npos) << line;
+  EXPECT_EQ(ReadRecording(line + "\n").recording->header.language, Language::kEnglish);
+}
+
 TEST(RecordingReader, KeepsTheWholeLinesBeforeOneCutShort) {
   const auto read = ReadRecording(kGood + "{\"input\":\"title\"}\n{\"input\":\"na");
   ASSERT_TRUE(read.recording);
@@ -116,6 +128,12 @@ TEST(RecordingReader, RefusesDamagedRecordingsWithOneLine) {
       {"save not base64", Header(R"("story":"story-hash","save":"%%")"), "the save it carries is not base64"},
       {"another story", Header(R"("story":"another","save":null)"),
        "it was recorded with another story file (dat/kiriha.dat)"},
+      {"an unknown language", Header(R"("story":"story-hash","save":null,"lang":"xx")"),
+       "it was played in a language this program does not have (xx)"},
+      {"a language that is no code", Header(R"("story":"story-hash","save":null,"lang":3)"),
+       "its language is not a language code"},
+      {"another English story", Header(R"("story":"another","save":null,"lang":"en")"),
+       "it was recorded with another story file (dat/kiriha_en.dat)"},
       {"a save refused", Header(R"("story":"story-hash","save":")" + EncodeBase64(bad_save) + "\""),
        "the save it carries is one the game refuses to load"},
   };

@@ -9,7 +9,9 @@ A player then goes by mouse and by keys from the title to the first spoil,
 walks the sword row by keys, keeps a save across a reload and a restarted
 browser, imports desktop saves good and bad, meets a second tab, and the page
 must say clearly what is wrong when content, the core, WebAssembly or storage
-is missing, and go on where it can.
+is missing, and go on where it can. A browser that prefers English gets the
+page in English, and the page's switch brings Japanese back; every other
+browser here is set to Japanese, the game these tests compare byte for byte.
 
 usage: browser_test.py SITE_FOLDER ZEMRA_SCRIPTED_RUN ZEMRA_CRAFT_SAVE
 """
@@ -32,6 +34,7 @@ from selenium.webdriver.common.actions.action_builder import ActionBuilder
 from selenium.webdriver.common.actions.pointer_input import PointerInput
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
+from selenium.webdriver.support.select import Select
 
 from site_server import SiteServer
 
@@ -57,6 +60,20 @@ AXE_RUN = ("return axe.run(document, {resultTypes: ['violations']}).then((result
 PREFERRED = ("≫", "はい", "戦う", "ファイト", "徘徊")
 SPOIL = "どの剣を奪いますか？"
 JOURNEYS = 12
+# Kana, kanji and full-width forms: none is left where the page speaks English.
+JAPANESE = re.compile(r"[\u3000-\u30ff\u3400-\u9fff\uff00-\uffef]")
+# The page's marked texts as its HTML has them, and as the page shows them now.
+MARKED_TEXTS = """
+const texts = (root) => [...root.querySelectorAll('[data-tr]')].map((e) => e.textContent.trim());
+return fetch('index.html').then((r) => r.text())
+  .then((html) => [texts(new DOMParser().parseFromString(html, 'text/html')), texts(document)]);
+"""
+# What the stage shows and says: its visible text and the names of its visible elements.
+STAGE_TEXT = """
+const stage = document.getElementById('stage');
+const named = [...stage.querySelectorAll('[aria-label], img[alt]')].filter((e) => e.checkVisibility());
+return [stage.innerText, ...named.map((e) => e.getAttribute('aria-label') ?? e.alt)].join('\\n');
+"""
 
 
 def until(condition, timeout=15.0, what="the page"):
@@ -71,15 +88,15 @@ def until(condition, timeout=15.0, what="the page"):
 
 
 class Browser:
-    def __init__(self, profile, downloads=None, arguments=(), prefs=None, before=None):
+    # `languages` are the browser's preferred ones, as the page reads them; this Chromium's own are English.
+    def __init__(self, profile, downloads=None, arguments=(), prefs=None, before=None, languages="ja"):
         options = webdriver.ChromeOptions()
         options.binary_location = "/usr/bin/chromium"
         for argument in ("--headless=new", "--no-sandbox", "--disable-dev-shm-usage", "--window-size=700,640",
                          f"--user-data-dir={profile}",
                          "--autoplay-policy=no-user-gesture-required", *arguments):
             options.add_argument(argument)
-        if prefs:
-            options.add_experimental_option("prefs", prefs)
+        options.add_experimental_option("prefs", {"intl.accept_languages": languages, **(prefs or {})})
         options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
         self.driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
         # A page that never finishes loading fails its test in a minute, not the suite in ten.
@@ -531,6 +548,50 @@ class PageTest(unittest.TestCase):
               what="a chapter's picture")
         check("chapter")
         self.assertEqual(found, {screen: [] for screen in found})
+
+    def test_english_from_the_browser_and_japanese_again_from_the_switch(self):
+        url = self.serve()
+        catalogue = json.loads(pathlib.Path(SITE, "dat", "catalogue_en.json").read_text(encoding="utf-8"))
+        # The core's texts are checked once the catalogue holds them; the page's own always.
+        core_in_catalogue = "徘徊" in catalogue
+        browser = self.browser(languages="en-US,en")
+
+        def page_in_english(page):
+            originals, shown = browser.js(MARKED_TEXTS)
+            self.assertEqual([text for text in originals if text not in catalogue], [], "texts with no English")
+            self.assertEqual(shown, [catalogue[text] for text in originals], page)
+            self.assertEqual(browser.js("return document.documentElement.lang"), "en")
+            if core_in_catalogue:
+                self.assertEqual(JAPANESE.findall(browser.js(STAGE_TEXT)), [], page)
+
+        self.assertEqual(browser.open(url), "title")
+        self.assertEqual(browser.js("return document.getElementById('stage').lang"), "en")
+        page_in_english("title")
+        browser.driver.find_element(By.ID, "title-button").click()
+        self.assertEqual(browser.state()["page"], "name")
+        page_in_english("name")
+        browser.driver.find_element(By.ID, "import-file").send_keys(str(crafted_save(self.folder)))
+        self.assertEqual(until(browser.box_text),
+                         catalogue["このセーブで旅を続けますか？\n今の旅のsave.datはsave.dat.bakとして残ります。"])
+        browser.answer_box(catalogue["はい"])
+        until(lambda: browser.state()["page"] == "main", what="the field")
+        page_in_english("field")
+        caption = "return document.querySelector('#panel-self .caption').textContent"
+        self.assertEqual(browser.js(caption), catalogue["命中率"])
+        if core_in_catalogue:
+            self.assertIn(catalogue["徘徊"], browser.state()["commands"])
+
+        # Back to Japanese: the page's own texts at once, the game's at its next start.
+        Select(browser.driver.find_element(By.CSS_SELECTOR, '[data-tool="language"]')).select_by_value("ja")
+        self.assertEqual(until(browser.box_text), "言語は次にゲームを起動したときに切り替わります。")
+        browser.answer_box("OK")
+        originals, shown = browser.js(MARKED_TEXTS)
+        self.assertEqual(shown, originals)
+        self.assertEqual(browser.js(caption), "命中率")
+        self.assertEqual(browser.js("return document.documentElement.lang"), "ja")
+        self.assertEqual(browser.open(url), "main")
+        self.assertEqual(browser.js("return document.getElementById('stage').lang"), "ja")
+        self.assertIn("徘徊", browser.state()["commands"])
 
     def test_the_game_fits_a_phone_screen(self):
         browser = self.browser()

@@ -1,6 +1,8 @@
 // The window's message boxes as an in-page dialog captioned "ZEMRA6": one at
 // a time, in order; a question resolves to the player's answer.
 
+import { tr } from "./i18n.js";
+
 export class Boxes {
   constructor(doc) {
     this.dialog = doc.getElementById("box");
@@ -26,7 +28,7 @@ export class Boxes {
   }
 
   question(text) {
-    return this.ask(text, [["はい", true], ["いいえ", false]]);
+    return this.ask(text, [[tr("はい"), true], [tr("いいえ"), false]]);
   }
 
   // Boxes queue behind each other; each resolves once it is closed.

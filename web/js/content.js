@@ -4,14 +4,18 @@
 // would) and the sounds go to the sound output as they arrive. Whatever is
 // missing is reported once, and the game goes on without it.
 
+import { tf } from "./i18n.js";
+
 const TYPES = { bmp: "image/bmp", jpg: "image/jpeg", png: "image/png" };
+// The stories, one a language: the core reads the one of its language.
+const STORIES = ["kiriha.dat", "kiriha_en.dat"];
 
 function extension(name) {
   return name.slice(name.lastIndexOf(".") + 1).toLowerCase();
 }
 
 function failed(folder, name) {
-  return `（${folder}${name}の読み込みに失敗しました。）`;
+  return tf("（%1の読み込みに失敗しました。）", folder + name);
 }
 
 async function fetchBytes(url) {
@@ -51,7 +55,7 @@ export function loadContent(folder, sounds, report, firstScreen) {
     const wanted = listed.filter((n) => (extension(n) in TYPES) === (which === "pictures") && extension(n) !== "wav");
     await Promise.all(wanted.map((name) => loadOne(folder, name, content).catch(() => {
       // The story's own loader reports a missing story in the game's words.
-      if (name !== "kiriha.dat") content.problems.push(failed(folder, name));
+      if (!STORIES.includes(name)) content.problems.push(failed(folder, name));
     })));
     return content;
   };

@@ -4,24 +4,28 @@
 // Escape; F1 lists the keys and M mutes everywhere but in the name field.
 
 import { nextSwordFocus } from "./sword_focus.js";
+import { tr, tf } from "./i18n.js";
 
 const MOVES = { ArrowUp: "up", ArrowDown: "down", ArrowLeft: "left", ArrowRight: "right" };
 
-export const KEY_HELP = [
-  ["Enter / Space", "タイトルから銘の入力へ"],
-  ["Enter", "銘を刻む（銘の入力）"],
-  ["1～5", "右のコマンドから順に押す"],
-  ["Enter", "右端のコマンドを押す"],
-  ["↑ ↓ ← →", "剣を選ぶ（左の列 0～3、右の列 4～7）"],
-  ["Tab / Shift+Tab", "剣を順に選ぶ"],
-  ["Enter / Space", "選んだ剣をクリックする"],
-  ["Esc", "剣の選択をやめてコマンドに戻る"],
-  ["M", "音を消す／戻す"],
-  ["F1", "このキー一覧"],
-];
+// Keys named in words are translated with the meanings; the rest read the same in any language.
+function keyHelp() {
+  return [
+    ["Enter / Space", tr("タイトルから銘の入力へ")],
+    ["Enter", tr("銘を刻む（銘の入力）")],
+    [tr("1～5"), tr("右のコマンドから順に押す")],
+    ["Enter", tr("右端のコマンドを押す")],
+    ["↑ ↓ ← →", tr("剣を選ぶ（左の列 0～3、右の列 4～7）")],
+    ["Tab / Shift+Tab", tr("剣を順に選ぶ")],
+    ["Enter / Space", tr("選んだ剣をクリックする")],
+    ["Esc", tr("剣の選択をやめてコマンドに戻る")],
+    ["M", tr("音を消す／戻す")],
+    ["F1", tr("このキー一覧")],
+  ];
+}
 
 export function keyHelpText() {
-  return ["キー操作", ...KEY_HELP.map(([keys, meaning]) => `${keys}　…　${meaning}`)].join("\n");
+  return [tr("キー操作"), ...keyHelp().map(([keys, meaning]) => tf("%1　…　%2", keys, meaning))].join("\n");
 }
 
 function isEnter(event) {
@@ -33,6 +37,7 @@ export function handleKey(game, event) {
   // A key that finishes a Japanese input method's conversion belongs to the field.
   if (event.isComposing || event.keyCode === 229) return false;
   if (event.altKey || event.ctrlKey || event.metaKey) return false;
+  if (event.target instanceof HTMLSelectElement) return false;  // a list takes its own keys
   const page = game.state?.page;
   if (event.key === "F1") {
     if (!event.repeat) game.showKeyHelp();

@@ -12,21 +12,24 @@ import { handleKey, keyHelpText } from "./keys.js";
 import { loadContent } from "./content.js";
 import { openStorage } from "./storage.js";
 import { download } from "./download.js";
+import { tr, chosenLanguage, keepLanguage, onLanguageChange, pageLanguage, usePageLanguage } from "./i18n.js";
 
+// Read when shown, so each is in the page's language of that moment.
 const TEXTS = {
-  noWasm: "このブラウザはWebAssemblyに対応していないため、ゲームを始められません。\n新しいブラウザでこのページを開いてください。",
-  noCore: "ゲームの本体（zemra6-web.wasm）を読み込めませんでした。\nページを読み込み直してください。",
-  elsewhere: "このゲームは別のタブで開かれています。\nセーブを守るため、ここでは遊べません。そちらのタブで遊んでください。",
-  finished: "旅は終わりました。\nページを読み込み直すと、また遊べます。",
-  broken: "ゲームの内部で問題が起きたため、ここで止めました。\nセーブは最後にセーブしたときのまま残っています。ページを読み込み直してください。",
-  noStorage: "ブラウザの保存領域が使えません。\nこの旅のセーブはタブを閉じると消えます。「セーブを書き出す」で手元に残せます。",
-  storageFull: "ブラウザの保存領域に書き込めませんでした。\nセーブはこのタブを閉じると消えます。「セーブを書き出す」で手元に残せます。",
-  newRun: "新しい旅を始めますか？\n今の旅のsave.datはsave.dat.bakとして残ります。",
-  importRun: "このセーブで旅を続けますか？\n今の旅のsave.datはsave.dat.bakとして残ります。",
-  noSave: "セーブはまだありません。",
-  noReport: "レポートはまだありません。",
-  noBackup: "前の旅のセーブはありません。",
-  tooBig: "（save.datの内容が不適切です。）",
+  get noWasm() { return tr("このブラウザはWebAssemblyに対応していないため、ゲームを始められません。\n新しいブラウザでこのページを開いてください。"); },
+  get noCore() { return tr("ゲームの本体（zemra6-web.wasm）を読み込めませんでした。\nページを読み込み直してください。"); },
+  get elsewhere() { return tr("このゲームは別のタブで開かれています。\nセーブを守るため、ここでは遊べません。そちらのタブで遊んでください。"); },
+  get finished() { return tr("旅は終わりました。\nページを読み込み直すと、また遊べます。"); },
+  get broken() { return tr("ゲームの内部で問題が起きたため、ここで止めました。\nセーブは最後にセーブしたときのまま残っています。ページを読み込み直してください。"); },
+  get noStorage() { return tr("ブラウザの保存領域が使えません。\nこの旅のセーブはタブを閉じると消えます。「セーブを書き出す」で手元に残せます。"); },
+  get storageFull() { return tr("ブラウザの保存領域に書き込めませんでした。\nセーブはこのタブを閉じると消えます。「セーブを書き出す」で手元に残せます。"); },
+  get newRun() { return tr("新しい旅を始めますか？\n今の旅のsave.datはsave.dat.bakとして残ります。"); },
+  get importRun() { return tr("このセーブで旅を続けますか？\n今の旅のsave.datはsave.dat.bakとして残ります。"); },
+  get noSave() { return tr("セーブはまだありません。"); },
+  get noReport() { return tr("レポートはまだありません。"); },
+  get noBackup() { return tr("前の旅のセーブはありません。"); },
+  get tooBig() { return tr("（save.datの内容が不適切です。）"); },
+  get languageLater() { return tr("言語は次にゲームを起動したときに切り替わります。"); },
 };
 const IMPORT_PATH = "/import/save.dat";
 const IMPORT_LIMIT = 65536;  // far above a save's 1124 bytes; a larger file is no save
@@ -38,18 +41,17 @@ function lineText(text) {
 }
 
 function randomSeed() {
-  const words = crypto.getRandomValues(new Uint32Array(2));
-  return ((BigInt(words[0]) << 32n) | BigInt(words[1])).toString();
+  return crypto.getRandomValues(new BigUint64Array(1))[0].toString();
 }
 
 class Game {
   // A watching page shows a recording's sittings and takes no player input.
   constructor(module, storage, sound, watching) {
     this.module = module;
+    this.storage = storage;
     this.screen = new Screen(document);
     this.pictureUrls = new Map();
     this.screen.setPictures((name) => this.pictureUrls.get(name) ?? null);
-    this.screen.setNameLead(module.nameLead());
     this.screen.setSwordInfos(() => JSON.parse(module.swordInfos()));
     this.boxes = new Boxes(document);
     this.boxes.onChange = () => this.rearm();
@@ -86,11 +88,47 @@ class Game {
     this.stopClock();
     this.sound.stop();
     this.running = true;
+    this.seed = seed;
     this.nameVersion = -1;
     this.dropSwordFocus();
     this.startedAt = performance.now();
     document.getElementById("notice").hidden = true;
-    this.guarded(() => this.after(JSON.parse(this.module.start(seed, newRun, true))));
+    this.guarded(() => {
+      const state = JSON.parse(this.module.start(seed, newRun, true));
+      this.showCoreLanguage();
+      this.after(state);
+    });
+  }
+
+  // What the core says is in its language, which a sitting keeps to its end
+  // (a watched recording brings its own): the stage is marked so.
+  showCoreLanguage() {
+    document.getElementById("stage").lang = this.module.language();
+    this.screen.setNameLead(this.module.nameLead());
+  }
+
+  // The page's own texts change at once; the game's at its next start, as on
+  // the desktop. On the title there is nothing to lose: it starts again now.
+  async chooseLanguage(code) {
+    keepLanguage(this.storage, code);
+    // A later choice made while this one's catalogue was coming has the last word.
+    if ((await usePageLanguage(code)) !== code || code === this.module.language()) return;
+    if (this.running && this.state?.page === "title") {
+      this.module.setLanguage(code);
+      this.start(false, this.seed);
+      return;
+    }
+    this.boxes.message(TEXTS.languageLater);
+  }
+
+  // The texts the page drew itself, again in its new language.
+  relabel() {
+    document.title = tr("ヴァルミナ・クェル");
+    this.screen.relabel(this.state);
+    this.showSoundSetting();
+    this.watcher?.show();
+    document.querySelector('[data-tool="language"]').value = pageLanguage();
+    fitStage();
   }
 
   // The pictures are in: inputs held for them go in, in their order.
@@ -311,7 +349,7 @@ class Game {
   showSoundSetting() {
     const mute = document.querySelector('[data-tool="mute"]');
     mute.setAttribute("aria-pressed", String(this.sound.muted));
-    mute.textContent = this.sound.muted ? "音を戻す" : "音を消す";
+    mute.textContent = this.sound.muted ? tr("音を戻す") : tr("音を消す");
     document.querySelector('[data-tool="volume"]').value = String(Math.round(this.sound.volume * 100));
   }
 
@@ -403,6 +441,10 @@ class Game {
     tools.querySelector('[data-tool="volume"]').addEventListener("input", (event) => {
       this.sound.setVolume(Number(event.target.value) / 100);
     });
+    const language = tools.querySelector('[data-tool="language"]');
+    language.value = pageLanguage();
+    language.addEventListener("change", () => this.chooseLanguage(language.value));
+    onLanguageChange(() => this.relabel());
     const picker = document.getElementById("import-file");
     picker.addEventListener("change", () => {
       const file = picker.files[0];
@@ -487,6 +529,10 @@ function holdSaveLock() {
 async function boot() {
   fitStage();
   window.addEventListener("resize", fitStage);
+  const { storage, persistent } = openStorage();
+  // The page speaks the player's language from its first word.
+  const language = await usePageLanguage(chosenLanguage(storage));
+  document.title = tr("ヴァルミナ・クェル");
   if (typeof WebAssembly !== "object") return showNotice(TEXTS.noWasm);
   const params = new URLSearchParams(location.search);
   // ?watch plays a recording (?watch=NAME one kept here); it never takes the save.
@@ -496,7 +542,6 @@ async function boot() {
   let game = null;
   const early = [];  // problems told before the game can show a box
   const report = (text) => (game === null ? early.push(text) : game.boxes.message(text));
-  const { storage, persistent } = openStorage();
   const sound = new Sound(storage);
   let firstScreenShown;
   const firstScreen = new Promise((resolve) => {
@@ -511,6 +556,7 @@ async function boot() {
   } catch {
     return showNotice(TEXTS.noCore);
   }
+  module.setLanguage(language);
   const writeFiles = (files) => {
     module.FS.mkdirTree("/dat");
     for (const [name, bytes] of files) module.FS.writeFile(`/dat/${name}`, bytes);

@@ -4,6 +4,7 @@
 import { storedRecordings, RECORDING_PREFIX, RECORDING_END_PREFIX } from "./saves.js";
 import { openStorage } from "./storage.js";
 import { download } from "./download.js";
+import { tr, tf, chosenLanguage, usePageLanguage } from "./i18n.js";
 
 const STEP = /"input":"step (\d+)"/g;
 
@@ -16,16 +17,15 @@ function playTime(text) {
   let ms = 0;
   for (const match of text.matchAll(STEP)) ms += Number(match[1]);
   const seconds = Math.round(ms / 1000);
-  return `${Math.floor(seconds / 60)}分${String(seconds % 60).padStart(2, "0")}秒`;
+  return tf("%1分%2秒", Math.floor(seconds / 60), String(seconds % 60).padStart(2, "0"));
 }
 
 function ending(end) {
-  if (end === null) return "不明";
-  const where = `深度${end.depth}、戦闘${end.battles}回`;
-  if (end.terminated) return `終了（${where}）`;
-  if (end.cleared) return `クリア後（${where}）`;
-  if (end.page !== "main") return "タイトルで中断";
-  return `途中で中断（${where}）`;
+  if (end === null) return tr("不明");
+  if (end.terminated) return tf("終了（深度%1、戦闘%2回）", end.depth, end.battles);
+  if (end.cleared) return tf("クリア後（深度%1、戦闘%2回）", end.depth, end.battles);
+  if (end.page !== "main") return tr("タイトルで中断");
+  return tf("途中で中断（深度%1、戦闘%2回）", end.depth, end.battles);
 }
 
 function readEnd(storage, name) {
@@ -36,8 +36,7 @@ function readEnd(storage, name) {
   }
 }
 
-function list() {
-  const { storage } = openStorage();
+function list(storage) {
   const body = document.querySelector("#recordings tbody");
   const names = storedRecordings(storage).reverse();
   document.getElementById("empty").hidden = names.length > 0;
@@ -52,15 +51,20 @@ function list() {
     }
     const button = document.createElement("button");
     button.type = "button";
-    button.textContent = "ダウンロード";
-    button.setAttribute("aria-label", `${began(name)}の記録をダウンロード`);
+    button.textContent = tr("ダウンロード");
+    button.setAttribute("aria-label", tf("%1の記録をダウンロード", began(name)));
     button.addEventListener("click", () => download(text, name));
     const watch = document.createElement("a");
     watch.href = `./?watch=${encodeURIComponent(name)}`;
-    watch.textContent = "見る";
-    watch.setAttribute("aria-label", `${began(name)}の記録を見る`);
+    watch.textContent = tr("見る");
+    watch.setAttribute("aria-label", tf("%1の記録を見る", began(name)));
     row.insertCell().append(button, " ", watch);
   }
 }
 
-list();
+const { storage } = openStorage();
+await usePageLanguage(chosenLanguage(storage));
+// Named as the game's page names its link here.
+document.title = tr("記録 — ヴァルミナ・クェル");
+document.querySelector("h1").textContent = tr("記録");
+list(storage);

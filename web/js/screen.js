@@ -2,6 +2,8 @@
 // page's own elements, placed as the window places its controls. Only what
 // changed is touched, so a title frame costs the page almost nothing.
 
+import { tr, tf } from "./i18n.js";
+
 const SCHEMES = {
   self: { panel: "rgb(204,255,204)", label: "rgb(221,255,221)", text: "rgb(34,68,34)", highlight: "rgb(187,187,255)",
           infoPanel: "rgb(204,204,255)", infoLabel: "rgb(221,221,255)", infoText: "rgb(34,34,68)" },
@@ -49,36 +51,42 @@ function buildFighter(panel) {
   const parts = { panel };
   parts.currentFrame = place(make("div", "frame", panel), 136, 35, 65, 80);
   for (let k = 0; k < HAND_SIZE; k++) place(make("div", "frame", panel), 208 + 56 * k, 40, 55, 70);
-  const caption = place(make("span", "caption", panel), 8, 70, 73, 15);
-  caption.textContent = "命中率";
+  parts.caption = place(make("span", "caption", panel), 8, 70, 73, 15);
   for (const [key, left, top, width, height, className] of FIGHTER_LABELS) {
     parts[key] = place(make("span", className, panel), left, top, width, height);
   }
-  parts.max.textContent = "％";
+  labelFighter(parts);
   parts.cards = [];
   for (let k = 0; k < HAND_SIZE; k++) parts.cards.push(place(make("span", "card", panel), 208 + 56 * k, 58, 48, 33));
   return parts;
+}
+
+// The panel's own words, in the page's language.
+function labelFighter(parts) {
+  setText(parts.caption, tr("命中率"));
+  setText(parts.max, tr("％"));
 }
 
 // Life as a screen reader says it: stars become "命 2／3".
 export function spokenLife(life) {
   const full = [...life].filter((c) => c === "★").length;
   const empty = [...life].filter((c) => c === "☆").length;
-  return full + empty === 0 ? `命 ${life}` : `命 ${full}／${full + empty}`;
+  return full + empty === 0 ? tf("命 %1", life) : tf("命 %1／%2", full, full + empty);
 }
 
 // The panel read as one line: name, life, hit rate, the card in play and the hand.
 function fighterSummary(fighter) {
-  let summary = `${fighter.name}、${spokenLife(fighter.life)}、命中率 ${fighter.hit}％`;
-  if (fighter.card !== null) summary += `、場の札 ${fighter.card}`;
-  return `${summary}、手札 ${fighter.cards.join(" ")}`;
+  const life = spokenLife(fighter.life);
+  const hand = fighter.cards.join(" ");
+  if (fighter.card === null) return tf("%1、%2、命中率 %3％、手札 %4", fighter.name, life, fighter.hit, hand);
+  return tf("%1、%2、命中率 %3％、場の札 %4、手札 %5", fighter.name, life, fighter.hit, fighter.card, hand);
 }
 
 // The picture named for what it shows: the field's depth changes while its file stays.
 export function pictureName(file, depth) {
-  if (file === "center.bmp" || file === "another.bmp") return `深さ${depth}の野`;
-  if (file === "end.bmp") return "終わりの絵";
-  if (file.startsWith("memory") && file.length > 6) return `記憶の章の絵 ${file[6]}`;
+  if (file === "center.bmp" || file === "another.bmp") return tf("深さ%1の野", depth);
+  if (file === "end.bmp") return tr("終わりの絵");
+  if (file.startsWith("memory") && file.length > 6) return tf("記憶の章の絵 %1", file[6]);
   return file;
 }
 
@@ -181,7 +189,7 @@ export class Screen {
       setStyle(label, "backgroundColor", swords.highlight.includes(i) ? scheme.highlight : scheme.label);
       setStyle(label, "color", scheme.text);
       label.tabIndex = text === "" ? -1 : 0;
-      if (text === "") setAttribute(label, "aria-label", "（空き）");
+      if (text === "") setAttribute(label, "aria-label", tr("（空き）"));
       else if (label.hasAttribute("aria-label")) label.removeAttribute("aria-label");
     });
   }
@@ -190,6 +198,13 @@ export class Screen {
   describeSwords() {
     const infos = this.swordInfos();
     this.swordDescriptions.forEach((element, i) => setText(element, (infos[i] ?? "").replaceAll("\r\n", "\n")));
+  }
+
+  // The page's own words again, after the player switched its language.
+  relabel(state) {
+    labelFighter(this.self);
+    labelFighter(this.enemy);
+    if (state !== null) this.render(state);
   }
 
   setNameLead(text) {

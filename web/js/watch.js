@@ -5,6 +5,8 @@
 // sitting plays in its own scratch folder: the player's save and recordings
 // are never touched.
 
+import { tr, tf } from "./i18n.js";
+
 const PACE_MS = 500;
 const FASTEST_MS = 60;
 const SLOWEST_MS = 4000;
@@ -44,6 +46,7 @@ export class Watcher {
     this.opened = true;
     this.finished = false;
     this.paused = false;
+    this.game.showCoreLanguage();
     this.game.show(result);
     this.show();
     this.arm();
@@ -119,7 +122,7 @@ export class Watcher {
     this.stop();
     this.show();
     const { status, verdict } = JSON.parse(this.module.watchVerdict());
-    const heading = status === 0 ? "再生が終わりました。記録どおりに進みました。" : "再生が記録と食い違いました。";
+    const heading = status === 0 ? tr("再生が終わりました。記録どおりに進みました。") : tr("再生が記録と食い違いました。");
     this.game.boxes.message(`${heading}\n${verdict}`);
   }
 
@@ -159,10 +162,13 @@ export class Watcher {
   }
 
   show() {
-    const state = !this.opened ? "記録を開いてください" : this.finished ? "再生終了" : this.paused ? "再生・一時停止" : "再生中";
-    this.status.textContent = this.opened ? `${state}（1入力 ${this.pace} ms）` : state;
-    document.title = `ヴァルミナ・クェル [${this.opened ? state : "再生"}]`;
+    let state = tr("再生中");
+    if (!this.opened) state = tr("記録を開いてください");
+    else if (this.finished) state = tr("再生終了");
+    else if (this.paused) state = tr("再生・一時停止");
+    this.status.textContent = this.opened ? tf("%1（1入力 %2 ms）", state, this.pace) : state;
+    document.title = `${tr("ヴァルミナ・クェル")} [${this.opened ? state : tr("再生")}]`;
     this.pauseButton.setAttribute("aria-pressed", String(this.paused));
-    this.pauseButton.textContent = this.paused ? "再開" : "一時停止";
+    this.pauseButton.textContent = this.paused ? tr("再開") : tr("一時停止");
   }
 }

@@ -3,6 +3,7 @@
 #include "app/desk/accessibility.h"
 
 #include <QLabel>
+#include <QStringList>
 #include <QWidget>
 #include <string>
 
@@ -33,14 +34,16 @@ QString Text(const TFormMain& window, Control control) {
 
 // The panel read as one line: name, life, hit rate, the card in play and the hand.
 QString FighterSummary(const TFormMain& window, Control first) {
-  QString summary = Text(window, first) + QStringLiteral("、") + SpokenLife(Text(window, Offset(first, 1))) +
-                    QStringLiteral("、命中率 ") + Text(window, Offset(first, 2)) + QStringLiteral("％");
+  QStringList hand;
+  for (int k = 0; k < kHandSize; ++k) hand << Text(window, Offset(first, 6 + k));
+  const QString name = Text(window, first);
+  const QString life = SpokenLife(Text(window, Offset(first, 1)));
+  const QString hit_rate = Text(window, Offset(first, 2));
   if (window.ControlWidget(Offset(first, 4))->isVisibleTo(window.ControlWidget(Offset(first, 4))->parentWidget())) {
-    summary += QStringLiteral("、場の札 ") + Text(window, Offset(first, 4));
+    return QtTr("%1、%2、命中率 %3％、場の札 %4、手札 %5")
+        .arg(name, life, hit_rate, Text(window, Offset(first, 4)), hand.join(QLatin1Char(' ')));
   }
-  summary += QStringLiteral("、手札");
-  for (int k = 0; k < kHandSize; ++k) summary += QLatin1Char(' ') + Text(window, Offset(first, 6 + k));
-  return summary;
+  return QtTr("%1、%2、命中率 %3％、手札 %4").arg(name, life, hit_rate, hand.join(QLatin1Char(' ')));
 }
 
 }  // namespace
@@ -48,30 +51,30 @@ QString FighterSummary(const TFormMain& window, Control first) {
 QString SpokenLife(const QString& life_label) {
   const qsizetype full = life_label.count(QStringLiteral("★"));
   const qsizetype empty = life_label.count(QStringLiteral("☆"));
-  if (full + empty == 0) return QStringLiteral("命 ") + life_label;
-  return QStringLiteral("命 %1／%2").arg(full).arg(full + empty);
+  if (full + empty == 0) return QtTr("命 %1").arg(life_label);
+  return QtTr("命 %1／%2").arg(QString::number(full), QString::number(full + empty));
 }
 
 QString PictureAccessibleName(std::string_view file) {
   const std::string name(file.substr(file.rfind('/') + 1));
   if (name == "center.bmp" || name == "another.bmp") {
-    return QStringLiteral("深さ%1の野").arg(PlayerData().Depth);
+    return QtTr("深さ%1の野").arg(PlayerData().Depth);
   }
-  if (name == "end.bmp") return QStringLiteral("終わりの絵");
+  if (name == "end.bmp") return QtTr("終わりの絵");
   if (name.rfind("memory", 0) == 0 && name.size() > 6) {
-    return QStringLiteral("記憶の章の絵 %1").arg(QChar::fromLatin1(name[6]));
+    return QtTr("記憶の章の絵 %1").arg(QChar::fromLatin1(name[6]));
   }
   return ToQt(name);
 }
 
 void NameFixedControls(TFormMain& window) {
-  SetName(window.ControlWidget(Control::PntTitle), QStringLiteral("タイトル画面"));
-  SetName(window.ControlWidget(Control::ImgInputName), QStringLiteral("銘の入力画面"));
-  SetName(window.ControlWidget(Control::EditInputName), QStringLiteral("剣の銘"));
-  SetName(window.ControlWidget(Control::PanelMainSword), QStringLiteral("剣の列"));
-  SetName(window.ControlWidget(Control::PanelMainIF), QStringLiteral("コンソール"));
-  SetName(window.ControlWidget(Control::PanelMainSwordInfo), QStringLiteral("剣の情報"));
-  SetName(window.ControlWidget(Control::PanelMainImage), QStringLiteral("絵"));
+  SetName(window.ControlWidget(Control::PntTitle), QtTr("タイトル画面"));
+  SetName(window.ControlWidget(Control::ImgInputName), QtTr("銘の入力画面"));
+  SetName(window.ControlWidget(Control::EditInputName), QtTr("剣の銘"));
+  SetName(window.ControlWidget(Control::PanelMainSword), QtTr("剣の列"));
+  SetName(window.ControlWidget(Control::PanelMainIF), QtTr("コンソール"));
+  SetName(window.ControlWidget(Control::PanelMainSwordInfo), QtTr("剣の情報"));
+  SetName(window.ControlWidget(Control::PanelMainImage), QtTr("絵"));
 }
 
 void RefreshAccessibleTexts(TFormMain& window) {

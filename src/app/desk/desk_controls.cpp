@@ -30,7 +30,7 @@
 namespace zemra {
 namespace {
 
-constexpr char kNewRunQuestion[] = "新しい旅を始めますか？\n今の旅のsave.datはsave.dat.bakとして残ります。";
+constexpr char kNewRunQuestion[] = N_("新しい旅を始めますか？\n今の旅のsave.datはsave.dat.bakとして残ります。");
 
 std::array<SwordRowLabel*, kSwordLabelCount> SwordLabels(const TFormMain& window) {
   std::array<SwordRowLabel*, kSwordLabelCount> labels{};
@@ -64,6 +64,7 @@ void DeskControls::UseSettingsFile(const QString& path) {
   SetMuted(loaded.muted);
   SetVolume(loaded.volume_percent);
   SetZoom(loaded.zoom);
+  settings_.language = loaded.language;
   settings_path_ = path;
 }
 
@@ -162,7 +163,7 @@ void DeskControls::ShowKeyHelp() {
 void DeskControls::AskForNewRun() {
   if (!GameStarted() || pump_.Quitting()) return;
   // The window's own question: its answer is not the game's, so it is no input.
-  if (window_.Host().Confirm(kNewRunQuestion)) {
+  if (window_.Host().Confirm(Tr(kNewRunQuestion))) {
     StopGame();
     qobject_cast<QLineEdit*>(window_.ControlWidget(Control::EditInputName))->clear();
     const auto now = std::chrono::system_clock::now().time_since_epoch();
@@ -176,22 +177,22 @@ std::unique_ptr<QMenu> DeskControls::BuildContextMenu() {
   auto menu = std::make_unique<QMenu>();
   menu->setFont(window_.font());
 
-  QAction* mute = menu->addAction(QStringLiteral("音を消す"));
+  QAction* mute = menu->addAction(QtTr("音を消す"));
   mute->setCheckable(true);
   mute->setChecked(settings_.muted);
   connect(mute, &QAction::toggled, this, [this](bool checked) { SetMuted(checked); });
 
-  QMenu* volume = menu->addMenu(QStringLiteral("音量"));
+  QMenu* volume = menu->addMenu(QtTr("音量"));
   auto* volumes = new QActionGroup(volume);
   for (int percent = 0; percent <= 100; percent += kVolumeStepPercent) {
-    QAction* action = volume->addAction(QStringLiteral("%1％").arg(percent));
+    QAction* action = volume->addAction(QtTr("%1％").arg(percent));
     action->setCheckable(true);
     action->setChecked(percent == settings_.volume_percent);
     volumes->addAction(action);
     connect(action, &QAction::triggered, this, [this, percent] { SetVolume(percent); });
   }
 
-  QMenu* zoom = menu->addMenu(QStringLiteral("表示倍率"));
+  QMenu* zoom = menu->addMenu(QtTr("表示倍率"));
   auto* zooms = new QActionGroup(zoom);
   const int largest = MaxZoom();
   for (int factor = 1; factor <= kMaxZoom; ++factor) {
@@ -203,9 +204,29 @@ std::unique_ptr<QMenu> DeskControls::BuildContextMenu() {
     connect(action, &QAction::triggered, this, [this, factor] { SetZoom(factor); });
   }
 
-  connect(menu->addAction(QStringLiteral("キー操作")), &QAction::triggered, this, [this] { ShowKeyHelp(); });
-  connect(menu->addAction(QStringLiteral("新しい旅を始める")), &QAction::triggered, this, [this] { AskForNewRun(); });
+  // The language is the sitting's, as its recording says; a new one takes effect at the next start.
+  QMenu* language = menu->addMenu(QStringLiteral("言語 / Language"));
+  auto* languages = new QActionGroup(language);
+  for (const Language choice : {Language::kJapanese, Language::kEnglish}) {
+    const QString code = QString::fromUtf8(LanguageCode(choice));
+    QAction* action = language->addAction(choice == Language::kJapanese ? QStringLiteral("日本語") : QStringLiteral("English"));
+    action->setCheckable(true);
+    action->setChecked(choice == CurrentLanguage());
+    languages->addAction(action);
+    connect(action, &QAction::triggered, this, [this, choice, code] { ChooseLanguage(choice, code); });
+  }
+
+  connect(menu->addAction(QtTr("キー操作")), &QAction::triggered, this, [this] { ShowKeyHelp(); });
+  connect(menu->addAction(QtTr("新しい旅を始める")), &QAction::triggered, this, [this] { AskForNewRun(); });
   return menu;
+}
+
+void DeskControls::ChooseLanguage(Language language, const QString& code) {
+  settings_.language = code;
+  Store();
+  if (language == CurrentLanguage()) return;
+  // Told in the language chosen, which the player reads.
+  window_.Host().ShowMessage(TrIn(language, "言語は次にゲームを起動したときに切り替わります。"));
 }
 
 void DeskControls::OpenContextMenu(const QPoint& global) {

@@ -10,6 +10,7 @@
 #include <optional>
 
 #include "app/desk/desk_settings.h"
+#include "engine/translate.h"
 
 class QKeyEvent;
 class QMenu;
@@ -52,6 +53,8 @@ class DeskControls : public QObject {
   // Builds the right-click menu (the caller opens it).
   std::unique_ptr<QMenu> BuildContextMenu();
   void OpenContextMenu(const QPoint& global);
+  // Keeps the language for the next start and says so.
+  void ChooseLanguage(Language language, const QString& code);
 
   SwordFocus& Focus() { return *focus_; }
 

@@ -6,6 +6,8 @@
 #include <QStandardPaths>
 #include <optional>
 
+#include "platform/locale_language.h"
+
 namespace zemra {
 namespace {
 
@@ -13,6 +15,7 @@ constexpr char kMutedKey[] = "sound/muted";
 constexpr char kVolumeKey[] = "sound/volume";
 constexpr char kZoomKey[] = "window/zoom";
 constexpr char kRecordKey[] = "record/enabled";
+constexpr char kLanguageKey[] = "language";
 
 std::optional<int> WholeNumber(const QVariant& value) {
   bool ok = false;
@@ -28,6 +31,12 @@ std::optional<bool> Flag(const QVariant& value) {
 }
 
 }  // namespace
+
+Language StartLanguage(const std::optional<std::string>& option, const QString& chosen) {
+  if (option) return ParseLanguage(*option).value_or(Language::kJapanese);
+  if (const auto kept = ParseLanguage(chosen.toStdString())) return *kept;
+  return LanguageFromLocale();
+}
 
 QString DefaultDeskSettingsPath() {
   return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
@@ -46,6 +55,8 @@ DeskSettings LoadDeskSettings(const QString& path) {
     if (*zoom >= 1 && *zoom <= kMaxZoom) settings.zoom = *zoom;
   }
   if (const auto record = Flag(file.value(QLatin1String(kRecordKey)))) settings.record = *record;
+  const QString language = file.value(QLatin1String(kLanguageKey)).toString().trimmed();
+  if (language == QLatin1String("ja") || language == QLatin1String("en")) settings.language = language;
   return settings;
 }
 
@@ -54,6 +65,11 @@ bool SaveDeskSettings(const QString& path, const DeskSettings& settings) {
   file.setValue(QLatin1String(kMutedKey), settings.muted);
   file.setValue(QLatin1String(kVolumeKey), settings.volume_percent);
   file.setValue(QLatin1String(kZoomKey), settings.zoom);
+  if (settings.language.isEmpty()) {
+    file.remove(QLatin1String(kLanguageKey));
+  } else {
+    file.setValue(QLatin1String(kLanguageKey), settings.language);
+  }
   file.sync();
   return file.status() == QSettings::NoError;
 }

@@ -1,9 +1,13 @@
-// The player's desk settings: mute, volume and window factor, kept between
+// The player's desk settings: mute, volume, window factor and language, kept between
 // starts in an INI file. Whatever the file holds, loading yields values the
 // window can use; a value that is missing or makes no sense is its default.
 #pragma once
 
 #include <QString>
+#include <optional>
+#include <string>
+
+#include "engine/translate.h"
 
 namespace zemra {
 
@@ -15,8 +19,13 @@ struct DeskSettings {
   int volume_percent = 100;  // 0 to 100 in steps of 10
   int zoom = 1;              // 1, 2 or 3
   bool record = true;        // each sitting recorded beside the save; only read, never written
+  QString language = QString();  // "ja" or "en"; empty for the locale's
   friend bool operator==(const DeskSettings&, const DeskSettings&) = default;
 };
+
+// The language a sitting starts in: the command line's, else the one chosen
+// in the menu (kept in the settings), else the locale's.
+Language StartLanguage(const std::optional<std::string>& option, const QString& chosen);
 
 // $XDG_CONFIG_HOME/zemra6/zemra6.conf (by default under ~/.config).
 QString DefaultDeskSettingsPath();

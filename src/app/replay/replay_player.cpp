@@ -11,6 +11,7 @@
 #include "app/window/game_pump.h"
 #include "app/window/main_window.h"
 #include "app/window/qt_convert.h"
+#include "engine/translate.h"
 #include "game/game.h"
 #include "runtime/game_objects.h"
 
@@ -130,9 +131,8 @@ void ReplayPlayer::HandleKey(const QKeyEvent* key) {
 }
 
 void ReplayPlayer::UpdateCaption() {
-  const char* state = finished_ ? "再生終了" : paused_ ? "再生・一時停止" : "再生中";
-  window_.setWindowTitle(QString::fromUtf8(kWindowCaption) + QStringLiteral(" [") + QString::fromUtf8(state) +
-                         QStringLiteral("]"));
+  const char* state = finished_ ? N_("再生終了") : paused_ ? N_("再生・一時停止") : N_("再生中");
+  window_.setWindowTitle(QtTr(kWindowCaption) + QStringLiteral(" [") + QtTr(state) + QStringLiteral("]"));
 }
 
 void ReplayPlayer::Finish() {
@@ -149,8 +149,8 @@ void ReplayPlayer::Finish() {
     return;
   }
   if (pump_.Quitting()) return;
-  const QString heading = as_recorded ? QStringLiteral("再生が終わりました。記録どおりに進みました。")
-                                      : QStringLiteral("再生が記録と食い違いました。");
+  const QString heading =
+      as_recorded ? QtTr("再生が終わりました。記録どおりに進みました。") : QtTr("再生が記録と食い違いました。");
   QMessageBox::information(&window_, QString::fromUtf8(kAppTitle), heading + QStringLiteral("\n") + ToQt(verdict));
 }
 

@@ -6,13 +6,15 @@
 #include <QLocalServer>
 #include <filesystem>
 
+#include "engine/translate.h"
+
 class QWidget;
 
 namespace zemra {
 
 // Said to the player by the second start, which then ends.
 inline constexpr char kAlreadyOpenText[] =
-    "ゲームはすでに開いています。\n同じセーブで遊べるウィンドウは一つだけです。";
+    N_("ゲームはすでに開いています。\n同じセーブで遊べるウィンドウは一つだけです。");
 
 // Listens for later starts on the same save folder for as long as it lives,
 // and raises the window when one calls.

@@ -103,7 +103,7 @@ TFormMain::TFormMain(GameLocations locations)
       host_(std::make_unique<QtHost>(*this, *sound_, *pump_)),
       locations_(std::move(locations)) {
   sound_->SetLocations(locations_);
-  setWindowTitle(QString::fromUtf8(kWindowCaption));
+  setWindowTitle(QtTr(kWindowCaption));
   setFont(GameFont(kDefaultFontPx));
   setFixedSize(kClientWidth, kClientHeight);
 
@@ -158,6 +158,7 @@ void TFormMain::StartReplay(Recording recording) {
     if (GameStarted()) return;
     host_->SetReplaying(true);
     pump_->SetReplaying(true);
+    SetLanguage(recording.header.language);
     StartGame(*host_, recording.header.seed, locations_, recording.header.new_run);
     desk_->AfterGameEvent();
     replay_ = std::make_unique<ReplayPlayer>(*this, *pump_, std::move(recording));
@@ -290,7 +291,7 @@ void TFormMain::BuildNamePage() {
   edit->setMaxLength(kNameLimitChars);
   Register(Control::EditInputName, edit);
 
-  auto* button = new QPushButton(QStringLiteral("刻む"), page);
+  auto* button = new QPushButton(QtTr("刻む"), page);
   button->setGeometry(200, 281, 100, 50);
   button->setFont(GameFont(kLabelFontPx, true));
   connect(button, &QPushButton::clicked, this, [this, edit] { pump_->Apply(Input::NameGiven(FromQt(edit->text()))); });
@@ -340,7 +341,7 @@ void TFormMain::BuildFighterPanel(QWidget* panel, Control first) {
 
   LabelLook caption;
   caption.px = 13;
-  AddLabel(panel, QRect(8, 70, 73, 15), caption)->setText(QStringLiteral("命中率"));
+  AddLabel(panel, QRect(8, 70, 73, 15), caption)->setText(QtTr("命中率"));
 
   const FighterLabelPlace places[] = {
       {Slot(Control::LabSelfName), QRect(8, 8, 345, 25), 16, false, false, std::nullopt},

@@ -1,6 +1,8 @@
 // Text, colour and font conversions for the Qt front end.
 #include "app/window/qt_convert.h"
 
+#include "engine/translate.h"
+
 namespace zemra {
 
 QString ToQt(std::string_view text) {
@@ -8,6 +10,8 @@ QString ToQt(std::string_view text) {
   result.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
   return result;
 }
+
+QString QtTr(std::string_view japanese) { return ToQt(Tr(japanese)); }
 
 std::string FromQt(const QString& text) { return text.toStdString(); }
 

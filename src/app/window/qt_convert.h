@@ -20,6 +20,9 @@ inline constexpr char kGameFontFamily[] = "IPAPGothic";
 QString ToQt(std::string_view text);
 std::string FromQt(const QString& text);
 
+// A text of the window's own in the current language (see engine/translate.h).
+QString QtTr(std::string_view japanese);
+
 QColor ToQColor(Rgb colour);
 QColor ToQColor(TPixel pixel);
 

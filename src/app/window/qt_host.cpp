@@ -20,15 +20,16 @@
 #include "app/window/picture_box.h"
 #include "app/window/qt_convert.h"
 #include "app/window/sound_output.h"
+#include "engine/translate.h"
 #include "game/game.h"
 
 namespace zemra {
 namespace {
 
-// The standard buttons speak Japanese whatever the system's language, as the
-// rest of the window does.
+// The standard buttons speak the game's language whatever the system's, as
+// the rest of the window does.
 constexpr std::array<std::pair<QMessageBox::StandardButton, const char*>, 3> kButtonCaptions{{
-    {QMessageBox::Yes, "はい"}, {QMessageBox::No, "いいえ"}, {QMessageBox::Ok, "OK"}}};
+    {QMessageBox::Yes, N_("はい")}, {QMessageBox::No, N_("いいえ")}, {QMessageBox::Ok, "OK"}}};
 
 // How long a box stays up during a replay before it closes itself.
 constexpr int kReplayBoxMs = 1200;
@@ -37,7 +38,7 @@ bool ShowBox(QWidget* parent, std::string_view text, QMessageBox::StandardButton
   QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(kAppTitle), ToQt(text), buttons, parent);
   box.setFont(parent->font());
   for (const auto& [which, caption] : kButtonCaptions) {
-    if (QAbstractButton* button = box.button(which)) button->setText(QString::fromUtf8(caption));
+    if (QAbstractButton* button = box.button(which)) button->setText(QtTr(caption));
   }
   if (closes_itself) QTimer::singleShot(kReplayBoxMs, &box, [&box] { box.done(QMessageBox::Ok); });
   return box.exec() == QMessageBox::Yes;

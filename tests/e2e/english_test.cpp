@@ -1,0 +1,126 @@
+// The game in English through zemra6-text --lang en: a whole scripted run and
+// many random sittings show no Japanese on any screen but a name the player
+// typed, and every story chapter reads in English.
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+#include <vector>
+
+#include "platform/temp_folder.h"
+#include "support/scripted_player.h"
+#include "support/text_process.h"
+#include "support/text_runner.h"
+
+namespace zemra {
+namespace {
+
+using nlohmann::json;
+
+constexpr char kTypedName[] = "剣聖";
+
+// Kana, the CJK ideographs and their punctuation, and the full-width forms.
+bool IsJapanese(char32_t c) {
+  return (c >= 0x3000 && c <= 0x30FF) || (c >= 0x31F0 && c <= 0x31FF) || (c >= 0x3400 && c <= 0x4DBF) ||
+         (c >= 0x4E00 && c <= 0x9FFF) || (c >= 0xFF00 && c <= 0xFFEF);
+}
+
+bool HasJapanese(std::string_view text) {
+  for (std::size_t i = 0; i < text.size();) {
+    const auto byte = static_cast<unsigned char>(text[i]);
+    const int length = byte < 0x80 ? 1 : byte < 0xE0 ? 2 : byte < 0xF0 ? 3 : 4;
+    char32_t c = length == 1 ? byte : byte & (0x3F >> (length - 1));
+    for (int k = 1; k < length && i + k < text.size(); ++k) c = (c << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
+    if (IsJapanese(c)) return true;
+    i += static_cast<std::size_t>(length);
+  }
+  return false;
+}
+
+// The first text of the screen with Japanese in it once the typed name is taken out; "" when none.
+std::string JapaneseOnScreen(const json& value) {
+  if (value.is_string()) {
+    std::string text = value.get<std::string>();
+    for (std::size_t at; (at = text.find(kTypedName)) != std::string::npos;) text.erase(at, sizeof kTypedName - 1);
+    return HasJapanese(text) ? value.get<std::string>() : "";
+  }
+  if (value.is_structured()) {
+    for (const auto& [key, item] : value.items()) {
+      if (key == "playerName") continue;
+      if (std::string found = JapaneseOnScreen(item); !found.empty()) return found;
+    }
+  }
+  return "";
+}
+
+TEST(English, TheScriptedWholeRunShowsNoJapanese) {
+  testing::TextRun dir;
+  testing::ScriptedPlayer player(dir.Dir(), 7, true, Language::kEnglish);
+  int screens = 0;
+  std::string found;
+  const testing::RunFigures figures = player.Play(3000, [&](const json& screen) {
+    ++screens;
+    if (found.empty()) found = JapaneseOnScreen(screen);
+  });
+  EXPECT_TRUE(figures.reached_ending) << figures.last_screen;
+  EXPECT_TRUE(figures.saved_at_ending);
+  EXPECT_EQ(found, "") << "after " << screens << " screens";
+}
+
+// Random actions from whatever each screen offers, chapters included.
+std::string RandomAction(const json& s, std::mt19937& random, int sitting) {
+  const std::string page = s["page"].get<std::string>();
+  if (page == "title") return "title";
+  if (page == "name") return sitting % 2 == 0 ? std::string("name ") + kTypedName : "name Mist";
+  std::vector<std::string> actions{"tick 700", "leave"};
+  for (const auto& caption : s["commands"]) actions.push_back("press " + caption.get<std::string>());
+  for (int i = 0; i < 8; ++i) {
+    if (s["swords"]["labels"][static_cast<std::size_t>(i)] == "") continue;
+    actions.push_back("hover " + std::to_string(i));
+    if (s["swords"]["clickable"].get<bool>()) actions.push_back("click " + std::to_string(i));
+  }
+  if (random() % 40 == 0) return "chapter " + std::to_string(random() % 10);
+  if (random() % 8 == 0) return "answer no";
+  return actions[random() % actions.size()];
+}
+
+TEST(English, RandomSittingsShowNoJapanese) {
+  constexpr int kSittings = 300;
+  constexpr int kActions = 60;
+  int screens = 0;
+  for (int sitting = 1; sitting <= kSittings; ++sitting) {
+    const TempFolder dir;
+    testing::TextProcess process(dir.Path(), sitting, "en");
+    std::mt19937 random(static_cast<unsigned>(sitting));
+    json screen = process.Read();
+    std::string last_action = "(start)";
+    for (int a = 0; a < kActions && screen.is_object() && !screen["terminated"].get<bool>(); ++a) {
+      ++screens;
+      if (const std::string found = JapaneseOnScreen(screen); !found.empty()) {
+        FAIL() << "sitting " << sitting << " after '" << last_action << "': " << found << "\n" << screen.dump();
+      }
+      last_action = RandomAction(screen, random, sitting);
+      screen = process.Act(last_action);
+    }
+  }
+  std::printf("%d sittings, %d screens in English\n", kSittings, screens);
+}
+
+TEST(English, EveryChapterReadsInEnglish) {
+  testing::TextRun dir;
+  std::vector<std::string> actions{"title", "name Mist", "answer yes"};
+  for (int chapter = 0; chapter <= 9; ++chapter) {
+    actions.push_back("chapter " + std::to_string(chapter));
+    for (int page = 0; page < 12; ++page) actions.push_back("press ≫");
+  }
+  int lines = 0;
+  for (const json& screen : dir.Run(actions, 7, "--lang en")) {
+    ASSERT_TRUE(screen.is_object());
+    EXPECT_EQ(JapaneseOnScreen(screen), "") << screen.dump();
+    lines += static_cast<int>(screen["lines"].size());
+  }
+  EXPECT_GT(lines, 150);
+}
+
+}  // namespace
+}  // namespace zemra
