@@ -34,11 +34,15 @@ from selenium.webdriver.common.actions.action_builder import ActionBuilder
 from selenium.webdriver.common.actions.pointer_input import PointerInput
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
+from selenium.webdriver.remote.remote_connection import RemoteConnection
 from selenium.webdriver.support.select import Select
 
 from site_server import SiteServer
 
 SITE = SCRIPTED_RUN = CRAFT_SAVE = None
+# Every call to the driver is answered or fails within two minutes, so a browser
+# that stops answering fails its test instead of holding the whole suite.
+RemoteConnection.set_timeout(120)
 
 TEXTS = {
     "no_core": "ゲームの本体（zemra6-web.wasm）を読み込めませんでした。",
@@ -495,7 +499,7 @@ class PageTest(unittest.TestCase):
         until(lambda: browser.js("return navigator.serviceWorker.getRegistration().then((r) => r.waiting !== null)"),
               what="the new version installed")
         # The next visit, started by the page itself: the old worker answers it with a page that
-        # loads again at once, which a driver waiting on the first load could wait on forever.
+        # hands over and loads again, which a driver waiting on the first load could wait on forever.
         browser.js("location.reload()")
 
         def new_version_alone():
