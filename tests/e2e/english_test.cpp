@@ -3,6 +3,11 @@
 // typed, and every story chapter reads in English.
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <random>
 #include <string>
 #include <vector>
@@ -53,7 +58,15 @@ std::string JapaneseOnScreen(const json& value) {
   return "";
 }
 
-TEST(English, TheScriptedWholeRunShowsNoJapanese) {
+// The commands of the field a save continues in, in the language given.
+json FieldCommands(const testing::TextRun& dir, const char* language) {
+  const auto out = dir.Run({"state"}, 7, std::string("--lang ") + language);
+  return out.size() == 2 ? out[0]["commands"] : json();
+}
+
+// The English run shows no Japanese, replays in English to the same end, and
+// its save continues in Japanese.
+TEST(English, TheScriptedWholeRunShowsNoJapaneseReplaysAndItsSaveContinuesInJapanese) {
   testing::TextRun dir;
   testing::ScriptedPlayer player(dir.Dir(), 7, true, Language::kEnglish);
   int screens = 0;
@@ -62,9 +75,35 @@ TEST(English, TheScriptedWholeRunShowsNoJapanese) {
     ++screens;
     if (found.empty()) found = JapaneseOnScreen(screen);
   });
-  EXPECT_TRUE(figures.reached_ending) << figures.last_screen;
+  ASSERT_TRUE(figures.reached_ending) << figures.last_screen;
   EXPECT_TRUE(figures.saved_at_ending);
   EXPECT_EQ(found, "") << "after " << screens << " screens";
+
+  std::filesystem::path recording;
+  for (const auto& entry : std::filesystem::directory_iterator(dir.Dir() / "recordings")) recording = entry.path();
+  std::ifstream in(recording);
+  std::string header;
+  std::getline(in, header);
+  EXPECT_NE(header.find(R"("lang":"en")"), std::string::npos) << header;
+  // Replayed with no --lang: the recording's own language, whatever the locale says.
+  const std::string command = "cd '" + dir.Dir().string() + "' && LANG=ja_JP.UTF-8 '" + ZEMRA_TEXT_PROGRAM +
+                              "' --replay '" + recording.string() + "' --last > replay.out 2> replay.err";
+  const int raw = std::system(command.c_str());
+  EXPECT_EQ(WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, 0);
+  std::ifstream replayed(dir.Dir() / "replay.out");
+  std::string last;
+  std::getline(replayed, last);
+  EXPECT_EQ(json::parse(last, nullptr, false)["lines"], json::parse(figures.last_screen)["lines"]);
+
+  EXPECT_EQ(FieldCommands(dir, "ja"), json::parse(R"(["徘徊", "剣"])"));
+}
+
+TEST(English, AJapaneseSaveContinuesInEnglish) {
+  testing::TextRun dir;
+  testing::ScriptedPlayer player(dir.Dir(), 7, true);
+  ASSERT_TRUE(player.Play(3000).saved_at_ending);
+  EXPECT_EQ(FieldCommands(dir, "en"), json({TrIn(Language::kEnglish, "徘徊"), TrIn(Language::kEnglish, "剣")}));
+  EXPECT_NE(FieldCommands(dir, "en"), json::parse(R"(["徘徊", "剣"])"));
 }
 
 // Random actions from whatever each screen offers, chapters included.
