@@ -65,12 +65,16 @@ def main():
             for file, text in html_messages():
                 pot.write(f"#: {file}\nmsgid {po_string(text)}\nmsgstr \"\"\n\n")
         parts.append(marked)
+        # One header for all, so msgcat joins the parts' messages and their files without a conflict;
+        # the date is left out so the file is the same on every run.
+        header = re.sub(r'"POT-Creation-Date: [^"]*"\n', "", code.read_text(encoding="utf-8").split("\n\n", 1)[0])
+        for part in parts:
+            body = part.read_text(encoding="utf-8").split("\n\n", 1)[1]
+            part.write_text(header + "\n\n" + body, encoding="utf-8")
         merged = pathlib.Path(scratch, "all.pot")
-        subprocess.run(["msgcat", "--use-first", "--sort-output", "--no-wrap", "--add-location=file", "-o", str(merged),
+        subprocess.run(["msgcat", "--sort-output", "--no-wrap", "--add-location=file", "-o", str(merged),
                         *map(str, parts)], check=True)
         text = merged.read_text(encoding="utf-8")
-    # msgcat keeps the first header; the date is left out so the file is the same on every run.
-    text = re.sub(r'"POT-Creation-Date: [^"]*"\n', "", text)
     out.write_text(text, encoding="utf-8")
 
 
