@@ -15,6 +15,7 @@
 #include "app/desk/desk_settings.h"
 #include "app/window/main_window.h"
 #include "app/window/qt_convert.h"
+#include "platform/locale_language.h"
 #include "platform/program_locations.h"
 #include "game/game.h"
 #include "options/program_options.h"
@@ -57,8 +58,8 @@ int main(int argc, char* argv[]) {
   QApplication::setApplicationName(QString::fromUtf8(zemra::kAppTitle));
   if (options.replay) return PlayRecording(*options.replay);
   // Before any window is built, so every text of the window is in it.
-  zemra::SetLanguage(zemra::StartLanguage(options.language,
-                                          zemra::LoadDeskSettings(zemra::DefaultDeskSettingsPath()).language));
+  zemra::SetLanguage(zemra::StartLanguage(
+      options.language, zemra::LoadDeskSettings(zemra::DefaultDeskSettingsPath()).language.toStdString()));
   // Started from the application menu: save and report go to the user's data folder.
   zemra::ProgramLocations where =
       zemra::ResolveProgramLocations(QApplication::applicationDirPath().toStdString(), options.desktop);

@@ -20,7 +20,8 @@ std::string ShownFighterName(const TFighter& fighter) {
 
 std::string ShownDriveName(const TSword& sword) {
   if (CurrentLanguage() == Language::kJapanese) return sword.DriveName;
-  return ScrollChapterTexts(sword).value_or(ScrollTexts{Tr(sword.DriveName), {}}).drive;
+  if (const auto scroll = ScrollChapterTexts(sword)) return scroll->drive;
+  return Tr(sword.DriveName);
 }
 
 std::string ShownDescription(const TSword& sword) {

@@ -36,6 +36,11 @@ Language LanguageFromLocale(const std::function<const char*(const char*)>& looku
   return LocaleLanguage(locale).value_or(Language::kJapanese);
 }
 
+Language StartLanguage(const std::optional<std::string>& option, std::string_view chosen) {
+  if (option) return ParseLanguage(*option).value_or(Language::kJapanese);
+  return ParseLanguage(chosen).value_or(LanguageFromLocale());
+}
+
 Language LanguageFromLocale() {
   return LanguageFromLocale([](const char* name) { return static_cast<const char*>(std::getenv(name)); });
 }

@@ -3,6 +3,8 @@
 #pragma once
 
 #include <functional>
+#include <optional>
+#include <string>
 #include <string_view>
 
 #include "engine/translate.h"
@@ -14,5 +16,10 @@ namespace zemra {
 // `lookup` is the environment (getenv, or a table in a test).
 Language LanguageFromLocale(const std::function<const char*(const char*)>& lookup);
 Language LanguageFromLocale();
+
+// The language a sitting starts in: the command line's ("ja" or "en"), else
+// the one the player chose and the program kept (empty for none), else the
+// locale's.
+Language StartLanguage(const std::optional<std::string>& option, std::string_view chosen = {});
 
 }  // namespace zemra

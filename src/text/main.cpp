@@ -19,7 +19,7 @@
 int main(int argc, char** argv) {
   const zemra::ProgramOptions options = zemra::ParseProgramOptions(argc, argv);
   if (const auto status = zemra::FinishBeforeStart(zemra::Program::kText, options, std::cout, std::cerr)) return *status;
-  zemra::SetLanguage(options.language ? *zemra::ParseLanguage(*options.language) : zemra::LanguageFromLocale());
+  zemra::SetLanguage(zemra::StartLanguage(options.language));
   if (options.replay) {
     // The player's own folders are never looked at: only the content is found as for a sitting.
     const zemra::ProgramLocations content = zemra::ResolveProgramLocations(zemra::RunningProgramDir(), false);

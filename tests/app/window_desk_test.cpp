@@ -17,6 +17,7 @@
 #include "app/window/game_pump.h"
 #include "support/modal_answerer.h"
 #include "app/window/sound_output.h"
+#include "platform/locale_language.h"
 #include "app/window/qt_convert.h"
 #include "app/desk/zoom.h"
 #include "data/player_data.h"
@@ -180,8 +181,8 @@ TEST_F(WindowDeskTest, TheMenuOffersTheSameChoices) {
     EXPECT_EQ(answerer.Seen()[0].toStdString(), TrIn(Language::kEnglish, "言語は次にゲームを起動したときに切り替わります。"));
     EXPECT_EQ(CurrentLanguage(), Language::kJapanese);
     EXPECT_EQ(LoadDeskSettings(path).language, QStringLiteral("en"));
-    EXPECT_EQ(StartLanguage(std::nullopt, LoadDeskSettings(path).language), Language::kEnglish);
-    EXPECT_EQ(StartLanguage("ja", LoadDeskSettings(path).language), Language::kJapanese);
+    EXPECT_EQ(StartLanguage(std::nullopt, LoadDeskSettings(path).language.toStdString()), Language::kEnglish);
+    EXPECT_EQ(StartLanguage("ja", LoadDeskSettings(path).language.toStdString()), Language::kJapanese);
   }
   // A right-click anywhere opens it, and the game does nothing else.
   QTimer::singleShot(100, [] {

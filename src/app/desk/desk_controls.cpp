@@ -208,12 +208,11 @@ std::unique_ptr<QMenu> DeskControls::BuildContextMenu() {
   QMenu* language = menu->addMenu(QStringLiteral("言語 / Language"));
   auto* languages = new QActionGroup(language);
   for (const Language choice : {Language::kJapanese, Language::kEnglish}) {
-    const QString code = QString::fromUtf8(LanguageCode(choice));
     QAction* action = language->addAction(choice == Language::kJapanese ? QStringLiteral("日本語") : QStringLiteral("English"));
     action->setCheckable(true);
     action->setChecked(choice == CurrentLanguage());
     languages->addAction(action);
-    connect(action, &QAction::triggered, this, [this, choice, code] { ChooseLanguage(choice, code); });
+    connect(action, &QAction::triggered, this, [this, choice] { ChooseLanguage(choice); });
   }
 
   connect(menu->addAction(QtTr("キー操作")), &QAction::triggered, this, [this] { ShowKeyHelp(); });
@@ -221,8 +220,8 @@ std::unique_ptr<QMenu> DeskControls::BuildContextMenu() {
   return menu;
 }
 
-void DeskControls::ChooseLanguage(Language language, const QString& code) {
-  settings_.language = code;
+void DeskControls::ChooseLanguage(Language language) {
+  settings_.language = QString::fromUtf8(LanguageCode(language));
   Store();
   if (language == CurrentLanguage()) return;
   // Told in the language chosen, which the player reads.

@@ -54,7 +54,7 @@ class DeskControls : public QObject {
   std::unique_ptr<QMenu> BuildContextMenu();
   void OpenContextMenu(const QPoint& global);
   // Keeps the language for the next start and says so.
-  void ChooseLanguage(Language language, const QString& code);
+  void ChooseLanguage(Language language);
 
   SwordFocus& Focus() { return *focus_; }
 

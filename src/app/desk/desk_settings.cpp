@@ -6,7 +6,7 @@
 #include <QStandardPaths>
 #include <optional>
 
-#include "platform/locale_language.h"
+#include "engine/translate.h"
 
 namespace zemra {
 namespace {
@@ -32,12 +32,6 @@ std::optional<bool> Flag(const QVariant& value) {
 
 }  // namespace
 
-Language StartLanguage(const std::optional<std::string>& option, const QString& chosen) {
-  if (option) return ParseLanguage(*option).value_or(Language::kJapanese);
-  if (const auto kept = ParseLanguage(chosen.toStdString())) return *kept;
-  return LanguageFromLocale();
-}
-
 QString DefaultDeskSettingsPath() {
   return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
          QStringLiteral("/zemra6/zemra6.conf");
@@ -56,7 +50,7 @@ DeskSettings LoadDeskSettings(const QString& path) {
   }
   if (const auto record = Flag(file.value(QLatin1String(kRecordKey)))) settings.record = *record;
   const QString language = file.value(QLatin1String(kLanguageKey)).toString().trimmed();
-  if (language == QLatin1String("ja") || language == QLatin1String("en")) settings.language = language;
+  if (ParseLanguage(language.toStdString())) settings.language = language;
   return settings;
 }
 

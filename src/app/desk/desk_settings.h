@@ -4,10 +4,6 @@
 #pragma once
 
 #include <QString>
-#include <optional>
-#include <string>
-
-#include "engine/translate.h"
 
 namespace zemra {
 
@@ -22,10 +18,6 @@ struct DeskSettings {
   QString language = QString();  // "ja" or "en"; empty for the locale's
   friend bool operator==(const DeskSettings&, const DeskSettings&) = default;
 };
-
-// The language a sitting starts in: the command line's, else the one chosen
-// in the menu (kept in the settings), else the locale's.
-Language StartLanguage(const std::optional<std::string>& option, const QString& chosen);
 
 // $XDG_CONFIG_HOME/zemra6/zemra6.conf (by default under ~/.config).
 QString DefaultDeskSettingsPath();
