@@ -116,7 +116,36 @@ bool NextChar(std::string_view text, std::size_t& pos, char32_t& c) {
   return true;
 }
 
+bool Holdable(const std::array<std::uint16_t, 0x10000>& table, char32_t c) {
+  return (c >= kFirstTag && c <= kLastTag) || (c <= 0xFFFF && table[c] != kCp932None);
+}
+
+// The combining marks a player does not type as characters of their own.
+bool CombiningMark(char32_t c) {
+  return (c >= 0x0300 && c <= 0x036F) || (c >= 0x1AB0 && c <= 0x1AFF) || (c >= 0x1DC0 && c <= 0x1DFF) ||
+         (c >= 0x20D0 && c <= 0x20FF) || (c >= 0xFE20 && c <= 0xFE2F) || (c >= 0xFE00 && c <= 0xFE0F);
+}
+
 }  // namespace
+
+std::optional<std::string> FirstUnheldCharacter(std::string_view utf8) {
+  const std::array<std::uint16_t, 0x10000>& table = EncodeTable();
+  std::size_t previous = 0;
+  for (std::size_t pos = 0; pos < utf8.size();) {
+    const std::size_t start = pos;
+    char32_t c = 0;
+    if (!NextChar(utf8, pos, c)) return std::nullopt;
+    if (Holdable(table, c)) {
+      previous = start;
+      continue;
+    }
+    const std::size_t from = CombiningMark(c) && start > 0 ? previous : start;
+    std::size_t end = pos;
+    for (std::size_t next = pos; next < utf8.size() && NextChar(utf8, next, c) && CombiningMark(c);) end = next;
+    return std::string(utf8.substr(from, end - from));
+  }
+  return std::nullopt;
+}
 
 std::optional<std::string> Utf8ToSjis(std::string_view utf8) {
   const std::array<std::uint16_t, 0x10000>& table = EncodeTable();

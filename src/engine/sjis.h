@@ -25,6 +25,12 @@ std::string SjisToUtf8Lenient(std::string_view sjis);
 // when the text cannot be held.
 std::optional<std::size_t> SjisLength(std::string_view utf8);
 
+// The first character of a UTF-8 text that code page 932 cannot hold, with
+// the combining marks that follow it, or a mark with the letter it sits on
+// ("é" typed as e and U+0301): what a player would call the character.
+// nullopt when every character can be held or the text is not valid UTF-8.
+std::optional<std::string> FirstUnheldCharacter(std::string_view utf8);
+
 // The longest head of the text whose code page 932 form fits in capacity
 // bytes; never splits a character. Characters that cannot be held end the head.
 std::string CutSjis(std::string_view utf8, std::size_t capacity);

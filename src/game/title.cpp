@@ -4,6 +4,7 @@
 
 #include "engine/module_state.h"
 
+#include <optional>
 #include <string>
 
 #include "data/player_data.h"
@@ -114,7 +115,14 @@ NameCheck CheckTypedName(const std::string& typed) {
   if (typed.empty()) return {Tr("銘が入力されていません。"), {}};
   // A character the save file cannot hold would corrupt it: refuse it here.
   const auto bytes = Utf8ToSjis(typed);
-  if (!bytes) return {Tr("銘に刻めない文字が含まれています。"), {}};
+  if (!bytes) {
+    // Name the character and the limit, so the player knows what to type instead.
+    const std::optional<std::string> unheld = FirstUnheldCharacter(typed);
+    if (!unheld) return {Tr("銘に刻めない文字が含まれています。"), {}};
+    return {CrLfLines(Tf("「%1」は銘に刻めない文字です。\n銘は%2バイトまで（英数字なら%2字、日本語なら%3字）です。",
+                         {*unheld, std::to_string(kNameLimit), std::to_string(kNameLimit / 2)})),
+            {}};
+  }
   if (bytes->size() > static_cast<std::size_t>(kNameLimit)) return {CrLfLines(Tr("銘が規定文字数を超えています。")), {}};
   // The name as the save file will give it back (¥ becomes \, 〜 becomes ～),
   // so the run keeps one name before and after a load.

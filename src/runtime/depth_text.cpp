@@ -8,8 +8,8 @@ namespace zemra {
 
 std::string DepthText() {
   const std::int32_t depth = PlayerData().Depth;
-  if (depth >= kMaxDepth) return "深度Another";
-  return "深度" + std::to_string(depth);
+  if (depth >= kMaxDepth) return Tr("深度Another");
+  return Tf("深度%1", {std::to_string(depth)});
 }
 
 std::string DepthLine() {

@@ -1,14 +1,17 @@
 // The report: a summary line, the carried swords, the honours and the list of
-// all sword kinds with the obtained ones filled in.
+// all sword kinds with the obtained ones filled in. Its words are the sitting's
+// language; its layout and encoding are the same in every language.
 #include "runtime/report.h"
 
 #include <optional>
 
 #include "data/fighter.h"
 #include "data/player_data.h"
+#include "data/shown_names.h"
 #include "data/sword.h"
 #include "engine/file_io.h"
 #include "engine/sjis.h"
+#include "engine/translate.h"
 #include "runtime/depth_text.h"
 #include "runtime/game_objects.h"
 
@@ -25,9 +28,10 @@ int ObtainedKindCount(const TPlayerData& run) {
 
 std::string SummaryLine(const TPlayerData& run) {
   const TFighter& f = run.Fighter;
-  return f.Name + "  HP" + std::to_string(f.HP) + "/" + std::to_string(f.MaxHP) + " 命中" + std::to_string(f.Hit) +
-         " " + DepthText() + " 戦闘回数" + std::to_string(run.BattleCount) + " 入手剣種数" +
-         std::to_string(ObtainedKindCount(run)) + "/" + std::to_string(kSwordKindCount) + kLineEnd;
+  return ShownFighterName(f) + "  HP" + std::to_string(f.HP) + "/" + std::to_string(f.MaxHP) + " " +
+         Tf("命中%1", {std::to_string(f.Hit)}) + " " + DepthText() + " " +
+         Tf("戦闘回数%1", {std::to_string(run.BattleCount)}) + " " +
+         Tf("入手剣種数%1/%2", {std::to_string(ObtainedKindCount(run)), std::to_string(kSwordKindCount)}) + kLineEnd;
 }
 
 // Absent, not even an empty line, when the player carries no sword.
@@ -36,16 +40,16 @@ std::string SwordLine(const TFighter& f) {
   std::string line;
   for (int i = 0; i < f.SwordCount && i < kMaxSwords; ++i) {
     if (i > 0) line += "／";
-    line += f.Swords[static_cast<std::size_t>(i)].Name;
+    line += ShownSwordName(f.Swords[static_cast<std::size_t>(i)]);
   }
   return line + kLineEnd;
 }
 
 std::string Honours(const TPlayerData& run) {
   std::string honours;
-  if (run.Cleared) honours += "【クリア】";
-  if (run.KingDefeated) honours += "【不可知を踏破した】";
-  if (ObtainedKindCount(run) == kSwordKindCount) honours += "【全知全剣】";
+  if (run.Cleared) honours += Tr("【クリア】");
+  if (run.KingDefeated) honours += Tr("【不可知を踏破した】");
+  if (ObtainedKindCount(run) == kSwordKindCount) honours += Tr("【全知全剣】");
   return honours;
 }
 
@@ -54,7 +58,7 @@ std::string KindLine(const TPlayerData& run, int kind) {
   if (kind < 10) line += "0";
   line += std::to_string(kind) + "]：";
   if (run.Obtained[static_cast<std::size_t>(kind)]) {
-    line += CreateSword(SwordKindNames[static_cast<std::size_t>(kind)]).Name;
+    line += ShownSwordName(CreateSword(SwordKindNames[static_cast<std::size_t>(kind)]));
   }
   return line + kLineEnd;
 }
@@ -67,7 +71,7 @@ std::string ReportText() {
   text += SummaryLine(run);
   text += SwordLine(run.Fighter);
   text += Honours(run) + kLineEnd + kLineEnd;
-  text += std::string("★入手剣リスト") + kLineEnd;
+  text += Tr("★入手剣リスト") + kLineEnd;
   for (int kind = 1; kind <= kSwordKindCount; ++kind) text += KindLine(run, kind);
   return text;
 }

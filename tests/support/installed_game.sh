@@ -16,7 +16,7 @@ finish() {
 # Runs the text front end PROGRAM in FOLDER with the actions, one JSON object a line.
 text_run() {  # text_run PROGRAM FOLDER ARGS... < actions
     local program=$1 folder=$2; shift 2
-    (cd "$folder" && "$program" --seed 7 "$@")
+    (cd "$folder" && "$program" --lang ja --seed 7 "$@")  # its screens are checked in Japanese
 }
 # Checks a Python expression over the objects read from standard input (list "o").
 expect() { python3 -c "import json, sys; o = [json.loads(l) for l in sys.stdin]; sys.exit(0 if ($1) else 1)"; }

@@ -12,6 +12,7 @@
 #include "runtime/depth_text.h"
 #include "runtime/report.h"
 #include "support/fake_host.h"
+#include "support/in_language.h"
 
 namespace zemra {
 namespace {
@@ -101,6 +102,29 @@ TEST_F(ReportTest, DepthTextNamesTheAnotherWorldFromNineOn) {
     PlayerData().Depth = depth;
     EXPECT_EQ(DepthText(), text);
   }
+}
+
+// An English sitting's report in English, laid out and encoded as the Japanese one;
+// every English sword name must survive code page 932, or the report is lost.
+TEST_F(ReportTest, AnEnglishSittingsReportIsInEnglish) {
+  const testing::InLanguage english(Language::kEnglish);
+  Carry({"柳屋", "Pawn", "クロス"});
+  PlayerData().Depth = 9;
+  PlayerData().BattleCount = 31;
+  PlayerData().Cleared = true;
+  PlayerData().KingDefeated = true;
+  PlayerData().Obtained.fill(true);
+  const std::string text = ReportText();
+  EXPECT_EQ(text.substr(0, text.find("[01]")),
+            "★ZEMRA6 ver1.22\r\n"
+            "Yanagiya  HP2/2 Hit 7 Depth Another Battles 31 Sword kinds 78/78\r\n"
+            "Yanagiya／剣師／Cross\r\n"
+            "[Cleared][Conquered the Unknowable][Every Sword Known]\r\n\r\n"
+            "★Swords obtained\r\n");
+  EXPECT_NE(text.find("[05]：Mega Herb Sword\r\n"), std::string::npos);
+  EXPECT_NE(text.find("[67]：剣師\r\n"), std::string::npos);  // the player's name stays as typed
+  ASSERT_TRUE(WriteReport());
+  EXPECT_EQ(ReadWholeFile("レポート.txt"), Utf8ToSjis(text));
 }
 
 TEST_F(ReportTest, TheFileHoldsTheReportInCodePage932) {

@@ -31,9 +31,24 @@ std::vector<std::string> SplitCrLf(const std::string& bytes) {
   return lines;
 }
 
-TEST(StoryFile, IsItsSourceInCodePage932ScrambledLineByLine) {
-  const auto shipped = ReadWholeFile(kSourceDir / "dat/kiriha.dat");
-  const auto source = ReadWholeFile(kSourceDir / "tools/story/kiriha.txt");
+// Each language's story: the shipped file and the source it is made from.
+struct StoryFiles {
+  const char* shipped;
+  const char* source;
+};
+
+class StoryFile : public ::testing::TestWithParam<StoryFiles> {};
+
+INSTANTIATE_TEST_SUITE_P(EveryLanguage, StoryFile,
+                         ::testing::Values(StoryFiles{"dat/kiriha.dat", "tools/story/kiriha.txt"},
+                                           StoryFiles{"dat/kiriha_en.dat", "tools/story/kiriha_en.txt"}),
+                         [](const ::testing::TestParamInfo<StoryFiles>& files) {
+                           return files.index == 0 ? "Japanese" : "English";
+                         });
+
+TEST_P(StoryFile, IsItsSourceInCodePage932ScrambledLineByLine) {
+  const auto shipped = ReadWholeFile(kSourceDir / GetParam().shipped);
+  const auto source = ReadWholeFile(kSourceDir / GetParam().source);
   ASSERT_TRUE(shipped && source);
   std::string expected;
   for (std::size_t start = 0; start < source->size();) {
@@ -56,10 +71,10 @@ TEST(StoryFile, IsItsSourceInCodePage932ScrambledLineByLine) {
   }
 }
 
-TEST(StoryFile, EveryChapterPlaysToAPageThatLeadsBackToTheField) {
+TEST_P(StoryFile, EveryChapterPlaysToAPageThatLeadsBackToTheField) {
   int terminations = 0;
   TVorbScript script([] {}, [&terminations] { ++terminations; });
-  ASSERT_TRUE(script.LoadFile(kSourceDir / "dat/kiriha.dat", true));
+  ASSERT_TRUE(script.LoadFile(kSourceDir / GetParam().shipped, true));
   script.SetPageSize(5);
   std::vector<std::string> page;
   bool returns = false;

@@ -4,12 +4,17 @@
 #include "data/player_data.h"
 #include "game/title.h"
 #include "support/fake_host.h"
+#include "support/in_language.h"
 
 namespace zemra {
 namespace {
 
 using TitleTest = testing::GameFixture;
 using Boxes = std::vector<std::string>;
+
+std::string Unheld(const std::string& character) {
+  return "「" + character + "」は銘に刻めない文字です。\r\n銘は16バイトまで（英数字なら16字、日本語なら8字）です。";
+}
 
 TEST_F(TitleTest, TheTitleFadesInOverTwoHundredFiftySixFramesThenHolds) {
   EXPECT_EQ(Wave().CurrentFile(), "dat/04b.wav");
@@ -43,7 +48,13 @@ TEST_F(TitleTest, TheNamePageRefusesBadNamesAndStays) {
       {"", "銘が入力されていません。"},
       {"あいうえおかきくけ", "銘が規定文字数を超えています。"},
       {"abcdefghijklmnopq", "銘が規定文字数を超えています。"},
-      {"剣😀", "銘に刻めない文字が含まれています。"},
+      // A character the save cannot hold is named, with the limit, as the player typed it.
+      {"剣😀", Unheld("😀")},
+      {"Café", Unheld("é")},
+      {"Cafe\u0301", Unheld("e\u0301")},
+      {"Zoe\u0308y", Unheld("e\u0308")},
+      {"\u0301a", Unheld("\u0301")},
+      {"剣\xff", "銘に刻めない文字が含まれています。"},  // not even UTF-8: nothing to name
   };
   PntTitleClick();
   for (const Case& c : cases) {
@@ -53,6 +64,15 @@ TEST_F(TitleTest, TheNamePageRefusesBadNamesAndStays) {
     EXPECT_TRUE(host.Visible(Control::PageInputName)) << c.name;
   }
   EXPECT_EQ(PlayerData().PlayerName, "");
+}
+
+TEST_F(TitleTest, AnEnglishSittingNamesTheCharacterAndTheLimitInEnglish) {
+  const testing::InLanguage english(Language::kEnglish);
+  PntTitleClick();
+  host.TakeBoxes();
+  ApplyInput(Input::NameGiven("Zoë"));
+  EXPECT_EQ(host.TakeBoxes(), Boxes{"\"ë\" cannot be inscribed.\r\n"
+                                    "A name holds 16 bytes: 16 plain letters and digits,\r\nor 8 Japanese characters."});
 }
 
 TEST_F(TitleTest, AnsweringNoKeepsTheNamePage) {

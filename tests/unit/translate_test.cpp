@@ -13,17 +13,12 @@
 #include "engine/translate.h"
 #include "platform/locale_language.h"
 
+#include "support/in_language.h"
+
 namespace zemra {
 namespace {
 
-// Sets a language for one test and puts Japanese back after it.
-class InLanguage {
- public:
-  explicit InLanguage(Language language) { SetLanguage(language); }
-  ~InLanguage() { SetLanguage(Language::kJapanese); }
-  InLanguage(const InLanguage&) = delete;
-  InLanguage& operator=(const InLanguage&) = delete;
-};
+using testing::InLanguage;
 
 TEST(TranslateTest, PatternsTakeTheirArgumentsByNumber) {
   struct Case {
@@ -138,7 +133,7 @@ TEST(TranslateTest, TheLocaleChoosesEnglishOnlyWhereItIsEnglish) {
       {{{"LANG", ""}, {"LC_ALL", ""}}, Language::kJapanese},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(testing::PrintToString(c.environment));
+    SCOPED_TRACE(::testing::PrintToString(c.environment));
     EXPECT_EQ(LanguageFromLocale([&](const char* name) -> const char* {
                 const auto found = c.environment.find(name);
                 return found == c.environment.end() ? nullptr : found->second.c_str();

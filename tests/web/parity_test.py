@@ -70,7 +70,7 @@ def choose(screen, count):
 
 def play_native(text, seed, folder):
     """The actions the player took and the screens zemra6-text printed in the folder."""
-    game = subprocess.Popen([text, "--seed", str(seed), "--no-record"], cwd=folder, stdin=subprocess.PIPE,
+    game = subprocess.Popen([text, "--lang", "ja", "--seed", str(seed), "--no-record"], cwd=folder, stdin=subprocess.PIPE,
                             stdout=subprocess.PIPE, text=True, encoding="utf-8")
     screens = [game.stdout.readline()]
     actions = []
