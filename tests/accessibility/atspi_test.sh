@@ -44,7 +44,7 @@ grep -qP '^label\t\S' "$work/read.txt" || { echo "no console line read"; fail=1;
 
 # A second start on the same save says the game is open, in a box a screen
 # reader reads, and ends with status 3; the first window plays on.
-(cd "$work/run" && exec "$game") >"$work/second.log" 2>&1 &
+(cd "$work/run" && exec "$game" --lang ja) >"$work/second.log" 2>&1 &
 second=$!
 pids+=("$second")
 /usr/bin/python3 "$client" second-start || { cat "$work/second.log"; fail=1; }

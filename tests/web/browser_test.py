@@ -244,7 +244,8 @@ class PageTest(unittest.TestCase):
 
     def downloaded(self, downloads, name):
         path = downloads / name
-        until(lambda: path.exists() and not any(downloads.glob("*.crdownload")), what=f"the download of {name}")
+        until(lambda: path.exists() and not any(downloads.glob("*.crdownload")),
+              what=f"the download of {name} (the folder holds {sorted(p.name for p in downloads.iterdir())})")
         return path.read_bytes()
 
     def test_recorded_runs_play_the_same_and_export_the_desktops_bytes(self):
