@@ -100,6 +100,7 @@ def core_english():
     return {entry.msgid: entry.msgstr for entry in polib.pofile(str(ENGLISH_PO))
             if entry.translated() and not entry.msgctxt}
 
+
 class Browser:
     # `languages` are the browser's preferred ones, as the page reads them; this Chromium's own are English.
     def __init__(self, profile, downloads=None, arguments=(), prefs=None, before=None, languages="ja"):
@@ -109,6 +110,10 @@ class Browser:
                          f"--user-data-dir={profile}",
                          "--autoplay-policy=no-user-gesture-required", *arguments):
             options.add_argument(argument)
+        if downloads is not None:
+            # A player who downloads a save and then the report has allowed the site several downloads;
+            # headless Chromium cannot be asked, and on a slow machine it may refuse the second.
+            prefs = {"profile.default_content_setting_values.automatic_downloads": 1, **(prefs or {})}
         options.add_experimental_option("prefs", {"intl.accept_languages": languages, **(prefs or {})})
         options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
         self.driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
