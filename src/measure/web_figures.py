@@ -56,6 +56,9 @@ def browser(profile):
     for argument in ("--headless=new", "--no-sandbox", "--disable-dev-shm-usage", "--window-size=700,640",
                      f"--user-data-dir={profile}"):
         options.add_argument(argument)
+    # The game as written, in Japanese, whatever this Chromium's own language: the
+    # scripted run's recording presses Japanese captions.
+    options.add_experimental_option("prefs", {"intl.accept_languages": "ja"})
     return webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
 
 
