@@ -83,6 +83,8 @@ bool SwordRowShown() { return GameStarted() && MainPageShown() && Screen().Visib
 
 bool SwordRowTakesClicks() { return SwordRowShown() && SwordPanel().bound != nullptr; }
 
+bool SwordRowTakesFocus() { return SwordRowShown() && !SwordPanel().frozen; }
+
 void StartGame(Host& host, std::uint64_t seed, GameLocations locations, bool new_run) {
   if (GameStarted()) StopGame();
   ResetModuleStates();

@@ -36,6 +36,9 @@ std::string ApplyInput(const Input& input);
 bool ConsoleTakesPresses();
 bool SwordRowShown();
 bool SwordRowTakesClicks();
+// Where the keys' focus may walk the row: wherever the mouse resting on a
+// sword shows what it is (the row shown and not frozen), clickable or not.
+bool SwordRowTakesFocus();
 
 // True for an input the game would take that changes nothing at all: the
 // mouse onto the sword already shown, or moving where nothing is shown. Such

@@ -15,6 +15,7 @@ Needs Debian's chromium, chromium-driver and python3-selenium (tools/build.sh in
 """
 import argparse
 import gzip
+import json
 import os
 import pathlib
 import statistics
@@ -55,6 +56,9 @@ def browser(profile):
     for argument in ("--headless=new", "--no-sandbox", "--disable-dev-shm-usage", "--window-size=700,640",
                      f"--user-data-dir={profile}"):
         options.add_argument(argument)
+    # The game as written, in Japanese, whatever this Chromium's own language: the
+    # scripted run's recording presses Japanese captions.
+    options.add_experimental_option("prefs", {"intl.accept_languages": "ja"})
     return webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
 
 
@@ -168,29 +172,47 @@ def offline_start(site, rounds):
     print(f"load, offline from the service worker's cache: navigation to the title {median_range(times, 'ms')}")
 
 
+def recording_inputs(text):
+    """The inputs of a recording, in their line form."""
+    return [json.loads(line)["input"] for line in text.splitlines() if line.startswith('{"input"')]
+
+
 def recording_size(site, scripted_run):
     """A whole scripted run (to the ending) played in the page, its recording against the desktop's."""
     server = SiteServer(site)
     with tempfile.TemporaryDirectory() as folder:
         subprocess.run([scripted_run, folder, "7", "lucky", "3000"], check=True, capture_output=True)
-        desktop = next(pathlib.Path(folder, "recordings").glob("*.zrec"))
-        lines = desktop.read_text(encoding="utf-8").splitlines()
-        inputs = [line.split('"input":"', 1)[1][:-2] for line in lines if line.startswith('{"input"')]
+        recordings = list(pathlib.Path(folder, "recordings").glob("*.zrec"))
+        if len(recordings) != 1:
+            raise RuntimeError(f"the scripted run left {len(recordings)} recordings, not one")
+        desktop = recordings[0]
+        inputs = recording_inputs(desktop.read_text(encoding="utf-8"))
         driver = browser(pathlib.Path(folder, "profile"))
         try:
             driver.get(server.url)
             until(lambda: mark(driver, "title"))
-            size = driver.execute_script("""
+            # The page's sitting is the one the core names: the page's first sitting may
+            # have started in the same second, and "…-2.zrec" sorts before "….zrec".
+            refused, name, text = driver.execute_script("""
                 const [seed, inputs] = arguments;
                 const game = window.zemra6;
                 game.holdClock(true);
                 game.start(false, seed);
-                for (const line of inputs) game.module.apply(line);
+                const refused = inputs.filter((line) => JSON.parse(game.module.apply(line)).error !== undefined);
                 game.keepRecording();
-                const names = Object.keys(localStorage).filter((k) => k.startsWith('zemra6/recordings/')).sort();
-                return new Blob([localStorage.getItem(names[names.length - 1])]).size;""", "7", inputs)
+                const name = game.module.recordingName();
+                return [refused, name, localStorage.getItem('zemra6/recordings/' + name)];""", "7", inputs)
         finally:
             driver.quit()
+        # The figure is worth printing only if the page played the whole run and recorded it all.
+        if refused:
+            raise RuntimeError(f"the page refused {len(refused)} of the run's inputs, the first {refused[0]!r}")
+        if text is None:
+            raise RuntimeError(f"the page kept no recording of the run (named {name!r})")
+        recorded = recording_inputs(text)
+        if recorded != inputs:
+            raise RuntimeError(f"the page's recording {name} holds {len(recorded)} inputs, the run played {len(inputs)}")
+        size = len(text.encode("utf-8"))
         print(f"recording of a whole scripted run ({len(inputs)} inputs, to the ending): made in the page "
               f"{size:,} bytes, by zemra6-text {desktop.stat().st_size:,} bytes")
     server.close()

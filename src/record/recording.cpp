@@ -2,6 +2,7 @@
 // says ends the reading with a message naming it.
 #include "record/recording.h"
 
+#include <limits>
 #include <nlohmann/json.hpp>
 #include <utility>
 
@@ -40,9 +41,10 @@ std::string LineError(int line, std::string_view what) { return "line " + std::t
 std::string ReadHeader(const json& object, RecordingHeader& header) {
   if (!object.is_object() || object.value("format", json()) != kRecordingFormat) return "it is not a recording of this game";
   const json version = object.value("version", json());
-  if (version != kRecordingVersion) {
-    return "it is a recording of format version " + version.dump() + "; this program reads version " +
-           std::to_string(kRecordingVersion);
+  if (!version.is_number_integer() || version.get<int>() < kOldestRecordingVersion ||
+      version.get<int>() > kRecordingVersion) {
+    return "it is a recording of format version " + version.dump() + "; this program reads versions " +
+           std::to_string(kOldestRecordingVersion) + " to " + std::to_string(kRecordingVersion);
   }
   for (const char* field : {"program", "seed", "newRun", "story", "save"}) {
     if (!object.contains(field)) return "its first line lacks a field of the recording";
@@ -111,6 +113,16 @@ RecordingRead ReadRecording(std::string_view bytes) {
       if (!read.error.empty()) return read;
       continue;
     }
+    if (object.is_object() && object.size() == 1 && object.contains("elapsed")) {
+      // Read, not replayed: the replay's clock is the recorded steps.
+      const json& seconds = object["elapsed"];
+      if (!seconds.is_number_unsigned() || seconds.get<std::uint64_t>() > std::numeric_limits<std::uint32_t>::max()) {
+        read.error = LineError(number, "is not a time in whole seconds");
+        return read;
+      }
+      recording.wall_seconds = seconds.get<std::uint32_t>();
+      continue;
+    }
     RecordedLine line;
     line.line = number;
     if (object.is_object() && object.size() == 1 && object.contains("input") && object["input"].is_string()) {
@@ -167,6 +179,8 @@ std::string InputLine(const Input& input) {
 }
 
 std::string DigestLine(std::string_view digest) { return json{{"digest", digest}}.dump(); }
+
+std::string ElapsedLine(std::uint32_t seconds) { return json{{"elapsed", seconds}}.dump(); }
 
 std::optional<std::string> StoryFileSha256(const GameLocations& locations, Language language) {
   const auto bytes = ReadWholeFile(locations.Content(StoryFileName(language)));

@@ -1,6 +1,7 @@
 // The recording file: a header line, then one JSON object a line, each an
-// input in its one-line form or the digest of the screen it reached. Written
-// by RecordingWriter, read back by ReadRecording for a replay.
+// input in its one-line form, the digest of the screen it reached, or how
+// long the sitting had run by the wall clock. Written by RecordingWriter,
+// read back by ReadRecording for a replay.
 #pragma once
 
 #include <cstdint>
@@ -17,7 +18,9 @@
 namespace zemra {
 
 inline constexpr char kRecordingFormat[] = "zemra6-recording";
-inline constexpr int kRecordingVersion = 1;
+// Version 2 added the wall-clock lines; a version 1 file, which has none, reads as before.
+inline constexpr int kRecordingVersion = 2;
+inline constexpr int kOldestRecordingVersion = 1;
 
 struct RecordingHeader {
   std::string program;                      // "zemra6 1.0"
@@ -41,6 +44,9 @@ struct Recording {
   std::vector<RecordedLine> lines;
   // The line the file stops in the middle of; the lines before it are whole.
   std::optional<int> cut_at_line;
+  // Whole seconds from the sitting's start to its last input by the wall
+  // clock; none in a file that does not say (every version 1 file).
+  std::optional<std::uint32_t> wall_seconds;
 };
 
 // A recording, or the one line that says why the bytes are none.
@@ -61,6 +67,7 @@ RecordingRead LoadRecordingForReplay(const std::filesystem::path& file, const Ga
 std::string HeaderLine(const RecordingHeader& header);
 std::string InputLine(const Input& input);
 std::string DigestLine(std::string_view digest);
+std::string ElapsedLine(std::uint32_t seconds);
 
 // The SHA-256 of a language's story file as the game reads it there; none when unreadable.
 std::optional<std::string> StoryFileSha256(const GameLocations& locations, Language language);

@@ -6,9 +6,11 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <charconv>
 #include <ctime>
 #include <string>
 #include <system_error>
+#include <utility>
 #include <vector>
 
 namespace zemra {
@@ -37,6 +39,25 @@ std::optional<std::filesystem::path> NewRecordingPath(const std::filesystem::pat
   return std::nullopt;
 }
 
+namespace {
+
+// A name's start time and its number within that second ("-2" is 2, none is 1).
+std::pair<std::string_view, unsigned long> NameOrder(std::string_view name) {
+  constexpr std::size_t kStampLength = std::string_view("2026-12-10T14-03-22").size();
+  if (name.ends_with(kRecordingExtension)) name.remove_suffix(std::string_view(kRecordingExtension).size());
+  if (name.size() > kStampLength + 1 && name[kStampLength] == '-') {
+    const std::string_view digits = name.substr(kStampLength + 1);
+    unsigned long number = 0;
+    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), number);
+    if (error == std::errc() && end == digits.data() + digits.size()) return {name.substr(0, kStampLength), number};
+  }
+  return {name, 1};
+}
+
+}  // namespace
+
+bool RecordingNamedEarlier(std::string_view a, std::string_view b) { return NameOrder(a) < NameOrder(b); }
+
 void PruneRecordings(const std::filesystem::path& folder, int keep) {
   std::error_code error;
   std::vector<std::filesystem::path> files;
@@ -44,8 +65,8 @@ void PruneRecordings(const std::filesystem::path& folder, int keep) {
     if (it->is_regular_file(error) && it->path().extension() == kRecordingExtension) files.push_back(it->path());
   }
   if (files.size() <= static_cast<std::size_t>(keep)) return;
-  // A start-time name sorts as its time does; "-2" names sort after their first.
-  std::sort(files.begin(), files.end(), [](const auto& a, const auto& b) { return a.stem().string() < b.stem().string(); });
+  std::sort(files.begin(), files.end(),
+            [](const auto& a, const auto& b) { return RecordingNamedEarlier(a.filename().string(), b.filename().string()); });
   for (std::size_t i = 0; i + static_cast<std::size_t>(keep) < files.size(); ++i) std::filesystem::remove(files[i], error);
 }
 

@@ -3,6 +3,7 @@
 // in one line how the replay ended.
 #pragma once
 
+#include <array>
 #include <functional>
 #include <optional>
 #include <string>
@@ -28,19 +29,34 @@ class ReplayCursor {
   // 0 the run ended as recorded, 1 it did not, 2 the file was cut short: it
   // stops in the middle of a line, or before the screen its last input reached.
   int ExitStatus() const;
-  // How the replay ended, for the player.
+  // How the replay ended: in one line of English for standard error, and in
+  // a language for the player.
   std::string Verdict() const;
+  std::string VerdictIn(Language language) const;
   int InputsApplied() const { return applied_; }
 
+  // A way a replay ends, in both kinds of words, with %1… for its places.
+  struct Ending {
+    const char* diagnostic;
+    const char* shown;  // a catalogue key
+  };
+
  private:
+  // How it ended, and what fills the words' places.
+  struct Words {
+    const Ending* ending = nullptr;
+    std::array<std::string, 4> places;
+  };
+
   void CheckDigests();
   void Differs();
-  std::string Describe(const RecordedLine& line) const;
+  Words Describe(const Ending& ending, const RecordedLine& line) const;
+  Words Ended() const;
 
   Recording recording_;
   std::size_t at_ = 0;
   int applied_ = 0;
-  std::optional<std::string> failure_;
+  std::optional<Words> failure_;
   const RecordedLine* last_input_ = nullptr;
   // The screen last recorded: an input followed by no digest left it as it was.
   std::string expected_;

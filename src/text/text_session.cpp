@@ -80,7 +80,8 @@ json SwordsJson(const TextHost& host) {
               {"scheme", panel.scheme == SwordScheme::Self ? "self" : "enemy"},
               {"highlight", highlight},
               {"frozen", panel.frozen},
-              {"clickable", SwordRowTakesClicks()}};
+              {"clickable", SwordRowTakesClicks()},
+              {"focusable", SwordRowTakesFocus()}};
 }
 
 json RunJson() {

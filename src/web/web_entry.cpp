@@ -83,7 +83,8 @@ bool SetCoreLanguage(const std::string& code) {
 std::string CoreLanguage() { return std::string(zemra::LanguageCode(zemra::CurrentLanguage())); }
 
 // Starts a sitting (a running one ends first) and returns its first screen;
-// a recorded one is written to /save/recordings as the desktop writes them.
+// a recorded one is written to /save/recordings as the desktop writes them,
+// and kept there from the player's first input.
 // The seed comes as decimal text: a JavaScript number cannot hold every
 // 64-bit seed.
 std::string Start(const std::string& seed_text, bool new_run, bool record) {
@@ -213,12 +214,22 @@ std::string WatchApply() {
   return sitting.session->StateJson(refusal);
 }
 
-// How the watched replay ended: 0 as recorded, 1 not, 2 the file was cut short; and in words.
-std::string WatchVerdict() {
+// How the watched replay ended: 0 as recorded, 1 not, 2 the file was cut
+// short; and in words, in the page's language ("ja" or "en").
+std::string WatchVerdict(const std::string& code) {
   const zemra::ReplayCursor* cursor = TheSitting().cursor.get();
   if (cursor == nullptr) return R"({"status":2,"verdict":""})";
-  return nlohmann::json{{"status", cursor->ExitStatus()}, {"verdict", cursor->Verdict()}}.dump(
+  const std::string verdict = cursor->VerdictIn(zemra::ParseLanguage(code).value_or(zemra::Language::kJapanese));
+  return nlohmann::json{{"status", cursor->ExitStatus()}, {"verdict", verdict}}.dump(
       -1, ' ', false, nlohmann::json::error_handler_t::replace);
+}
+
+// The file name of this sitting's recording in /save/recordings, or "" while
+// it is not kept (no input of the player's yet, or none recorded).
+std::string RecordingName() {
+  const zemra::RecordingWriter* recording = TheSitting().recording.get();
+  const auto kept = recording == nullptr ? std::nullopt : recording->KeptFile();
+  return kept ? kept->filename().string() : "";
 }
 
 // The battle benchmark's battles on a seed, as zemra6-battlebench prints them:
@@ -250,6 +261,7 @@ EMSCRIPTEN_BINDINGS(zemra6) {
   emscripten::function("watchNext", &WatchNext);
   emscripten::function("watchApply", &WatchApply);
   emscripten::function("watchVerdict", &WatchVerdict);
+  emscripten::function("recordingName", &RecordingName);
   emscripten::function("finished", &Finished);
   emscripten::function("nextDue", &NextDue);
   emscripten::function("titleFrame", &TitleFrame);

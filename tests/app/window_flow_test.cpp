@@ -4,12 +4,15 @@
 #include <array>
 #include <vector>
 
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTest>
 
+#include "app/desk/desk_controls.h"
+#include "app/desk/sword_focus.h"
 #include "app/window/game_pump.h"
 #include "support/modal_answerer.h"
 #include "app/window/picture_box.h"
@@ -189,6 +192,33 @@ TEST_F(WindowFlowTest, EnterThatCarvesTheNameLeavesTheStatusOfferToThePlayer) {
   ASSERT_TRUE(Shown(Control::PageMain));
   EXPECT_TRUE(LabelText(Control::LabMainText).startsWith(kOfferText)) << LabelText(Control::LabMainText).toStdString();
   EXPECT_EQ(Console().command_count, 2);
+}
+
+// The offer's swords take no click, but a keyboard player reads them as the mouse does.
+TEST_F(WindowFlowTest, TheKeysReadTheOfferedSwordsAndEnterBringsTheCommandsBack) {
+  ReachMainPage();
+  const auto press = [this](Qt::Key key) {
+    QWidget* target = QApplication::focusWidget();
+    QTest::keyClick(target != nullptr ? target : window_.get(), key);
+  };
+  const SwordFocus& focus = window_->Desk().Focus();
+  int swords = 0;  // a roll offers one or more
+  while (swords < kSwordLabelCount && !LabelText(SwordLabel(swords)).isEmpty()) ++swords;
+  ASSERT_GT(swords, 0);
+  const struct {
+    Qt::Key key;
+    int focused;
+  } steps[] = {{Qt::Key_Down, 0}, {Qt::Key_Tab, 1 % swords}, {Qt::Key_Up, 0}};
+  for (const auto& step : steps) {
+    press(step.key);
+    EXPECT_EQ(focus.Focused(), step.focused) << step.key;
+    EXPECT_TRUE(Shown(Control::PanelMainSwordInfo)) << step.key;
+    EXPECT_FALSE(LabelText(Control::LabSwordInfo).isEmpty()) << step.key;
+  }
+  press(Qt::Key_Return);
+  EXPECT_EQ(focus.Focused(), -1);
+  EXPECT_TRUE(Shown(Control::PanelMainIF));
+  EXPECT_TRUE(LabelText(Control::LabMainText).startsWith(kOfferText));
 }
 
 TEST_F(WindowFlowTest, HoveringASwordShowsItsInformationAndThePanelBringsTheConsoleBack) {

@@ -111,7 +111,7 @@ TEST_F(WindowKeysTest, TheSwordFocusShowsAndClicksSwordsInTheSwordMenus) {
   EXPECT_TRUE(Text(SwordLabel(0)).startsWith(QStringLiteral("刀")));
 }
 
-TEST_F(WindowKeysTest, AFrozenOrUnboundRowTakesNoFocus) {
+TEST_F(WindowKeysTest, AFrozenRowTakesNoFocus) {
   StartInTheField();
   PressAll({Qt::Key_2, Qt::Key_4, Qt::Key_Down, Qt::Key_Return});  // 捨てる the first sword: the row freezes
   ASSERT_TRUE(Text(Control::LabMainText).startsWith(QStringLiteral("「ダブルクロス」を捨てます。")));

@@ -102,6 +102,36 @@ TEST_F(RecordingFromASave, ReplaysWithItsOwnSaveAndLeavesTheFolderAsItWas) {
   EXPECT_EQ(names, std::vector<std::string>{"save.dat"});
 }
 
+// The wall clock is only read: a file with it and one an older program wrote
+// without it replay alike.
+TEST_F(RecordingFromASave, ReplaysAsWrittenNowAndAsVersion1WroteIt) {
+  const std::string now = FileText(file);
+  ASSERT_NE(now.find("\"version\":2"), std::string::npos) << now;
+  ASSERT_NE(now.find("{\"elapsed\":"), std::string::npos) << now;
+  std::string old;
+  std::istringstream lines(now);
+  for (std::string line; std::getline(lines, line);) {
+    if (line.starts_with("{\"elapsed\":")) continue;
+    if (const auto at = line.find("\"version\":2"); at != std::string::npos) line.replace(at, 11, "\"version\":1");
+    old += line + "\n";
+  }
+  for (const auto& [what, text] : {std::pair{"now", now}, std::pair{"version 1", old}}) {
+    std::ofstream(recorded.Dir() / "copy.zrec", std::ios::binary | std::ios::trunc) << text;
+    const Replayed r = Replay(recorded.Dir(), recorded.Dir() / "copy.zrec", true);
+    EXPECT_EQ(r.status, 0) << what << ": " << r.message;
+    EXPECT_NE(r.message.find("the run ended as recorded"), std::string::npos) << what << ": " << r.message;
+  }
+}
+
+TEST(Recording, ASittingWithoutAnInputOfThePlayersLeavesNoRecording) {
+  TextRun dir;
+  testing::WriteCraftedSave(dir.Dir(), {3, {"クロス", "クロス"}, {10, 20, 30, 40, 50}});
+  const auto out = dir.Run({"tick 800", "state"});
+  ASSERT_EQ(out.front()["page"], "main");
+  std::error_code error;
+  EXPECT_TRUE(std::filesystem::is_empty(dir.Dir() / "recordings", error) || error) << RecordingIn(dir.Dir());
+}
+
 TEST(Recording, MouseMovesThatShowNothingNewAreNotRecorded) {
   TextRun dir;
   testing::WriteCraftedSave(dir.Dir(), {3, {"クロス", "クロス"}, {10, 20, 30, 40, 50}});

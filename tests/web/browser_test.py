@@ -7,9 +7,11 @@ are played again in the page input for input, and every screen must digest
 the same; the page's exported save and report must be the desktop's bytes.
 A player then goes by mouse and by keys from the title to the first spoil,
 walks the sword row by keys, keeps a save across a reload and a restarted
-browser, imports desktop saves good and bad, meets a second tab, and the page
-must say clearly what is wrong when content, the core, WebAssembly or storage
-is missing, and go on where it can. A browser that prefers English gets the
+browser, imports desktop saves good and bad, meets a second tab that takes
+over when the first closes, and the page must say clearly what is wrong when
+content, the core, WebAssembly or storage is missing, and go on where it can.
+Keys belong to the control with the focus, a box gives the focus back, and
+only sittings with an input are kept as recordings, listed by their start. A browser that prefers English gets the
 page in English, and the page's switch brings Japanese back; every other
 browser here is set to Japanese, the game these tests compare byte for byte.
 
@@ -55,6 +57,9 @@ TEXTS = {
     "bad_save": "（save.datの内容が不適切です。）",
     "short_save": "（save.datの読み込みに失敗しました。）",
     "missing_picture": "（dat/center.bmpの読み込みに失敗しました。）",
+    "new_run": "新しい旅を始めますか？\n今の旅のsave.datはsave.dat.bakとして残ります。",
+    "no_name": "銘が入力されていません。",
+    "offer": "あなたが落としたのはこのステータスですか？",
 }
 SAVE_ITEM = "zemra6/save/save.dat"
 ENGLISH_PO = pathlib.Path(__file__).resolve().parents[2] / "po" / "en.po"
@@ -76,6 +81,33 @@ return fetch('index.html').then((r) => r.text())
   .then((html) => [texts(new DOMParser().parseFromString(html, 'text/html')), texts(document)]);
 """
 # What the stage shows and says: its visible text and the names of its visible elements.
+# The lines an element's text is shown in, as the browser broke them.
+SHOWN_LINES = """
+const element = arguments[0];
+const lines = [];
+let line = "", top = null;
+const walker = document.createTreeWalker(element, NodeFilter.SHOW_TEXT);
+for (let node = walker.nextNode(); node !== null; node = walker.nextNode()) {
+  for (let i = 0; i < node.length; i++) {
+    const range = document.createRange();
+    range.setStart(node, i);
+    range.setEnd(node, i + 1);
+    const rect = range.getClientRects()[0];
+    if (rect === undefined || node.data[i] === "\\n") continue;
+    if (top !== null && Math.abs(rect.top - top) > rect.height / 2) {
+      lines.push(line);
+      line = "";
+    }
+    top = rect.top;
+    line += node.data[i];
+  }
+}
+return [...lines, line];
+"""
+# The sword labels that look focused or hold the focus.
+FOCUS_ON_A_SWORD = ("return [...document.querySelectorAll('.sword.key-focus, .sword:focus-visible, .sword:focus')]"
+                    ".map((e) => e.dataset.sword)")
+RECORDING_ITEMS = "return Object.keys(localStorage).filter((k) => k.startsWith('zemra6/recordings/')).sort()"
 STAGE_TEXT = """
 const stage = document.getElementById('stage');
 const named = [...stage.querySelectorAll('[aria-label], img[alt]')].filter((e) => e.checkVisibility());
@@ -247,6 +279,12 @@ class PageTest(unittest.TestCase):
         self.browsers.append(browser)
         return browser
 
+    def to_the_field(self, browser):
+        """Imports the crafted desktop save: the journey goes on in the field at depth 3."""
+        browser.driver.find_element(By.ID, "import-file").send_keys(str(crafted_save(self.folder)))
+        browser.answer_box("はい")
+        until(lambda: browser.state()["page"] == "main", what="the field")
+
     def downloaded(self, downloads, name):
         path = downloads / name
         until(lambda: path.exists() and not any(downloads.glob("*.crdownload")),
@@ -340,7 +378,9 @@ class PageTest(unittest.TestCase):
                 until(lambda: browser.state() is not None and browser.state()["page"] == "main", 60, "the main page")
                 ended = until(lambda: (browser.box_text() or "").startswith("再生") and browser.box_text(), 120,
                               "the replay's end")
-                self.assertTrue(ended.startswith(verdict), ended)
+                # The closing words in the page's language, as the window words them.
+                inputs = sum(line.startswith(b'{"input"') for line in path.read_bytes().splitlines())
+                self.assertEqual(ended, f"{verdict}\n記録どおりに終わりました（入力{inputs}個）。")
         # Watching kept nothing: no save and no recording of its own.
         self.assertEqual(browser.js("return Object.keys(localStorage).filter((k) => !k.endsWith('/sound'))"), [])
 
@@ -380,6 +420,13 @@ class PageTest(unittest.TestCase):
             if state["terminated"]:
                 return False
             if state["lines"] and state["lines"][0] == SPOIL:
+                if by == "keys":
+                    # Escape brings the commands back, and no dotted focus is left on a sword.
+                    browser.keys(Keys.ARROW_DOWN)
+                    until(lambda: browser.state()["info"] is not None, what="the spoil's first sword")
+                    browser.keys(Keys.ESCAPE)
+                    self.assertIsNone(browser.state()["info"])
+                    self.assertEqual(browser.js(FOCUS_ON_A_SWORD), [])
                 label = browser.driver.find_element(By.CSS_SELECTOR, '.sword[data-sword="0"]')
                 act(label.click, lambda: browser.keys(Keys.ARROW_DOWN, Keys.ENTER))
                 self.assertNotEqual(browser.state()["lines"][:1], [SPOIL])
@@ -464,17 +511,19 @@ class PageTest(unittest.TestCase):
         # (keys, the label focused after them); the crafted run holds three swords, 0..2.
         # Arrows wrap within a column; Tab walks the row once and then leaves it for the page.
         steps = [((Keys.ARROW_DOWN,), "0"), ((Keys.ARROW_DOWN,), "1"), ((Keys.ARROW_UP, Keys.ARROW_UP), "2"),
-                 ((Keys.SHIFT, Keys.TAB), "1"), ((Keys.ARROW_RIGHT,), "1"), ((Keys.TAB,), "2"), ((Keys.TAB,), None)]
+                 ((Keys.SHIFT, Keys.TAB), "1"), ((Keys.ARROW_RIGHT,), "1"), ((Keys.TAB,), "2"), ((Keys.ESCAPE,), None),
+                 ((Keys.ARROW_DOWN,), "0"), ((Keys.TAB, Keys.TAB), "2"), ((Keys.TAB,), None)]
         for keys, label in steps:
             if keys[0] == Keys.SHIFT:
                 ActionChains(browser.driver).key_down(Keys.SHIFT).send_keys(Keys.TAB).key_up(Keys.SHIFT).perform()
             else:
                 browser.keys(*keys)
             self.assertEqual(browser.js(focused), label, keys)
-            self.assertIsNotNone(browser.state()["info"])
-        browser.keys(Keys.ESCAPE)
-        self.assertIsNone(browser.state()["info"])
-        self.assertIsNone(browser.js("return document.querySelector('.key-focus')?.dataset.sword ?? null"))
+            # The sword focused is shown; Escape, or Tab out of the row, brings the commands back
+            # and leaves no sword looking focused.
+            self.assertEqual(browser.state()["info"] is not None, label is not None, keys)
+            if label is None:
+                self.assertEqual(browser.js(FOCUS_ON_A_SWORD), [], keys)
         # A tap on a touch screen shows the sword; a second tap on it chooses it.
         before = browser.state()["lines"]
         label = browser.driver.find_element(By.CSS_SELECTOR, '.sword[data-sword="1"]')
@@ -623,19 +672,159 @@ class PageTest(unittest.TestCase):
             return [...document.querySelectorAll('#stage, .command:not([hidden]), #tools button')].map(fits);""")
         self.assertTrue(all(inside), inside)
 
-    def test_a_second_tab_plays_nothing(self):
+    def test_a_second_tab_plays_nothing_until_the_first_closes(self):
         url = self.serve()
         browser = self.browser()
         browser.open(url)
+        self.to_the_field(browser)
         first = browser.driver.current_window_handle
         browser.driver.switch_to.new_window("tab")
+        second = browser.driver.current_window_handle
         self.assertEqual(browser.open(url), "notice")
         self.assertIn(TEXTS["elsewhere"], browser.notice())
         self.assertIsNone(browser.js("return window.zemra6 ?? null"))
-        browser.driver.close()
+        # Japanese breaks its lines between phrases: no word is cut at a line's end.
+        lines = browser.js(SHOWN_LINES, browser.driver.find_element(By.ID, "notice"))
+        self.assertEqual("".join(lines), browser.js("return document.getElementById('notice').textContent")
+                         .replace("\n", ""), lines)
+        self.assertGreater(len(lines), 2, lines)
+        words = ("ゲーム", "タブ", "開かれて", "セーブ", "守る", "遊べません", "そちら", "遊んで", "ください")
+        for before, after in zip(lines, lines[1:]):
+            for word in words:
+                cut = [k for k in range(1, len(word)) if before.endswith(word[:k]) and after.startswith(word[k:])]
+                self.assertEqual(cut, [], f"{word} is cut between {before!r} and {after!r}")
+        # The first tab closes: the second plays on from its save, with no reload.
         browser.driver.switch_to.window(first)
+        browser.driver.close()
+        browser.driver.switch_to.window(second)
+        until(lambda: browser.js("return window.zemra6?.state?.page ?? null") == "main", what="the second tab to take over")
+        self.assertEqual(browser.state()["run"]["depth"], 3)
+        self.assertFalse(browser.driver.find_element(By.ID, "notice").is_displayed())
+        self.assertEqual(browser.js("return performance.getEntriesByType('navigation').length"), 1)
+        browser.keys("1")  # 徘徊
+        until(lambda: browser.state()["top"] == "enemy", what="an enemy")
+
+    # A key belongs to the control with the focus: the page's own buttons and
+    # links do what they do, and the game on the field does nothing.
+    def test_keys_on_the_pages_own_controls_are_theirs(self):
+        url = self.serve()
+        browser = self.browser()
+        browser.open(url)
+        self.to_the_field(browser)
+        # The picker's own window is held back: only that it was asked for counts.
+        browser.js("document.getElementById('import-file').addEventListener('click', (event) => {"
+                   "window.picked = (window.picked ?? 0) + 1; event.preventDefault(); })")
+        cases = [
+            ("新しい旅を始める", '[data-tool="new-run"]', Keys.ENTER, "box"),
+            ("新しい旅を始める", '[data-tool="new-run"]', Keys.SPACE, "box"),
+            ("セーブを読み込む", '[data-tool="import"]', Keys.ENTER, "picker"),
+            ("記録", '#tools a[href="recordings.html"]', Keys.ENTER, "tab"),
+        ]
+        game = browser.driver.current_window_handle
+        for name, selector, key, effect in cases:
+            with self.subTest(control=name, key=key):
+                before = browser.js("return window.zemra6.module.digest()")
+                tabs = len(browser.driver.window_handles)
+                browser.js("window.picked = 0; document.querySelector(arguments[0]).focus()", selector)
+                browser.keys(key)
+                if effect == "box":
+                    self.assertEqual(until(browser.box_text), TEXTS["new_run"])
+                    browser.answer_box("いいえ")
+                    # The box gives the focus back to the button that opened it.
+                    self.assertTrue(browser.js("return document.activeElement.matches(arguments[0])", selector))
+                elif effect == "picker":
+                    until(lambda: browser.js("return window.picked") == 1, what="the file picker")
+                else:
+                    until(lambda: len(browser.driver.window_handles) == tabs + 1, what="the list's tab")
+                    browser.driver.switch_to.window(browser.driver.window_handles[-1])
+                    browser.driver.close()
+                    browser.driver.switch_to.window(game)
+                self.assertEqual(browser.js("return window.zemra6.module.digest()"), before)
+                self.assertEqual(browser.state()["top"], "image")
+
+    # The box says the name is missing; closed, by mouse or by key, the typing goes into the field again.
+    def test_a_box_gives_the_focus_back(self):
+        browser = self.browser()
+        browser.open(self.serve())
         browser.driver.find_element(By.ID, "title-button").click()
+        edit = browser.driver.find_element(By.ID, "name-edit")
+        for carve, close in (("mouse", "mouse"), ("Enter", "Enter"), ("Enter", "mouse")):
+            with self.subTest(carve=carve, close=close):
+                browser.js("arguments[0].value = ''; arguments[0].focus()", edit)
+                if carve == "mouse":
+                    browser.driver.find_element(By.ID, "name-button").click()
+                else:
+                    browser.keys(Keys.ENTER)
+                self.assertEqual(until(browser.box_text), TEXTS["no_name"])
+                if close == "mouse":
+                    browser.answer_box("OK")
+                else:
+                    browser.keys(Keys.ENTER)
+                until(lambda: browser.box_text() is None, what="the box to close")
+                browser.keys("ab")
+                self.assertEqual(edit.get_attribute("value"), "ab")
         self.assertEqual(browser.state()["page"], "name")
+
+    # The offered swords take no click, but a keyboard player reads them as the mouse does.
+    def test_the_keys_read_the_offered_swords(self):
+        browser = self.browser()
+        browser.open(self.serve())
+        browser.driver.find_element(By.ID, "title-button").click()
+        browser.driver.find_element(By.ID, "name-edit").send_keys("剣聖")
+        browser.driver.find_element(By.ID, "name-button").click()
+        browser.answer_box("はい")
+        browser.answer_box("OK")
+        until(lambda: browser.state()["lines"][:1] == [TEXTS["offer"]], what="the status offer")
+        focused = "return document.activeElement.dataset.sword ?? null"
+        swords = sum(label != "" for label in browser.state()["swords"]["labels"])  # a roll offers one or more
+        for key, label in ((Keys.TAB, "0"), (Keys.ARROW_DOWN, str(1 % swords)), (Keys.ARROW_UP, "0")):
+            browser.keys(key)
+            self.assertEqual(browser.js(focused), label, key)
+            self.assertIsNotNone(browser.state()["info"], key)
+        # Enter brings the commands back and chooses nothing; the next Enter answers はい.
+        browser.keys(Keys.ENTER)
+        self.assertIsNone(browser.state()["info"])
+        self.assertEqual(browser.js(FOCUS_ON_A_SWORD), [])
+        self.assertEqual(browser.state()["lines"][:1], [TEXTS["offer"]])
+        browser.keys(Keys.ENTER)
+        until(lambda: browser.state()["lines"][:1] != [TEXTS["offer"]], what="the offer accepted")
+
+    # Reloads with no input keep nothing; a sitting with one is kept, and the
+    # list shows the newest first with each sitting's wall-clock length.
+    def test_only_sittings_with_an_input_are_kept_and_listed_by_their_start(self):
+        url = self.serve()
+        browser = self.browser()
+        browser.open(url)
+        self.to_the_field(browser)
+        reloads = 3
+        for _ in range(reloads):
+            self.assertEqual(browser.open(url), "main")
+            browser.js("window.zemra6.keepRecording()")
+        self.assertEqual(browser.js(RECORDING_ITEMS), [], f"after {reloads} reloads with no input")
+        self.assertEqual(browser.js("return window.zemra6.module.recordingName()"), "")
+        browser.keys("1")  # 徘徊
+        until(lambda: browser.state()["top"] == "enemy", what="an enemy")
+        browser.js("window.zemra6.keepRecording()")
+        name = browser.js("return window.zemra6.module.recordingName()")
+        self.assertEqual(browser.js(RECORDING_ITEMS), [f"zemra6/recordings/{name}"])
+        self.assertIn('{"elapsed":', browser.js(f"return localStorage.getItem('zemra6/recordings/{name}')"))
+        # Two sittings of one second, the second "-2" (which text order puts first); an older
+        # recording without the wall clock.
+        header = browser.js(f"return localStorage.getItem('zemra6/recordings/{name}').split('\\n')[0]")
+        others = {"2000-01-01T00-00-00.zrec": '{"elapsed":75}\n{"input":"title"}\n',
+                  "2000-01-01T00-00-00-2.zrec": '{"elapsed":3}\n{"input":"title"}\n{"elapsed":4}\n',
+                  "1999-12-31T23-59-59.zrec": '{"input":"title"}\n{"input":"step 600000"}\n'}
+        browser.driver.get(url + "recordings.html")  # the game's page gone, which keeps only the core's files
+        for other, lines in others.items():
+            browser.js("localStorage.setItem(arguments[0], arguments[1])", f"zemra6/recordings/{other}",
+                       header + "\n" + lines)
+        browser.driver.refresh()
+        rows = until(lambda: browser.driver.find_elements(By.CSS_SELECTOR, "#recordings tbody tr"), what="the list")
+        shown = [(row.get_attribute("data-recording"), row.find_elements(By.TAG_NAME, "td")[2].text) for row in rows]
+        self.assertEqual([recording for recording, _ in shown],
+                         [name, "2000-01-01T00-00-00-2.zrec", "2000-01-01T00-00-00.zrec", "1999-12-31T23-59-59.zrec"])
+        self.assertRegex(shown[0][1], r"^0分0\d秒$")
+        self.assertEqual([time for _, time in shown[1:]], ["0分04秒", "1分15秒", "不明"])
 
     def test_bad_input_is_told_and_the_game_goes_on(self):
         cases = [

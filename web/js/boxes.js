@@ -1,5 +1,6 @@
 // The window's message boxes as an in-page dialog captioned "ZEMRA6": one at
-// a time, in order; a question resolves to the player's answer.
+// a time, in order; a question resolves to the player's answer. The focus
+// goes back where the first box took it from once the last one closes.
 
 import { tr } from "./i18n.js";
 
@@ -10,6 +11,7 @@ export class Boxes {
     this.buttons = doc.getElementById("box-buttons");
     this.chain = Promise.resolve();
     this.open = 0;
+    this.returnTo = null;  // what had the focus before the boxes
     this.onChange = () => {};
     // Escape closes a box as its last button would (OK, or いいえ).
     this.dialog.addEventListener("cancel", (event) => {
@@ -48,6 +50,7 @@ export class Boxes {
         }, { once: true });
         this.buttons.append(button);
       }
+      this.returnTo ??= document.activeElement;
       this.dialog.showModal();
       this.buttons.firstElementChild.focus();
       if (closeAfterMs > 0) setTimeout(() => this.buttons.lastElementChild?.click(), closeAfterMs);
@@ -55,8 +58,22 @@ export class Boxes {
     this.chain = shown;
     return shown.then((value) => {
       this.open--;
+      if (this.open === 0) this.giveFocusBack();
       this.onChange();
       return value;
     });
+  }
+
+  // A text field gets its caret back too: a box closed by a click leaves the
+  // field focused (the browser gives the focus back itself) but the caret in
+  // the closed box, and typing would go nowhere.
+  giveFocusBack() {
+    const element = this.returnTo;
+    this.returnTo = null;
+    if (element === null || element === document.body || !element.isConnected) return;
+    element.focus({ preventScroll: true });
+    if (element instanceof HTMLInputElement && element.type === "text") {
+      element.setSelectionRange(element.value.length, element.value.length);
+    }
   }
 }

@@ -2,6 +2,8 @@
 // name field, and on the main page the digits 1-5 (the shown commands from
 // the right), Enter (the rightmost), the sword row's focus (arrows, Tab),
 // Escape; F1 lists the keys and M mutes everywhere but in the name field.
+// They are the game's only while the focus is on the game or on nothing: a
+// key on the page's other controls is that control's.
 
 import { nextSwordFocus } from "./sword_focus.js";
 import { tr, tf } from "./i18n.js";
@@ -32,6 +34,11 @@ function isEnter(event) {
   return event.key === "Enter";
 }
 
+// The game (its stage: the pages, the command buttons, the sword row) or nothing at all has the focus.
+export function focusOnTheGame(target) {
+  return target === document.body || target === document.documentElement || target?.closest?.("#stage") != null;
+}
+
 // Returns true when the key was the game's.
 export function handleKey(game, event) {
   // A key that finishes a Japanese input method's conversion belongs to the field.
@@ -48,6 +55,8 @@ export function handleKey(game, event) {
     if (!event.repeat) game.toggleMute();
     return true;
   }
+  // Enter on a toolbar button presses it, on a link follows it; arrows move a slider.
+  if (!focusOnTheGame(event.target)) return false;
   if (page === "title" && (isEnter(event) || event.key === " ")) {
     if (!event.repeat) game.apply("title");
     return true;
@@ -71,28 +80,32 @@ function tabStaysInRow(current, next, backwards) {
   return backwards ? next < current : next > current;
 }
 
+// The row takes the focus wherever the mouse can read it; a click only where it chooses.
 function mainPageKey(game, event) {
   const state = game.state;
   const focus = game.swordFocus;
-  if (focus >= 0 && !(state.swords.clickable && state.swords.labels[focus] !== "")) game.dropSwordFocus();
+  if (focus >= 0 && !(state.swords.focusable && state.swords.labels[focus] !== "")) game.dropSwordFocus();
   let move = MOVES[event.key];
   if (event.key === "Tab") move = event.shiftKey ? "previous" : "next";
   if (move !== undefined) {
-    if (!state.swords.clickable) return false;
+    if (!state.swords.focusable) return false;
     const holds = state.swords.labels.map((text) => text !== "");
     const next = nextSwordFocus(game.swordFocus, move, holds);
     if (event.key === "Tab" && !tabStaysInRow(game.swordFocus, next, event.shiftKey)) {
-      // Tab walks the row once and goes on to the page's other controls: no key traps the focus.
+      // Tab walks the row once and goes on to the page's other controls (no key
+      // traps the focus), and the commands come back as when the mouse leaves.
       game.dropSwordFocus();
+      game.apply("leave");
       return false;
     }
     game.focusSword(next);
     return true;
   }
-  if ((isEnter(event) || event.key === " ") && game.swordFocus >= 0) {
+  if ((isEnter(event) || event.key === " ") && game.swordFocus >= 0 && state.swords.clickable) {
     if (!event.repeat) game.clickSword(game.swordFocus);
     return true;
   }
+  if (event.key === " " && game.swordFocus >= 0) return true;  // a row that only shows its swords takes no click
   const digit = event.key >= "1" && event.key <= "5";
   const covered = state.info !== null;
   if (event.key === "Escape" || ((digit || isEnter(event)) && covered)) {

@@ -8,7 +8,7 @@ import { Sound } from "./sound.js";
 import { SaveStore, SAVE_FILE, BACKUP_FILE, REPORT_FILE, RECORDING_PREFIX, SAVE_ITEM } from "./saves.js";
 import { Watcher } from "./watch.js";
 import { drawBitmap } from "./bitmaps.js";
-import { handleKey, keyHelpText } from "./keys.js";
+import { handleKey, keyHelpText, focusOnTheGame } from "./keys.js";
 import { loadContent } from "./content.js";
 import { openStorage } from "./storage.js";
 import { download } from "./download.js";
@@ -218,7 +218,7 @@ class Game {
       page: state.page, depth: state.run.depth, battles: state.run.battleCount,
       cleared: state.run.cleared, terminated: state.terminated, at: Date.now(),
     };
-    this.saves.syncRecordings(end);
+    this.saves.syncRecordings(end, this.module.recordingName());
   }
 
   finish() {
@@ -312,9 +312,12 @@ class Game {
     this.apply(`hover ${index}`);
   }
 
+  // The dotted focus goes with the real one: a label left focused would look chosen.
   dropSwordFocus() {
     if (this.swordFocus < 0) return;
-    this.screen.swords[this.swordFocus].classList.remove("key-focus");
+    const label = this.screen.swords[this.swordFocus];
+    label.classList.remove("key-focus");
+    if (document.activeElement === label) label.blur();
     this.swordFocus = -1;
   }
 
@@ -421,7 +424,7 @@ class Game {
       this.sound.unlock();
       if (this.boxes.showing) return;
       if (this.watcher !== null) {
-        if (this.watcher.handleKey(event)) event.preventDefault();
+        if (focusOnTheGame(event.target) && this.watcher.handleKey(event)) event.preventDefault();
         return;
       }
       if (!this.running) return;
@@ -515,11 +518,12 @@ function fitStage() {
 }
 
 // Holds the save for this tab as long as it is open: a second tab of the
-// game on this site finds it taken and plays nothing.
-function holdSaveLock() {
+// game on this site finds it taken and plays nothing until the first closes
+// (`wait`: resolves once this tab holds it).
+function holdSaveLock(wait = false) {
   if (!navigator.locks) return Promise.resolve(true);
   return new Promise((resolve) => {
-    navigator.locks.request("zemra6-save", { ifAvailable: true }, (lock) => {
+    navigator.locks.request("zemra6-save", wait ? {} : { ifAvailable: true }, (lock) => {
       resolve(lock !== null);
       return lock === null ? undefined : new Promise(() => {});
     }).catch(() => resolve(true));  // a browser that refuses locks (storage turned off) keeps no save to guard
@@ -537,7 +541,12 @@ async function boot() {
   const params = new URLSearchParams(location.search);
   // ?watch plays a recording (?watch=NAME one kept here); it never takes the save.
   const watching = params.has("watch");
-  if (!watching && !(await holdSaveLock())) return showNotice(TEXTS.elsewhere);
+  if (!watching && !(await holdSaveLock())) {
+    // The first tab's last save is in storage by the time it lets go: this one plays on from it.
+    showNotice(TEXTS.elsewhere);
+    await holdSaveLock(true);
+    document.getElementById("notice").hidden = true;
+  }
   let module;
   let game = null;
   const early = [];  // problems told before the game can show a box

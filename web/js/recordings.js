@@ -1,22 +1,24 @@
 // The list of recordings kept in this browser: when each sitting began, how
-// many inputs and how much time it holds, how it ended, and its file.
+// many inputs it holds and how long it was played, how it ended, and its file.
 
 import { storedRecordings, RECORDING_PREFIX, RECORDING_END_PREFIX } from "./saves.js";
 import { openStorage } from "./storage.js";
 import { download } from "./download.js";
 import { tr, tf, chosenLanguage, usePageLanguage } from "./i18n.js";
 
-const STEP = /"input":"step (\d+)"/g;
+// The recording's wall-clock lines: seconds from the sitting's start; the last is its length.
+const ELAPSED = /^\{"elapsed":(\d+)\}$/gm;
 
 function began(name) {
   const match = /^(\d{4}-\d{2}-\d{2})T(\d{2})-(\d{2})-(\d{2})/.exec(name);
   return match ? `${match[1]} ${match[2]}:${match[3]}:${match[4]}` : name;
 }
 
+// A recording made before the page kept the wall clock does not say.
 function playTime(text) {
-  let ms = 0;
-  for (const match of text.matchAll(STEP)) ms += Number(match[1]);
-  const seconds = Math.round(ms / 1000);
+  const lines = [...text.matchAll(ELAPSED)];
+  if (lines.length === 0) return tr("不明");
+  const seconds = Number(lines[lines.length - 1][1]);
   return tf("%1分%2秒", Math.floor(seconds / 60), String(seconds % 60).padStart(2, "0"));
 }
 

@@ -17,13 +17,30 @@ export const RECORDINGS_FOLDER = `${SAVE_FOLDER}/recordings`;
 export const RECORDING_PREFIX = "zemra6/recordings/";
 export const RECORDING_END_PREFIX = "zemra6/recording-ends/";
 
+const STAMP = /^(\d{4}-\d{2}-\d{2}T\d{2}-\d{2}-\d{2})(?:-(\d+))?\.zrec$/;
+
+// Recordings in the order their sittings began: a name is the start time,
+// and a second sitting in the same second adds "-2" (which plain text order
+// would put before the first, "-" before ".").
+export function recordingOrder(a, b) {
+  const key = (name) => {
+    const match = STAMP.exec(name);
+    return match === null ? [name, 1] : [match[1], Number(match[2] ?? 1)];
+  };
+  const [stampA, numberA] = key(a);
+  const [stampB, numberB] = key(b);
+  if (stampA !== stampB) return stampA < stampB ? -1 : 1;
+  return numberA - numberB;
+}
+
+// The recordings kept in storage, oldest first.
 export function storedRecordings(storage) {
   const names = [];
   for (let i = 0; i < storage.length; i++) {
     const key = storage.key(i);
     if (key.startsWith(RECORDING_PREFIX)) names.push(key.slice(RECORDING_PREFIX.length));
   }
-  return names.sort();
+  return names.sort(recordingOrder);
 }
 
 function toBase64(bytes) {
@@ -71,12 +88,13 @@ export class SaveStore {
   }
 
   // Copies the recordings that grew into storage, and forgets those the core
-  // let go (it keeps the newest). `end` says how the newest sitting stands.
+  // let go (it keeps the newest). `end` says how the sitting recorded in
+  // `current` stands ("" while its recording is not kept: it holds no input).
   // Storage that is full gives up the oldest recordings first, never the save.
-  syncRecordings(end) {
+  syncRecordings(end, current) {
     let names;
     try {
-      names = this.fs.readdir(RECORDINGS_FOLDER).filter((n) => n.endsWith(".zrec")).sort();
+      names = this.fs.readdir(RECORDINGS_FOLDER).filter((n) => n.endsWith(".zrec")).sort(recordingOrder);
     } catch {
       return;
     }
@@ -93,10 +111,9 @@ export class SaveStore {
       const text = this.fs.readFile(path, { encoding: "utf8" });
       if (this.keepRecording(name, text, names)) this.recordingSizes.set(name, size);
     }
-    const newest = names[names.length - 1];
-    if (newest !== undefined && end !== null) {
+    if (names.includes(current) && end !== null) {
       try {
-        this.storage.setItem(RECORDING_END_PREFIX + newest, JSON.stringify(end));
+        this.storage.setItem(RECORDING_END_PREFIX + current, JSON.stringify(end));
       } catch {
         // Only the list's last column is missing then.
       }
@@ -110,7 +127,7 @@ export class SaveStore {
         return true;
       } catch {
         const oldest = storedRecordings(this.storage).find((n) => n !== name);
-        if (oldest === undefined || oldest >= name) return false;
+        if (oldest === undefined || recordingOrder(oldest, name) > 0) return false;
         this.storage.removeItem(RECORDING_PREFIX + oldest);
         this.storage.removeItem(RECORDING_END_PREFIX + oldest);
         this.recordingSizes.delete(oldest);

@@ -5,7 +5,7 @@
 // sitting plays in its own scratch folder: the player's save and recordings
 // are never touched.
 
-import { tr, tf } from "./i18n.js";
+import { tr, tf, pageLanguage } from "./i18n.js";
 
 const PACE_MS = 500;
 const FASTEST_MS = 60;
@@ -121,7 +121,8 @@ export class Watcher {
     this.finished = true;
     this.stop();
     this.show();
-    const { status, verdict } = JSON.parse(this.module.watchVerdict());
+    // The core words the verdict as the window does, in the page's language.
+    const { status, verdict } = JSON.parse(this.module.watchVerdict(pageLanguage()));
     const heading = status === 0 ? tr("再生が終わりました。記録どおりに進みました。") : tr("再生が記録と食い違いました。");
     this.game.boxes.message(`${heading}\n${verdict}`);
   }

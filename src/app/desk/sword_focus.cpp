@@ -65,9 +65,7 @@ SwordFocus::SwordFocus(std::array<SwordRowLabel*, kSwordLabelCount> labels, QWid
 
 int SwordFocus::Focused() const { return focused_; }
 
-bool SwordFocus::RowTakesClicks() const {
-  return GameStarted() && SwordPanel().bound != nullptr && labels_[0]->isVisible();
-}
+bool SwordFocus::RowTakesFocus() const { return SwordRowTakesFocus() && labels_[0]->isVisible(); }
 
 std::array<bool, kSwordLabelCount> SwordFocus::Holds() const {
   std::array<bool, kSwordLabelCount> holds{};
@@ -76,7 +74,7 @@ std::array<bool, kSwordLabelCount> SwordFocus::Holds() const {
 }
 
 void SwordFocus::Sync() {
-  if (focused_ >= 0 && (!RowTakesClicks() || !Held(Holds(), focused_))) Drop();
+  if (focused_ >= 0 && (!RowTakesFocus() || !Held(Holds(), focused_))) Drop();
 }
 
 void SwordFocus::Drop() {
@@ -116,12 +114,13 @@ bool SwordFocus::HandleKey(int key, bool auto_repeat) {
     }
   };
   if (const std::optional<SwordMove> move = move_for(key)) {
-    if (!RowTakesClicks()) return false;
+    if (!RowTakesFocus()) return false;
     MoveTo(NextSwordFocus(focused_, *move, Holds()));
     return true;
   }
   const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
-  if ((enter || key == Qt::Key_Space) && focused_ >= 0) {
+  // A row that only shows its swords (the status offer) takes no click: Enter brings the commands back.
+  if ((enter || key == Qt::Key_Space) && focused_ >= 0 && SwordRowTakesClicks()) {
     if (!auto_repeat) {
       const int index = focused_;
       pump_.Apply(Input::SwordClick(index));

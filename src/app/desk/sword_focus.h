@@ -1,7 +1,7 @@
-// The keyboard's focus over the sword row. While the row takes clicks, the
-// arrow keys and Tab move a focus over the labels that hold a sword; the
-// focused label shows its sword as the mouse hover does, and Enter or Space
-// clicks it. Every effect goes through the calls the mouse makes.
+// The keyboard's focus over the sword row. Wherever the mouse can read the
+// row, the arrow keys and Tab move a focus over the labels that hold a sword;
+// the focused label shows its sword as the mouse hover does, and Enter or
+// Space clicks it where the row takes clicks. Every effect goes through the calls the mouse makes.
 #pragma once
 
 #include <array>
@@ -34,7 +34,7 @@ class SwordFocus {
   int Focused() const;
 
  private:
-  bool RowTakesClicks() const;
+  bool RowTakesFocus() const;
   std::array<bool, kSwordLabelCount> Holds() const;
   void MoveTo(int label);
   void Drop();

@@ -151,7 +151,8 @@ void ReplayPlayer::Finish() {
   if (pump_.Quitting()) return;
   const QString heading =
       as_recorded ? QtTr("再生が終わりました。記録どおりに進みました。") : QtTr("再生が記録と食い違いました。");
-  QMessageBox::information(&window_, QString::fromUtf8(kAppTitle), heading + QStringLiteral("\n") + ToQt(verdict));
+  QMessageBox::information(&window_, QString::fromUtf8(kAppTitle),
+                           heading + QStringLiteral("\n") + ToQt(cursor_.VerdictIn(CurrentLanguage())));
 }
 
 }  // namespace zemra
