@@ -19,6 +19,7 @@ usage: browser_test.py SITE_FOLDER ZEMRA_SCRIPTED_RUN ZEMRA_CRAFT_SAVE
 """
 import base64
 import json
+import os
 import pathlib
 import re
 import subprocess
@@ -44,6 +45,10 @@ from selenium.webdriver.support.select import Select
 from site_server import SiteServer
 
 SITE = SCRIPTED_RUN = CRAFT_SAVE = None
+# Chromium names downloaded files in its locale's encoding and falls back to
+# "download" for a Japanese name under C or a locale the machine lacks: it runs
+# under C.UTF-8, which every Debian machine has, whatever the player's locale.
+BROWSER_ENVIRONMENT = {**os.environ, "LC_ALL": "C.UTF-8"}
 # Every call to the driver is answered or fails within two minutes, so a browser
 # that stops answering fails its test instead of holding the whole suite.
 RemoteConnection.set_timeout(120)
@@ -148,7 +153,7 @@ class Browser:
             prefs = {"profile.default_content_setting_values.automatic_downloads": 1, **(prefs or {})}
         options.add_experimental_option("prefs", {"intl.accept_languages": languages, **(prefs or {})})
         options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
-        self.driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+        self.driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver", env=BROWSER_ENVIRONMENT), options=options)
         # A page that never finishes loading fails its test in a minute, not the suite in ten.
         self.driver.set_page_load_timeout(60)
         self.driver.set_script_timeout(30)
