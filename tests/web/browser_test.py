@@ -147,10 +147,6 @@ class Browser:
                          f"--user-data-dir={profile}",
                          "--autoplay-policy=no-user-gesture-required", *arguments):
             options.add_argument(argument)
-        if downloads is not None:
-            # A player who downloads a save and then the report has allowed the site several downloads;
-            # headless Chromium cannot be asked, and on a slow machine it may refuse the second.
-            prefs = {"profile.default_content_setting_values.automatic_downloads": 1, **(prefs or {})}
         options.add_experimental_option("prefs", {"intl.accept_languages": languages, **(prefs or {})})
         options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
         self.driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver", env=BROWSER_ENVIRONMENT), options=options)
