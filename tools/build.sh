@@ -16,7 +16,7 @@ packages=(
   clang libclang-rt-dev python3
   dpkg-dev file lintian man-db groff-base
   xvfb xauth dbus at-spi2-core python3-pyatspi
-  emscripten python3-fonttools python3-brotli librsvg2-bin gettext
+  emscripten python3-fonttools python3-brotli librsvg2-bin gettext python3-polib
   chromium chromium-driver python3-selenium nodejs
 )
 

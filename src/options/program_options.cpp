@@ -6,6 +6,8 @@
 #include <charconv>
 #include <vector>
 
+#include "engine/translate.h"
+
 namespace zemra {
 namespace {
 
@@ -49,6 +51,17 @@ std::optional<std::uint64_t> ParseNumber(std::string_view text) {
   return value;
 }
 
+// "ja or en", "ja, en or fr": the codes of the languages the game speaks.
+std::string LanguageCodes() {
+  const std::vector<Language> languages = Languages();
+  std::string codes;
+  for (std::size_t i = 0; i < languages.size(); ++i) {
+    if (i > 0) codes += i + 1 == languages.size() ? " or " : ", ";
+    codes += LanguageCode(languages[i]);
+  }
+  return codes;
+}
+
 // Stores one option's value; returns the error when the value is unusable.
 std::optional<std::string> Apply(const OptionRow& row, std::optional<std::string_view> value, ProgramOptions& options) {
   switch (row.field) {
@@ -60,7 +73,7 @@ std::optional<std::string> Apply(const OptionRow& row, std::optional<std::string
     case Field::kHelp: options.show_help = true; break;
     case Field::kVersion: options.show_version = true; break;
     case Field::kLang:
-      if (*value != "ja" && *value != "en") return "--lang takes ja or en, not '" + std::string(*value) + "'";
+      if (!ParseLanguage(*value)) return "--lang takes " + LanguageCodes() + ", not '" + std::string(*value) + "'";
       options.language = std::string(*value);
       break;
     case Field::kSeed:
