@@ -83,7 +83,9 @@ TEST_F(WindowEnglishTest, EveryCommandCaptionFitsItsButton) {
   for (const Case& c : cases) {
     const std::string caption = c.context == nullptr ? Tr(c.japanese) : TrCtx(c.context, c.japanese);
     SCOPED_TRACE(caption);
-    if (c.english != nullptr) EXPECT_EQ(caption, c.english);
+    if (c.english != nullptr) {
+      EXPECT_EQ(caption, c.english);
+    }
     EXPECT_LE(QFontMetrics(button->font()).horizontalAdvance(ToQt(caption)), button->width() - 8);
   }
 }
