@@ -51,9 +51,13 @@ std::string ShownFighterName(const TFighter& fighter) {
 ShownName FighterInSentence(const TFighter& fighter) {
   if (CurrentLanguage() == Language::kJapanese) return {fighter.Name, fighter.Name, false};
   if (IsTypedName(fighter)) return {fighter.Name, Owner(fighter.Name), false};
+  // A catalogue without the context (a language yet to write it) shows the panel's name.
+  const auto in = [&](std::string_view context, std::span<const std::string_view> names) {
+    return Listed(fighter.Name, names) && HasTrCtx(context, fighter.Name);
+  };
   ShownName name;
-  name.text = Listed(fighter.Name, kInSentence) ? TrCtx("fighter", fighter.Name) : Tr(fighter.Name);
-  name.possessive = Listed(fighter.Name, kOwners) ? TrCtx("fighter's", fighter.Name) : Owner(name.text);
+  name.text = in("fighter", kInSentence) ? TrCtx("fighter", fighter.Name) : Tr(fighter.Name);
+  name.possessive = in("fighter's", kOwners) ? TrCtx("fighter's", fighter.Name) : Owner(name.text);
   name.capital = true;
   return name;
 }

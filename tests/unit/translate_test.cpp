@@ -11,6 +11,8 @@
 #include <span>
 
 #include "support/english.h"
+#include "data/player_data.h"
+#include "data/shown_names.h"
 #include "engine/sjis.h"
 #include "engine/translate.h"
 #include "platform/locale_language.h"
@@ -219,6 +221,41 @@ TEST(TranslateTest, TheLocaleChoosesEnglishOnlyWhereItIsEnglish) {
               }),
               c.expected);
   }
+}
+
+// Each fighter's name as a line takes it in English: the panel's label never,
+// the owner form as English makes it; in Japanese the name as it is.
+TEST(TranslateTest, EveryFighterHasTheFormsALineNeeds) {
+  PlayerData().PlayerName = "Iris";
+  struct Case {
+    std::string name;
+    std::string text;
+    std::string possessive;
+    bool capital;
+  };
+  const Case cases[] = {
+      {"敵", "the enemy", "the enemy's", true},
+      {"あなた", "you", "your", true},
+      {"不可知の王", "the Unknowable King", "the Unknowable King's", true},
+      {"灯籠の", "Toro's", "Toro's", true},
+      {"テネシー", "Tennessee", "Tennessee's", true},
+      {"ラーダ", "Rada", "Rada's", true},
+      {"Iris", "Iris", "Iris'", false},  // typed: as typed, never capitalised
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    TFighter fighter;
+    fighter.Name = c.name;
+    const ShownName japanese = FighterInSentence(fighter);
+    EXPECT_EQ(japanese.text, c.name);
+    EXPECT_EQ(FormatText("%1の剣", {japanese}), c.name + "の剣");
+    const InLanguage english(testing::English());
+    const ShownName shown = FighterInSentence(fighter);
+    EXPECT_EQ(shown.text, c.text);
+    EXPECT_EQ(shown.possessive, c.possessive);
+    EXPECT_EQ(shown.capital, c.capital);
+  }
+  PlayerData().PlayerName.clear();
 }
 
 }  // namespace
