@@ -1,74 +1,64 @@
-#!/usr/bin/env python3
-"""Writes a language's catalogue from its GNU gettext .po file, in the two
-forms the programs read: a C++ table sorted by key (the core's Tr) and a JSON
-object (the page's own texts).
+#!/usr/bin/python3
+"""Writes the catalogues of every language po/LINGUAS lists, from their GNU
+gettext .po files, in the forms the programs read: one C++ table per language
+sorted by key (the core's Tr), and per language a JSON object of the page's
+own texts, with the list of languages for the page.
 
-usage: make_catalogue.py LANG.po OUT.cpp OUT.json
+usage: make_catalogue.py PO_DIR OUT.cpp JSON_DIR
 
-A message still fuzzy or untranslated is left out, so the game shows its
-Japanese key; `msgfmt --check` keeps the file itself well formed. Each form
-holds the messages of its own sources (src/ or web/, by the file names the
-template gives each message).
+The files are read with polib (Debian's python3-polib), so a message with a
+context (msgctxt) is kept under "context\\x04text", the key gettext itself
+uses, and a message with plural forms keeps each form, "\\0" apart, beside
+the language's Plural-Forms expression. A message still fuzzy or untranslated
+is left out, so the game shows its Japanese key; `msgfmt --check` keeps the
+files themselves well formed. Each form holds the messages of its own sources
+(src/ or web/, by the file names the template gives each message).
 """
 
 import json
+import pathlib
+import re
 import sys
 
+import polib
 
-def unquote(text):
-    """The C string literal a .po line holds, without its quotes."""
-    body = text.strip()
-    if not (body.startswith('"') and body.endswith('"')):
-        raise ValueError(f"not a quoted string: {text!r}")
-    out, i, body = [], 0, body[1:-1]
-    escapes = {"n": "\n", "t": "\t", "r": "\r", '"': '"', "\\": "\\"}
-    while i < len(body):
-        c = body[i]
-        if c == "\\" and i + 1 < len(body):
-            out.append(escapes.get(body[i + 1], body[i + 1]))
-            i += 2
+CONTEXT_GLUE = "\x04"
+
+
+def languages(po_dir):
+    """The codes po/LINGUAS lists, in order (comments and blank lines left out)."""
+    codes = []
+    for line in (pathlib.Path(po_dir) / "LINGUAS").read_text(encoding="utf-8").splitlines():
+        codes += line.split("#", 1)[0].split()
+    return codes
+
+
+def language_name(po):
+    """The language's own name, as its .po file's Language-Team gives it ("English")."""
+    team = po.metadata.get("Language-Team", "")
+    return team.split("<", 1)[0].strip()
+
+
+def plural_expression(po):
+    """The C expression of n that picks a plural form (English: n != 1)."""
+    match = re.search(r"plural\s*=\s*([^;]+);?", po.metadata.get("Plural-Forms", ""))
+    return match.group(1).strip() if match else "n != 1"
+
+
+def read_po(po, folder):
+    """{key: text} of the translated, not fuzzy messages found in the folder's
+    files (or found nowhere in particular)."""
+    messages = {}
+    for entry in po.translated_entries():
+        places = [file for file, _ in entry.occurrences]
+        if places and not any(p.startswith(folder + "/") for p in places):
+            continue
+        key = entry.msgid if entry.msgctxt is None else entry.msgctxt + CONTEXT_GLUE + entry.msgid
+        if entry.msgid_plural:
+            forms = [entry.msgstr_plural[i] for i in sorted(entry.msgstr_plural)]
+            messages[key] = "\0".join(forms)
         else:
-            out.append(c)
-            i += 1
-    return "".join(out)
-
-
-def read_po(path, folder=None):
-    """The translated, not fuzzy messages of the file: {msgid: msgstr}; with a
-    folder, only those found in its files (or found nowhere in particular)."""
-    messages, entry, field, fuzzy, places = {}, {}, None, False, []
-
-    def finish():
-        nonlocal entry, field, fuzzy, places
-        key, text = entry.get("msgid"), entry.get("msgstr")
-        here = folder is None or not places or any(p.startswith(folder + "/") for p in places)
-        if key and text and not fuzzy and here:
-            messages[key] = text
-        entry, field, fuzzy, places = {}, None, False, []
-
-    with open(path, encoding="utf-8") as source:
-        for line in source:
-            line = line.rstrip("\n")
-            if not line.strip():
-                finish()
-            elif line.startswith("#,"):
-                if field is not None:
-                    finish()
-                fuzzy = "fuzzy" in line
-            elif line.startswith("#"):
-                if field is not None and field != "comment":
-                    finish()
-                if line.startswith("#:"):
-                    places += line[2:].split()
-            elif line.startswith(("msgid ", "msgstr ", "msgctxt ")):
-                field, _, rest = line.partition(" ")
-                if field == "msgid" and "msgstr" in entry:
-                    finish()
-                    field = "msgid"
-                entry[field] = unquote(rest)
-            elif line.startswith('"') and field is not None:
-                entry[field] += unquote(line)
-    finish()
+            messages[key] = entry.msgstr
     return messages
 
 
@@ -83,35 +73,72 @@ def cpp_literal(text):
     return '"' + "".join(out) + '"'
 
 
+def cpp_view(text):
+    """A string_view of the literal, whole even when it holds a "\\0"."""
+    return f"std::string_view({cpp_literal(text)}, {len(text.encode('utf-8'))})"
+
+
+def cpp_table(index, code, messages):
+    # Sorted as std::string_view compares: by the UTF-8 bytes.
+    keys = sorted(messages, key=lambda k: k.encode("utf-8"))
+    rows = "\n".join(f"    {{{cpp_view(k)}, {cpp_view(messages[k])}}}," for k in keys)
+    return f"""// {code}
+constexpr std::array<CatalogueEntry, {len(keys)}> kEntries{index}{{{{
+{rows}
+}}}};
+"""
+
+
 def main():
     if len(sys.argv) != 4:
         sys.exit(__doc__)
-    po, cpp, js = sys.argv[1:]
-    messages = read_po(po, "src")
-    # Sorted as std::string_view compares: by the UTF-8 bytes.
-    keys = sorted(messages, key=lambda k: k.encode("utf-8"))
-    rows = "\n".join(f"    {{{cpp_literal(k)}, {cpp_literal(messages[k])}}}," for k in keys)
+    po_dir, cpp, json_dir = sys.argv[1:]
+    codes = languages(po_dir)
+    files = {code: polib.pofile(str(pathlib.Path(po_dir) / f"{code}.po")) for code in codes}
+    tables = "\n".join(cpp_table(i, code, read_po(files[code], "src")) for i, code in enumerate(codes))
+    rows = "\n".join(f"    {{{cpp_literal(code)}, {cpp_literal(language_name(files[code]))}, "
+                     f"kEntries{i}.data(), kEntries{i}.size(), &PluralForm{i}}},"
+                     for i, code in enumerate(codes))
+    # Plural-Forms holds a C expression of n: it is the function's body as it stands.
+    functions = "\n".join(f"std::size_t PluralForm{i}([[maybe_unused]] unsigned long n) {{ "
+                          f"return static_cast<std::size_t>({plural_expression(files[code])}); }}"
+                          for i, code in enumerate(codes))
     with open(cpp, "w", encoding="utf-8") as out:
-        out.write(f"""// Generated by tools/make_catalogue.py from {po.rsplit('/', 1)[-1]}; do not edit.
+        out.write(f"""// Generated by tools/make_catalogue.py from po/LINGUAS and its .po files; do not edit.
 #include <array>
+#include <cstddef>
+#include <span>
+#include <string_view>
 
 #include "engine/translate.h"
 
 namespace zemra {{
 namespace {{
 
-constexpr std::array<CatalogueEntry, {len(keys)}> kEntries{{{{
+{tables}
+{functions}
+
+constexpr std::array<LanguageCatalogue, {len(codes)}> kCatalogues{{{{
 {rows}
 }}}};
 
 }}  // namespace
 
-CatalogueView EnglishCatalogue() {{ return {{kEntries.data(), kEntries.size()}}; }}
+std::span<const LanguageCatalogue> Catalogues() {{ return kCatalogues; }}
 
 }}  // namespace zemra
 """)
-    with open(js, "w", encoding="utf-8") as out:
-        json.dump(read_po(po, "web"), out, ensure_ascii=False, sort_keys=True, indent=0)
+    out_dir = pathlib.Path(json_dir)
+    out_dir.mkdir(parents=True, exist_ok=True)
+    listed = [{"code": "ja", "name": "日本語"}]
+    for code in codes:
+        with open(out_dir / f"catalogue_{code}.json", "w", encoding="utf-8") as out:
+            page = read_po(files[code], "web")
+            json.dump(page, out, ensure_ascii=False, sort_keys=True, indent=0)
+            out.write("\n")
+        listed.append({"code": code, "name": language_name(files[code]), "plural": plural_expression(files[code])})
+    with open(out_dir / "languages.json", "w", encoding="utf-8") as out:
+        json.dump(listed, out, ensure_ascii=False, indent=0)
         out.write("\n")
 
 

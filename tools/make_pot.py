@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
 """Extracts every text the player sees into po/zemra6.pot: xgettext over the
-C++ sources (Tr, Tf, N_, QtTr) and the page's modules (tr), plus the page's
+C++ sources (Tr, Tf, N_, QtTr; TrCtx and NC_ with their context, TrN with
+its plural) and the page's modules (tr, tf, trCtx), plus the page's
 HTML texts marked data-tr. The template lists each file a message is in, not
 its line, so it changes only when the messages do.
 
@@ -15,7 +16,7 @@ import sys
 import tempfile
 
 ROOT = pathlib.Path(__file__).resolve().parent.parent
-XGETTEXT = ["xgettext", "--from-code=UTF-8", "--msgid-bugs-address=zemra6", "--add-location=file", "--sort-output", "--package-name=zemra6",
+XGETTEXT = ["xgettext", "--from-code=UTF-8", "--add-comments=TRANSLATORS:", "--msgid-bugs-address=zemra6", "--add-location=file", "--sort-output", "--package-name=zemra6",
             "--no-wrap"]
 # A text inside an element marked data-tr; and the attributes whose Japanese values are read out or shown.
 MARKED = re.compile(r'<(\w+)([^>]*\sdata-tr(?:="[^"]*")?[^>]*)>([^<]*)<')
@@ -52,11 +53,12 @@ def main():
     with tempfile.TemporaryDirectory() as scratch:
         parts = []
         code = pathlib.Path(scratch, "code.pot")
-        subprocess.run(XGETTEXT + ["-L", "C++", "-kTr", "-kTf:1", "-kTrIn:2", "-kN_", "-kQtTr", "-o", str(code), *cpp],
+        subprocess.run(XGETTEXT + ["-L", "C++", "-kTr", "-kTf:1", "-kTrIn:2", "-kN_", "-kQtTr",
+                                   "-kTrCtx:1c,2", "-kTrCtxIn:2c,3", "-kNC_:1c,2", "-kTrN:1,2", "-o", str(code), *cpp],
                        cwd=ROOT, check=True)
         parts.append(code)
         page = pathlib.Path(scratch, "page.pot")
-        subprocess.run(XGETTEXT + ["-L", "JavaScript", "-ktr", "-ktf:1", "-o", str(page), *js], cwd=ROOT, check=True)
+        subprocess.run(XGETTEXT + ["-L", "JavaScript", "-ktr", "-ktf:1", "-ktrCtx:1c,2", "-o", str(page), *js], cwd=ROOT, check=True)
         if page.exists():
             parts.append(page)
         marked = pathlib.Path(scratch, "html.pot")

@@ -1,7 +1,7 @@
 #!/usr/bin/python3
 """Assembles the browser's site: the page (web/), the content (dat/) with its
-list, the English catalogue the build made (as dat/catalogue_en.json, for the
-page's own texts), the launcher icon (SVG, and PNGs for the web app
+list, the catalogues the build made (dat/catalogue_CODE.json for each language
+of po/LINGUAS, for the page's own texts, and dat/languages.json listing them), the launcher icon (SVG, and PNGs for the web app
 manifest), a subset of the game's font holding every character the game's
 texts use in either language, as WOFF2, and last the service worker's list of
 every file with the digest of them all as its version. The module
@@ -10,7 +10,7 @@ this runs.
 
 Runs under Debian's python3, which has fontTools and brotli; rsvg-convert
 draws the PNG icons.
-usage: make_site.py SOURCE_ROOT SITE_FOLDER CATALOGUE_EN_JSON
+usage: make_site.py SOURCE_ROOT SITE_FOLDER CATALOGUE_FOLDER
 """
 import hashlib
 import json
@@ -28,7 +28,7 @@ FONT_LICENSE = pathlib.Path("/usr/share/doc/fonts-ipafont-gothic/copyright")
 # texts and the story's source.
 ICON_SIZES = (180, 192, 512)
 MODULE_FILES = ("zemra6-web.mjs", "zemra6-web.wasm")
-TEXT_GLOBS = ["src/**/*.cpp", "src/**/*.h", "web/**/*.js", "web/**/*.html", "tools/story/*.txt"]
+TEXT_GLOBS = ["src/**/*.cpp", "src/**/*.h", "web/**/*.js", "web/**/*.html", "tools/story/*.txt", "po/*.po"]
 
 
 def characters(root: pathlib.Path, catalogue: dict) -> str:
@@ -81,7 +81,7 @@ def copy_tree(source: pathlib.Path, target: pathlib.Path) -> None:
 
 
 def main() -> int:
-    root, site, catalogue_file = (pathlib.Path(arg) for arg in sys.argv[1:4])
+    root, site, catalogues = (pathlib.Path(arg) for arg in sys.argv[1:4])
     site.mkdir(parents=True, exist_ok=True)
     # Made again whole, beside the module the build links here: nothing stale is listed.
     for path in site.iterdir():
@@ -95,10 +95,13 @@ def main() -> int:
     copy_tree(root / "dat", dat)
     names = sorted(p.name for p in (root / "dat").iterdir() if p.is_file() and re.fullmatch(r"[\w.]+", p.name))
     (dat / "content.json").write_text(json.dumps(names), encoding="utf-8")
-    # Beside the content but not in its list: the page reads it, the core has its own.
-    shutil.copyfile(catalogue_file, dat / "catalogue_en.json")
-    catalogue = json.loads(catalogue_file.read_text(encoding="utf-8"))
-    make_font(root, site / "font", catalogue)
+    # Beside the content but not in its list: the page reads them, the core has its own.
+    texts = {}
+    for path in sorted(catalogues.glob("*.json")):
+        shutil.copyfile(path, dat / path.name)
+        if path.name.startswith("catalogue_"):
+            texts.update({f"{path.name}:{k}": v for k, v in json.loads(path.read_text(encoding="utf-8")).items()})
+    make_font(root, site / "font", texts)
     subprocess.run([sys.executable, str(root / "tools/make_icon.py"), str(site / "icon.svg")], check=True)
     (site / "icons").mkdir(exist_ok=True)
     for size in ICON_SIZES:

@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
-"""Writes the story scripts dat/kiriha.dat (Japanese) and dat/kiriha_en.dat
-(English) from tools/story/kiriha.txt and tools/story/kiriha_en.txt.
+"""Writes the story scripts dat/kiriha.dat (Japanese) from tools/story/kiriha.txt,
+and dat/kiriha_CODE.dat from tools/story/kiriha_CODE.txt for each language
+po/LINGUAS lists.
 
 The source is plain UTF-8 text, one script line a line. Each line becomes code
 page 932 with a CR LF end and is scrambled with the game's one-byte mask
@@ -13,8 +14,15 @@ import sys
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 DAT = os.path.normpath(os.path.join(HERE, "..", "dat"))
-STORIES = ((os.path.join(HERE, "story", "kiriha.txt"), os.path.join(DAT, "kiriha.dat")),
-           (os.path.join(HERE, "story", "kiriha_en.txt"), os.path.join(DAT, "kiriha_en.dat")))
+LINGUAS = os.path.normpath(os.path.join(HERE, "..", "po", "LINGUAS"))
+
+
+def stories():
+    """(source, target) of the Japanese story and of each listed language's."""
+    with open(LINGUAS, encoding="utf-8") as f:
+        codes = [code for line in f for code in line.split("#", 1)[0].split()]
+    return [(os.path.join(HERE, "story", "kiriha.txt"), os.path.join(DAT, "kiriha.dat"))] + [
+        (os.path.join(HERE, "story", f"kiriha_{code}.txt"), os.path.join(DAT, f"kiriha_{code}.dat")) for code in codes]
 
 MASK = 0x0B
 # Widest line the five-line console shows without wrapping, in code page 932 bytes.
@@ -47,7 +55,7 @@ def write_story(SOURCE, TARGET):
 
 
 def main():
-    for source, target in STORIES:
+    for source, target in stories():
         write_story(source, target)
 
 

@@ -36,15 +36,15 @@ void ResolveEqual(std::string_view result, bool player_fled) {
     Apply({Sound::Roar, 1, 1}, Tr("双方１点ずつのダメージを受けた！"));
   } else if (result == kMiss) {
     Apply({Sound::Suka, 0, 0},
-          player_fled ? Tf("%1は攻撃をかわした！", {ShownFighterName(PlayerData().Fighter)}) : Tr("互いに攻撃をかわした！"));
+          player_fled ? Tf("%1は攻撃をかわした！", {FighterInSentence(PlayerData().Fighter)}) : Tr("互いに攻撃をかわした！"));
   } else {
     Apply({Sound::Kin, 0, 0}, Tr("互いに攻撃を弾いた！"));
   }
 }
 
 void ResolveDifferent(std::string_view mine, std::string_view theirs) {
-  const std::string player = ShownFighterName(PlayerData().Fighter);
-  const std::string enemy = ShownFighterName(Enemy());
+  const ShownName player = FighterInSentence(PlayerData().Fighter);
+  const ShownName enemy = FighterInSentence(Enemy());
   if (mine == kCritical) {
     Apply({Sound::Roar, 2, 0}, Tf("%1に２点のダメージを与えた！", {enemy}));
   } else if (theirs == kCritical) {
@@ -85,7 +85,8 @@ std::string AttackResult(const TFighter& fighter) {
 }
 
 void ShowAttackLine(const TFighter& fighter) {
-  AddMainText(ShownFighterName(fighter) + " => " + std::to_string(AttackPotential(fighter)) + " => " + Tr(AttackResult(fighter)));
+  // Not a sentence to translate, but the name opens it as one.
+  AddMainText(FormatText("%1 => %2 => %3", {FighterInSentence(fighter), std::to_string(AttackPotential(fighter)), Tr(AttackResult(fighter))}));
 }
 
 void DoAttackResult(std::string_view my_result, std::string_view enemy_result, bool player_fled) {

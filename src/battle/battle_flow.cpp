@@ -58,7 +58,7 @@ void StartBattle() {
   b.PlayerFleeFailed = false;
   b.EnemyFights = false;
   ShowTopPanel(Control::PanelMainEnemy);
-  AddMainText(Tf("%1が現れた！", {ShownFighterName(Enemy())}));
+  AddMainText(Tf("%1が現れた！", {FighterInSentence(Enemy())}));
   b.PlayerTurn = run.Depth < kMaxDepth;
   AddCommand(Tr("戦う"), NextTurn);
   AddCommand(Tr("逃げる"), EscapeLosingDepth);
@@ -121,7 +121,7 @@ void TryFlee() {
 
 void Victory() {
   PlayWave(Sound::Break);
-  AddMainText(Tf("%1を倒した！", {ShownFighterName(Enemy())}));
+  AddMainText(Tf("%1を倒した！", {FighterInSentence(Enemy())}));
   AddCommand("≫", ChooseSpoil);
 }
 
@@ -256,7 +256,7 @@ void AfterAction() {
 void Escape(bool lose_depth) {
   PlayWave(Sound::Thathatha);
   ShowTopPanel(Control::PanelMainEnemy);
-  AddMainText(Tf("%1は逃げ出した。", {ShownFighterName(Player())}));
+  AddMainText(Tf("%1は逃げ出した。", {FighterInSentence(Player())}));
   TPlayerData& run = PlayerData();
   if (lose_depth && run.Depth > 0) {
     --run.Depth;

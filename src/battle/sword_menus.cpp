@@ -122,7 +122,7 @@ void FieldSwordMenu() {
   ShowSelfSwords(nullptr, 0);
   AddMainText(Tr("どうしますか？"));
   SetSwordMenuSlots(FieldSwordMenu, FieldSwordStartConfirmed);
-  AddCommand("exit", EnterField);
+  AddCommand(TrCtx("button", "exit"), EnterField);  // written in English in both languages, capitalised in English
   AddCommand(Tr("始動"), SwordStartMenu);
   AddCommand(Tr("並べ替え"), SwordSortMenu);
   AddCommand(Tr("捨てる"), SwordDiscardMenu);

@@ -30,14 +30,14 @@ void BackToBattle() {
 void ChangeCards() {
   PlayWave(Sound::Turn);
   std::swap(User().Cards, Opponent().Cards);
-  AddMainText(Tf("%1と%2のカードが入れ替わった。", {ShownFighterName(User()), ShownFighterName(Opponent())}));
+  AddMainText(Tf("%1と%2のカードが入れ替わった。", {FighterInSentence(User()), FighterInSentence(Opponent())}));
   BackToBattle();
 }
 
 void TraceCards() {
   PlayWave(Sound::Turn);
   User().Cards = Opponent().Cards;
-  AddMainText(Tf("%1のカードをコピーした。", {ShownFighterName(Opponent())}));
+  AddMainText(Tf("%1のカードをコピーした。", {FighterInSentence(Opponent())}));
   BackToBattle();
 }
 
@@ -47,7 +47,7 @@ void SmokeEscape() { Escape(false); }
 void GreenLight() {
   PlayWave(Sound::Weak);
   ShowEnemySwords(nullptr, 0);
-  AddMainText(Tf("%1の構成が暴かれた。", {ShownFighterName(Enemy())}));
+  AddMainText(Tf("%1の構成が暴かれた。", {FighterInSentence(Enemy())}));
   FinishDrive();
 }
 
@@ -55,11 +55,11 @@ void MariRise() {
   TFighter& opponent = Opponent();
   if (opponent.SwordCount < kMaxSwords) {
     PlayWave(Sound::Duty);
-    AddMainText(Tf("%1にマリリンがはびこった。", {ShownFighterName(opponent)}));
+    AddMainText(Tf("%1にマリリンがはびこった。", {FighterInSentence(opponent)}));
     // Not recomputed: the new sword counts from the opponent's next recomputation.
     AddSword(opponent, CreateSword("マリリン"));
   } else {
-    AddMainText(Tf("%1にマリリンがはびこる余地は無かった。", {ShownFighterName(opponent)}));
+    AddMainText(Tf("%1にマリリンがはびこる余地は無かった。", {FighterInSentence(opponent)}));
   }
   BackToBattle();
 }
@@ -82,7 +82,7 @@ void BSS() {
   PlayWave(Sound::Dh);
   const int r = Random(opponent.SwordCount);
   AddMainText(Tf("%1の「%2」が消失した。",
-                 {ShownFighterName(opponent), ShownSwordName(opponent.Swords[static_cast<std::size_t>(r)])}));
+                 {FighterInSentence(opponent), ShownSwordName(opponent.Swords[static_cast<std::size_t>(r)])}));
   RemoveSword(opponent, r);
   RecalcFighter(opponent);
   BackToBattle();

@@ -30,7 +30,7 @@ void CardDrive(Change change, std::string_view line) {
   PlayWave(Sound::Turn);
   TFighter& user = *DriveContext().DriveUser;
   change(user);
-  AddMainText(Tf(line, {ShownFighterName(user)}));
+  AddMainText(Tf(line, {FighterInSentence(user)}));
   FinishDrive();
 }
 

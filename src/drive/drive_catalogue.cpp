@@ -60,21 +60,24 @@ std::string MemoryDriveName(std::size_t chapter) {
   return std::string(MemoryDrive.name) + std::string(ChapterNames[chapter]) + "章";
 }
 
+// The marks become FormatText's numbered places, so a name takes its sentence
+// forms ("{U}'s mind" reads "Your mind") as in every other line.
 std::string DriveText(std::string_view pattern, const DriveTextNames& names) {
-  std::string text;
+  std::string numbered;
   for (std::size_t i = 0; i < pattern.size(); ++i) {
     if (pattern[i] == '{' && i + 2 < pattern.size() && pattern[i + 2] == '}') {
-      switch (pattern[i + 1]) {
-        case 'U': text += names.user; i += 2; continue;
-        case 'O': text += names.opponent; i += 2; continue;
-        case 'P': text += names.player; i += 2; continue;
-        case 'S': text += names.sword; i += 2; continue;
-        default: break;
+      const std::string_view marks = "UOPS";
+      if (const std::size_t place = marks.find(pattern[i + 1]); place != std::string_view::npos) {
+        numbered += '%';
+        numbered += static_cast<char>('1' + place);
+        i += 2;
+        continue;
       }
     }
-    text += pattern[i];
+    if (pattern[i] == '%') numbered += '%';
+    numbered += pattern[i];
   }
-  return text;
+  return FormatText(numbered, {names.user, names.opponent, names.player, names.sword});
 }
 
 }  // namespace zemra

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "engine/translate.h"
 #include "runtime/console.h"
 
 namespace zemra {
@@ -37,9 +38,9 @@ std::string MemoryDriveName(std::size_t chapter);
 
 // The names that fill a drive text, as shown, taken when the drive is dispatched.
 struct DriveTextNames {
-  std::string user;
-  std::string opponent;
-  std::string player;
+  ShownName user;
+  ShownName opponent;
+  ShownName player;
   std::string sword;
 };
 

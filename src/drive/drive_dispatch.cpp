@@ -38,9 +38,9 @@ bool PostFromGroup(DriveGroup group, const TSword& sword) {
   const TDriveContext& context = DriveContext();
   for (const DriveEntry& entry : DriveCatalogue) {
     if (entry.group != group || entry.name != sword.DriveName) continue;
-    const DriveTextNames names{ShownFighterName(*context.DriveUser),
-                               context.DriveOpponent != nullptr ? ShownFighterName(*context.DriveOpponent) : std::string(),
-                               ShownFighterName(PlayerData().Fighter), ShownSwordName(sword)};
+    const DriveTextNames names{FighterInSentence(*context.DriveUser),
+                               context.DriveOpponent != nullptr ? FighterInSentence(*context.DriveOpponent) : ShownName(),
+                               FighterInSentence(PlayerData().Fighter), ShownSwordName(sword)};
     const std::string text = DriveText(Tr(entry.text), names);
     if (entry.shot == ShotValue::None) {
       PostDrive(text, entry.caption, entry.effect);
@@ -102,7 +102,7 @@ void AnnounceSwordStart(TFighter& fighter, int slot) {
   // Taken before the sword may be removed from the slot.
   const std::string name = ShownSwordName(sword);
   const std::string drive = ShownDriveName(sword);
-  AddMainText(Tf("%1は「%2」を始動させた。", {ShownFighterName(fighter), name}));
+  AddMainText(Tf("%1は「%2」を始動させた。", {FighterInSentence(fighter), name}));
   if (!sword.Infinite) {
     RemoveSword(fighter, slot);
     InsertMainText(1, Tf("「%1」は砕け散った。", {name}));

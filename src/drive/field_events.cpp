@@ -24,7 +24,7 @@ constexpr std::int32_t kLastStairsDepth = 8;  // the stairs go no deeper; the Qu
 constexpr int kOtherDepths = 9;
 constexpr int kHintCount = static_cast<int>(HintTable.size());
 
-std::string PlayerName() { return ShownFighterName(PlayerData().Fighter); }
+ShownName PlayerName() { return FighterInSentence(PlayerData().Fighter); }
 
 void CannotDescend() {
   PlayWave(Sound::Bub);
@@ -43,7 +43,7 @@ void Inn() {
   PlayWave(Sound::Up);
   TFighter& user = *DriveContext().DriveUser;
   FullHeal(user);
-  AddMainText(Tf("%1の体力が全快した。", {ShownFighterName(user)}));
+  AddMainText(Tf("%1の体力が全快した。", {FighterInSentence(user)}));
   FinishDrive();
 }
 

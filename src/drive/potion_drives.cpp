@@ -30,18 +30,18 @@ void Harm(std::int32_t amount) {
 void HealUser(std::int32_t amount) {
   TFighter& user = *DriveContext().DriveUser;
   if (user.HP >= user.MaxHP) {
-    AddMainText(Tf("%1の体力はこれ以上回復しなかった。", {ShownFighterName(user)}));
+    AddMainText(Tf("%1の体力はこれ以上回復しなかった。", {FighterInSentence(user)}));
     return;
   }
   const std::int32_t gained = std::min(amount, user.MaxHP - user.HP);
   user.HP += gained;
-  AddMainText(Tf("%1の体力が%2点回復した。", {ShownFighterName(user), std::to_string(gained)}));
+  AddMainText(Tf("%1の体力が%2点回復した。", {FighterInSentence(user), std::to_string(gained)}));
 }
 
 void DamageUser(std::int32_t amount) {
   TFighter& user = *DriveContext().DriveUser;
   user.HP -= amount;
-  AddMainText(Tf("%1は%2点のダメージを受けた。", {ShownFighterName(user), std::to_string(amount)}));
+  AddMainText(Tf("%1は%2点のダメージを受けた。", {FighterInSentence(user), std::to_string(amount)}));
 }
 
 void TakeMedicine() { Heal(1); }

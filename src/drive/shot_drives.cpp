@@ -24,7 +24,7 @@ void EndShot() {
 }
 
 void StrikeOpponent(std::int32_t damage) {
-  AddMainText(Tf("%1は%2点のダメージを受けた。", {ShownFighterName(Opponent()), std::to_string(damage)}));
+  AddMainText(Tf("%1は%2点のダメージを受けた。", {FighterInSentence(Opponent()), std::to_string(damage)}));
   Opponent().HP -= damage;
 }
 
@@ -62,7 +62,7 @@ void ShotHit() {
 }
 
 void ShotMystery() {
-  AddMainText(Tf("%1は何点のダメージを受けた？", {ShownFighterName(Opponent())}));
+  AddMainText(Tf("%1は何点のダメージを受けた？", {FighterInSentence(Opponent())}));
   Opponent().HP -= PendingDrive().PendingValue;
   EndShot();
 }
@@ -96,7 +96,7 @@ void ShotKnockedDown() {
   NextCard(target);
   ShowAttackLine(target);
   AddMainText("");
-  AddMainText(Tf("%1は射撃を打ち落とした！", {ShownFighterName(target)}));
+  AddMainText(Tf("%1は射撃を打ち落とした！", {FighterInSentence(target)}));
   ShowTopPanel(Control::PanelMainEnemy);
   FinishDrive();
 }

@@ -37,7 +37,7 @@ void ShowField() {
   if (run.Depth != 0) AddMainText(DepthLine());
   AddMainText(Tr(kFlavourTexts[static_cast<std::size_t>(Random(static_cast<int>(kFlavourTexts.size())))]));
   AddCommand(Tr("徘徊"), Wander);
-  AddCommand(Tr("剣"), FieldSwordMenu);
+  AddCommand(TrCtx("button", "剣"), FieldSwordMenu);
 }
 
 }  // namespace zemra

@@ -6,6 +6,8 @@
 #include <charconv>
 #include <vector>
 
+#include "engine/translate.h"
+
 namespace zemra {
 namespace {
 
@@ -28,7 +30,7 @@ constexpr std::array kOptions{
     OptionRow{"--replay", "FILE", "play the recording FILE instead of a sitting of your own;\nyour save, report and recordings stay untouched", Field::kReplay},
     OptionRow{"--last", "", "with --replay, print only the last screen", Field::kLast, true},
     OptionRow{"--no-record", "", "do not record this sitting in recordings/ beside the save", Field::kNoRecord},
-    OptionRow{"--lang", "LANG", "show the game in LANG: ja (Japanese) or en (English);\nby default the locale's, where the game has it, else ja",
+    OptionRow{"--lang", "LANG", "show the game in LANG: {languages};\nby default the locale's, where the game has it, else ja",
               Field::kLang},
     OptionRow{"--help", "", "show this help and exit", Field::kHelp},
     OptionRow{"--version", "", "show the version and exit", Field::kVersion},
@@ -49,6 +51,19 @@ std::optional<std::uint64_t> ParseNumber(std::string_view text) {
   return value;
 }
 
+// "ja or en", "ja, en or fr" (with their names: "ja (日本語) or en (English)"):
+// the languages the game speaks, as po/LINGUAS lists them.
+std::string LanguageCodes(bool named = false) {
+  const std::vector<Language> languages = Languages();
+  std::string codes;
+  for (std::size_t i = 0; i < languages.size(); ++i) {
+    if (i > 0) codes += i + 1 == languages.size() ? " or " : ", ";
+    codes += LanguageCode(languages[i]);
+    if (named) codes += " (" + std::string(LanguageName(languages[i])) + ")";
+  }
+  return codes;
+}
+
 // Stores one option's value; returns the error when the value is unusable.
 std::optional<std::string> Apply(const OptionRow& row, std::optional<std::string_view> value, ProgramOptions& options) {
   switch (row.field) {
@@ -60,7 +75,7 @@ std::optional<std::string> Apply(const OptionRow& row, std::optional<std::string
     case Field::kHelp: options.show_help = true; break;
     case Field::kVersion: options.show_version = true; break;
     case Field::kLang:
-      if (*value != "ja" && *value != "en") return "--lang takes ja or en, not '" + std::string(*value) + "'";
+      if (!ParseLanguage(*value)) return "--lang takes " + LanguageCodes() + ", not '" + std::string(*value) + "'";
       options.language = std::string(*value);
       break;
     case Field::kSeed:
@@ -143,7 +158,11 @@ std::string HelpText(Program program) {
     if (row.text_only && program != Program::kText) continue;
     std::string left = spelled(row);
     left.resize(column, ' ');
-    std::string_view help = row.help;
+    std::string filled(row.help);
+    if (const auto at = filled.find("{languages}"); at != std::string::npos) {
+      filled.replace(at, std::string_view("{languages}").size(), LanguageCodes(true));
+    }
+    std::string_view help = filled;
     for (std::size_t newline; (newline = help.find('\n')) != std::string_view::npos; help.remove_prefix(newline + 1)) {
       text += left + std::string(help.substr(0, newline)) + "\n";
       left.assign(column, ' ');

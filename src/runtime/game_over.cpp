@@ -12,7 +12,7 @@ namespace zemra {
 
 void GameOver() {
   PlayWave(Sound::Weak);
-  AddMainText(Tf("%1は死んでしまった。", {ShownFighterName(PlayerData().Fighter)}));
+  AddMainText(Tf("%1は死んでしまった。", {FighterInSentence(PlayerData().Fighter)}));
   AddCommand(Tr("終"), TerminateGame);
 }
 

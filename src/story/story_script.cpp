@@ -53,11 +53,12 @@ void CreateStoryScript() {
   Holder() = std::move(script);
 }
 
-std::string_view StoryFileName(Language language) {
-  return language == Language::kEnglish ? kEnglishStoryFileName : kStoryFileName;
+std::string StoryFileName(Language language) {
+  if (language == Language::kJapanese) return kStoryFileName;
+  return "dat/kiriha_" + std::string(LanguageCode(language)) + ".dat";
 }
 
-std::string_view StoryFileName() { return StoryFileName(CurrentLanguage()); }
+std::string StoryFileName() { return StoryFileName(CurrentLanguage()); }
 
 TVorbScript* StoryScript() { return Holder().get(); }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <memory>
+#include <string>
 #include <string_view>
 
 #include "engine/script.h"
@@ -11,11 +12,11 @@
 namespace zemra {
 
 inline constexpr char kStoryFileName[] = "dat/kiriha.dat";
-inline constexpr char kEnglishStoryFileName[] = "dat/kiriha_en.dat";
 
 // The story file of a language, or of the language the game is shown in.
-std::string_view StoryFileName(Language language);
-std::string_view StoryFileName();
+// Japanese reads kiriha.dat, another language kiriha_CODE.dat.
+std::string StoryFileName(Language language);
+std::string StoryFileName();
 
 // Creates the script on the story file (replacing an earlier one). A file
 // that is missing, unreadable or too long is reported once through the

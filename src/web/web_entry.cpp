@@ -72,7 +72,7 @@ bool ParseSeed(const std::string& text, std::uint64_t& seed) {
 }
 
 // The language of the core's texts and story from the next start on: "ja"
-// or "en"; false (and nothing changes) for any other code.
+// or a code of po/LINGUAS; false (and nothing changes) for any other code.
 bool SetCoreLanguage(const std::string& code) {
   const std::optional<zemra::Language> language = zemra::ParseLanguage(code);
   if (language) zemra::SetLanguage(*language);

@@ -11,6 +11,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "support/english.h"
 #include "app/desk/accessibility.h"
 #include "app/desk/desk_controls.h"
 #include "app/desk/desk_settings.h"
@@ -178,10 +179,10 @@ TEST_F(WindowDeskTest, TheMenuOffersTheSameChoices) {
     const ModalAnswerer answerer(ModalAnswerer::Agree);
     menu->actions()[3]->menu()->actions()[1]->trigger();
     ASSERT_EQ(answerer.Seen().size(), 1);
-    EXPECT_EQ(answerer.Seen()[0].toStdString(), TrIn(Language::kEnglish, "言語は次にゲームを起動したときに切り替わります。"));
+    EXPECT_EQ(answerer.Seen()[0].toStdString(), TrIn(testing::English(), "言語は次にゲームを起動したときに切り替わります。"));
     EXPECT_EQ(CurrentLanguage(), Language::kJapanese);
     EXPECT_EQ(LoadDeskSettings(path).language, QStringLiteral("en"));
-    EXPECT_EQ(StartLanguage(std::nullopt, LoadDeskSettings(path).language.toStdString()), Language::kEnglish);
+    EXPECT_EQ(StartLanguage(std::nullopt, LoadDeskSettings(path).language.toStdString()), testing::English());
     EXPECT_EQ(StartLanguage("ja", LoadDeskSettings(path).language.toStdString()), Language::kJapanese);
   }
   // A right-click anywhere opens it, and the game does nothing else.

@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <set>
 
+#include "support/english.h"
 #include "app/desk/desk_controls.h"
 #include "app/window/qt_convert.h"
 #include "data/sword.h"
@@ -22,7 +23,7 @@ namespace {
 class WindowEnglishTest : public WindowTest {
  protected:
   void SetUp() override {
-    SetLanguage(Language::kEnglish);  // as the program does before it builds the window
+    SetLanguage(testing::English());  // as the program does before it builds the window
     WindowTest::SetUp();
   }
   void TearDown() override {
@@ -59,6 +60,34 @@ TEST_F(WindowEnglishTest, TheWindowsOwnTextsAreInEnglish) {
   EXPECT_EQ(captions, (QStringList{QtTr("音を消す"), QtTr("音量"), QtTr("表示倍率"), QStringLiteral("言語 / Language"),
                                    QtTr("キー操作"), QtTr("新しい旅を始める")}));
   EXPECT_NE(captions[0], QStringLiteral("音を消す"));
+  // One choice a language the game speaks, each in its own name.
+  QStringList languages;
+  for (QAction* action : menu->actions()[3]->menu()->actions()) languages << action->text();
+  EXPECT_EQ(languages, (QStringList{QStringLiteral("日本語"), QStringLiteral("English")}));
+}
+
+// The commands a run seldom shows fit their 88-pixel buttons as the others do.
+TEST_F(WindowEnglishTest, EveryCommandCaptionFitsItsButton) {
+  const auto* button = qobject_cast<QPushButton*>(W(CommandButton(0)));
+  ASSERT_TRUE(button);
+  struct Case {
+    const char* context;  // nullptr: no context
+    const char* japanese;
+    const char* english;
+  };
+  const Case cases[] = {
+      {nullptr, "打落す", "Parry"}, {nullptr, "始動", "Use"},    {nullptr, "剣始動", "Use"},
+      {nullptr, "やめる", "Leave"}, {"button", "剣", "Swords"}, {"button", "exit", "Exit"},
+      {nullptr, "あきらめる", nullptr}, {nullptr, "並べ替え", nullptr}, {nullptr, "リトライ", nullptr},
+  };
+  for (const Case& c : cases) {
+    const std::string caption = c.context == nullptr ? Tr(c.japanese) : TrCtx(c.context, c.japanese);
+    SCOPED_TRACE(caption);
+    if (c.english != nullptr) {
+      EXPECT_EQ(caption, c.english);
+    }
+    EXPECT_LE(QFontMetrics(button->font()).horizontalAdvance(ToQt(caption)), button->width() - 8);
+  }
 }
 
 TEST_F(WindowEnglishTest, EveryTextOfAnEnglishRunFitsWhereItIsShown) {
@@ -97,7 +126,7 @@ TEST_F(WindowEnglishTest, EveryTextOfAnEnglishRunFitsWhereItIsShown) {
     const std::string text = SwordInfoText(CreateSword(SwordKindNames[static_cast<std::size_t>(kind)]));
     if (WrappedHeight(info, ToQt(text)) > info->height()) too_wide.insert("information " + text);
   }
-  ScriptedPlayer player(folder_->Path(), 7, true, Language::kEnglish);
+  ScriptedPlayer player(folder_->Path(), 7, true, testing::English());
   const RunFigures figures = player.Play(3000, check);
   EXPECT_TRUE(figures.reached_ending);
   std::printf("an English run of %d actions, measured\n", figures.actions);

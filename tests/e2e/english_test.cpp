@@ -12,6 +12,8 @@
 #include <string>
 #include <vector>
 
+#include "support/crafted_save.h"
+#include "support/english.h"
 #include "platform/temp_folder.h"
 #include "support/scripted_player.h"
 #include "support/text_process.h"
@@ -68,7 +70,7 @@ json FieldCommands(const testing::TextRun& dir, const char* language) {
 // its save continues in Japanese.
 TEST(English, TheScriptedWholeRunShowsNoJapaneseReplaysAndItsSaveContinuesInJapanese) {
   testing::TextRun dir;
-  testing::ScriptedPlayer player(dir.Dir(), 7, true, Language::kEnglish);
+  testing::ScriptedPlayer player(dir.Dir(), 7, true, testing::English());
   int screens = 0;
   std::string found;
   const testing::RunFigures figures = player.Play(3000, [&](const json& screen) {
@@ -102,8 +104,59 @@ TEST(English, AJapaneseSaveContinuesInEnglish) {
   testing::TextRun dir;
   testing::ScriptedPlayer player(dir.Dir(), 7, true);
   ASSERT_TRUE(player.Play(3000).saved_at_ending);
-  EXPECT_EQ(FieldCommands(dir, "en"), json({TrIn(Language::kEnglish, "徘徊"), TrIn(Language::kEnglish, "剣")}));
+  EXPECT_EQ(FieldCommands(dir, "en"), json({TrIn(testing::English(), "徘徊"), TrCtxIn(testing::English(), "button", "剣")}));
   EXPECT_NE(FieldCommands(dir, "en"), json::parse(R"(["徘徊", "剣"])"));
+}
+
+// A fighter's name takes the form each line asks for: the player started a
+// Redraw Blade, named by its first sword that names a bearer, or "you"; in
+// Japanese the lines stay as written.
+TEST(English, AFightersNameTakesTheFormItsLineAsks) {
+  struct Case {
+    std::vector<std::string> swords;
+    const char* language;
+    std::vector<std::string> started;  // the lines after the sword is started
+    std::string effect;                // the line of its effect
+  };
+  const Case cases[] = {
+      {{"リドローブレード", "クロス"}, "en",
+       {R"(You used "Redraw Blade".)", R"("Redraw Blade" shattered.)", "", "≪Redraw≫", "Something danced in your mind."},
+       "Your cards were redrawn."},
+      {{"灯籠の", "リドローブレード", "クロス"}, "en",
+       {R"(Toro's used "Redraw Blade".)", R"("Redraw Blade" shattered.)", "", "≪Redraw≫", "Something danced in Toro's mind."},
+       "Toro's cards were redrawn."},
+      {{"不可知の王", "リドローブレード", "クロス"}, "en",
+       {R"(The Unknowable King used "Redraw Blade".)", R"("Redraw Blade" shattered.)", "", "≪Redraw≫",
+        "Something danced in the Unknowable King's mind."},
+       "The Unknowable King's cards were redrawn."},
+      {{"テネシー", "リドローブレード", "クロス"}, "en",
+       {R"(Tennessee used "Redraw Blade".)", R"("Redraw Blade" shattered.)", "", "≪Redraw≫",
+        "Something danced in Tennessee's mind."},
+       "Tennessee's cards were redrawn."},
+      {{"リドローブレード", "クロス"}, "ja",
+       {"あなたは「リドローブレード」を始動させた。", "「リドローブレード」は砕け散った。", "", "≪リドロー≫", "あなたの意識で何かが踊る。"},
+       "あなたのカードが引き直された。"},
+      {{"灯籠の", "リドローブレード", "クロス"}, "ja",
+       {"灯籠のは「リドローブレード」を始動させた。", "「リドローブレード」は砕け散った。", "", "≪リドロー≫", "灯籠のの意識で何かが踊る。"},
+       "灯籠ののカードが引き直された。"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.swords.front() + " " + c.language);
+    testing::TextRun dir;
+    testing::WriteCraftedSave(dir.Dir(), {2, c.swords, {1, 2, 3, 4, 5}});
+    const bool english = std::string_view(c.language) == "en";
+    const auto caption = [&](std::string_view japanese, bool button = false) {
+      if (!english) return std::string(japanese);
+      return button ? TrCtxIn(testing::English(), "button", japanese) : TrIn(testing::English(), japanese);
+    };
+    const int slot = c.swords.front() == "リドローブレード" ? 0 : 1;
+    const auto out = dir.Run({"press " + caption("剣", true), "press " + caption("始動"), "click " + std::to_string(slot),
+                              "press " + caption("はい"), "press ≫"},
+                             3, std::string("--lang ") + c.language);
+    ASSERT_EQ(out.size(), 6U);
+    EXPECT_EQ(out[4]["lines"], json(c.started));
+    EXPECT_EQ(out[5]["lines"], json({c.effect}));
+  }
 }
 
 // Random actions from whatever each screen offers, chapters included.

@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
-#include <initializer_list>
 #include <string>
+#include <vector>
 
 #include "data/fighter.h"
 #include "data/player_data.h"
@@ -18,7 +18,7 @@ namespace zemra::testing {
 
 struct CraftedRun {
   int depth = 0;
-  std::initializer_list<const char*> swords;
+  std::vector<std::string> swords;
   std::array<std::int32_t, 5> cards{};
   std::int32_t hp = -1;  // -1: full
   bool cleared = false;
@@ -30,7 +30,7 @@ inline TPlayerData CraftRun(const CraftedRun& c) {
   data.Depth = c.depth;
   data.Cleared = c.cleared;
   data.Fighter.BaseName = "あなた";
-  for (const char* name : c.swords) AddSword(data.Fighter, CreateSword(name));
+  for (const std::string& name : c.swords) AddSword(data.Fighter, CreateSword(name));
   RecalcFighter(data.Fighter);
   FullHeal(data.Fighter);
   if (c.hp >= 0) data.Fighter.HP = c.hp;

@@ -59,14 +59,18 @@ class ScriptedPlayer {
   std::string T(std::string_view japanese) const { return TrIn(language_, japanese); }
   bool Has(const nlohmann::json& screen, std::string_view caption) const {
     for (const auto& c : screen["commands"]) {
-      if (c == T(caption)) return true;
+      if (c == Caption(caption)) return true;
     }
     return false;
   }
   bool FirstLineIs(const nlohmann::json& screen, std::string_view line) const {
     return !screen["lines"].empty() && screen["lines"][0] == T(line);
   }
-  std::string Press(std::string_view caption) const { return "press " + T(caption); }
+  // The captions whose button reads otherwise than the same text elsewhere (a msgctxt).
+  std::string Caption(std::string_view japanese) const {
+    return japanese == "剣" || japanese == "exit" ? TrCtxIn(language_, "button", japanese) : T(japanese);
+  }
+  std::string Press(std::string_view caption) const { return "press " + Caption(caption); }
   // "★★☆", "3／5" or "3/5": life and its maximum.
   static std::pair<int, int> Life(const nlohmann::json& fighter) {
     const std::string text = fighter["life"].get<std::string>();

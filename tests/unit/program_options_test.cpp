@@ -119,6 +119,8 @@ TEST(ProgramOptionsTest, TheHelpOfEachProgramNamesEveryOptionAndItsManualPage) {
       EXPECT_NE(help.find("\n  " + option + "  "), std::string::npos) << ProgramName(program) << " " << option << "\n" << help;
     }
     EXPECT_NE(help.find(std::string(ProgramName(program)) + "(6)"), std::string::npos);
+    // The languages come from the catalogues the build made, each with its name.
+    EXPECT_NE(help.find("LANG: ja (日本語) or en (English);"), std::string::npos) << help;
   }
 }
 

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "support/english.h"
 #include "data/player_data.h"
 #include "data/save_record.h"
 #include "engine/file_io.h"
@@ -202,10 +203,10 @@ TEST(RecordingReader, TheLanguageIsNamedOnlyWhenItIsNotJapanese) {
   RecordingHeader header{"zemra6-text 1.0", 7, false, kStory, std::nullopt};
   EXPECT_EQ(HeaderLine(header).find("lang"), std::string::npos);
   EXPECT_EQ(ReadRecording(HeaderLine(header) + "\n").recording->header.language, Language::kJapanese);
-  header.language = Language::kEnglish;
+  header.language = testing::English();
   const std::string line = HeaderLine(header);
   EXPECT_NE(line.find(R"("lang":"en")"), std::string::npos) << line;
-  EXPECT_EQ(ReadRecording(line + "\n").recording->header.language, Language::kEnglish);
+  EXPECT_EQ(ReadRecording(line + "\n").recording->header.language, testing::English());
 }
 
 TEST(RecordingReader, KeepsTheWholeLinesBeforeOneCutShort) {

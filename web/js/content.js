@@ -7,8 +7,8 @@
 import { tf } from "./i18n.js";
 
 const TYPES = { bmp: "image/bmp", jpg: "image/jpeg", png: "image/png" };
-// The stories, one a language: the core reads the one of its language.
-const STORIES = ["kiriha.dat", "kiriha_en.dat"];
+// The stories, one a language (kiriha.dat, kiriha_CODE.dat): the core reads the one of its language.
+const STORY = /^kiriha(_[a-z]+)?\.dat$/;
 
 function extension(name) {
   return name.slice(name.lastIndexOf(".") + 1).toLowerCase();
@@ -55,7 +55,7 @@ export function loadContent(folder, sounds, report, firstScreen) {
     const wanted = listed.filter((n) => (extension(n) in TYPES) === (which === "pictures") && extension(n) !== "wav");
     await Promise.all(wanted.map((name) => loadOne(folder, name, content).catch(() => {
       // The story's own loader reports a missing story in the game's words.
-      if (!STORIES.includes(name)) content.problems.push(failed(folder, name));
+      if (!STORY.test(name)) content.problems.push(failed(folder, name));
     })));
     return content;
   };

@@ -1,17 +1,21 @@
 // The page's own texts in the player's language. Each is keyed by its
 // Japanese text, as the core's are: tr("日本語") is the text in the page's
-// language, tf("…%1…", a) the same with %1 … %9 filled in. English comes from
-// the catalogue the build makes from po/en.po; Japanese is the key itself.
+// language, tf("…%1…", a) the same with %1 … %9 filled in, trCtx("button",
+// "剣") the text as it reads in that context (a msgctxt). The other languages
+// come from the catalogues the build makes from the .po files po/LINGUAS
+// lists, and their list from the same; Japanese is the key itself.
 // The HTML marks its texts with data-tr; they are put in the page's language
 // at the start and again whenever the player switches.
 
-export const LANGUAGES = ["ja", "en"];
 const CHOICE_KEY = "zemra6/lang";
-const CATALOGUES = { en: "dat/catalogue_en.json" };
+const LANGUAGE_LIST = "dat/languages.json";
+const CONTEXT_GLUE = "\u0004";  // gettext's own joint of a context and its text
 // The attributes whose Japanese values are texts a screen reader says.
 const ATTRIBUTES = ["aria-label", "title", "alt", "placeholder", "content"];
 const NON_ASCII = /[^\x00-\x7f]/;
 
+// The languages the game speaks, Japanese first: [{ code, name }].
+let languages = [{ code: "ja", name: "日本語" }];
 let language = "ja";
 let catalogue = new Map();
 let originals = null;  // the page's marked texts in Japanese, as the HTML has them
@@ -21,6 +25,10 @@ let asked = 0;  // the latest switch wins over one still fetching
 
 export function tr(japanese) {
   return catalogue.get(japanese) ?? japanese;
+}
+
+export function trCtx(context, japanese) {
+  return catalogue.get(context + CONTEXT_GLUE + japanese) ?? japanese;
 }
 
 export function tf(japanese, ...args) {
@@ -41,6 +49,27 @@ export function pageLanguage() {
   return language;
 }
 
+export function languageList() {
+  return languages;
+}
+
+function speaks(code) {
+  return languages.some((known) => known.code === code);
+}
+
+// The build's list of languages; without it the page speaks Japanese only.
+export async function loadLanguages(url = LANGUAGE_LIST) {
+  try {
+    const response = await fetch(url);
+    if (!response.ok) throw new Error(`${url}: ${response.status}`);
+    const list = await response.json();
+    if (Array.isArray(list) && list.length > 0) languages = list.map(({ code, name }) => ({ code, name }));
+  } catch {
+    // Japanese, the key itself, needs no list.
+  }
+  return languages;
+}
+
 // The player's choice if any, else the first of the browser's languages the
 // game speaks, else Japanese.
 export function chosenLanguage(storage, preferred = navigator.languages ?? [navigator.language]) {
@@ -50,10 +79,10 @@ export function chosenLanguage(storage, preferred = navigator.languages ?? [navi
   } catch {
     // No storage: the browser decides.
   }
-  if (LANGUAGES.includes(stored)) return stored;
+  if (speaks(stored)) return stored;
   for (const tag of preferred) {
     const code = /^([a-z]+)(?:-|$)/i.exec(tag ?? "")?.[1].toLowerCase();
-    if (LANGUAGES.includes(code)) return code;
+    if (speaks(code)) return code;
   }
   return "ja";
 }
@@ -79,8 +108,8 @@ async function fetchCatalogue(url) {
 // A catalogue that did not come is asked for again at the next switch; the
 // page speaks Japanese meanwhile, as the key is the text.
 function loadCatalogue(code) {
-  const url = CATALOGUES[code];
-  if (url === undefined) return Promise.resolve(new Map());
+  if (code === "ja" || !speaks(code)) return Promise.resolve(new Map());
+  const url = `dat/catalogue_${code}.json`;
   if (!loaded.has(code)) {
     loaded.set(code, fetchCatalogue(url).then((texts) => {
       if (texts === null) loaded.delete(code);
@@ -95,7 +124,7 @@ function loadCatalogue(code) {
 // Resolves to the language it uses.
 export async function usePageLanguage(code, doc = document) {
   originals ??= markedTexts(doc);
-  const next = LANGUAGES.includes(code) ? code : "ja";
+  const next = speaks(code) ? code : "ja";
   const mine = ++asked;
   const texts = await loadCatalogue(next);
   if (mine !== asked) return language;

@@ -12,7 +12,9 @@ import { handleKey, keyHelpText, focusOnTheGame } from "./keys.js";
 import { loadContent } from "./content.js";
 import { openStorage } from "./storage.js";
 import { download } from "./download.js";
-import { tr, chosenLanguage, keepLanguage, onLanguageChange, pageLanguage, usePageLanguage } from "./i18n.js";
+import {
+  tr, chosenLanguage, keepLanguage, languageList, loadLanguages, onLanguageChange, pageLanguage, usePageLanguage,
+} from "./i18n.js";
 
 // Read when shown, so each is in the page's language of that moment.
 const TEXTS = {
@@ -445,6 +447,13 @@ class Game {
       this.sound.setVolume(Number(event.target.value) / 100);
     });
     const language = tools.querySelector('[data-tool="language"]');
+    // One choice a language the build lists; Japanese is in the HTML.
+    for (const { code, name } of languageList()) {
+      if (language.querySelector(`option[value="${code}"]`) !== null) continue;
+      const option = new Option(name, code);
+      option.lang = code;
+      language.append(option);
+    }
     language.value = pageLanguage();
     language.addEventListener("change", () => this.chooseLanguage(language.value));
     onLanguageChange(() => this.relabel());
@@ -535,6 +544,7 @@ async function boot() {
   window.addEventListener("resize", fitStage);
   const { storage, persistent } = openStorage();
   // The page speaks the player's language from its first word.
+  await loadLanguages();
   const language = await usePageLanguage(chosenLanguage(storage));
   document.title = tr("ヴァルミナ・クェル");
   if (typeof WebAssembly !== "object") return showNotice(TEXTS.noWasm);

@@ -4,7 +4,7 @@
 import { storedRecordings, RECORDING_PREFIX, RECORDING_END_PREFIX } from "./saves.js";
 import { openStorage } from "./storage.js";
 import { download } from "./download.js";
-import { tr, tf, chosenLanguage, usePageLanguage } from "./i18n.js";
+import { tr, tf, chosenLanguage, loadLanguages, usePageLanguage } from "./i18n.js";
 
 // The recording's wall-clock lines: seconds from the sitting's start; the last is its length.
 const ELAPSED = /^\{"elapsed":(\d+)\}$/gm;
@@ -65,6 +65,7 @@ function list(storage) {
 }
 
 const { storage } = openStorage();
+await loadLanguages();
 await usePageLanguage(chosenLanguage(storage));
 // Named as the game's page names its link here.
 document.title = tr("記録 — ヴァルミナ・クェル");

@@ -207,8 +207,8 @@ std::unique_ptr<QMenu> DeskControls::BuildContextMenu() {
   // The language is the sitting's, as its recording says; a new one takes effect at the next start.
   QMenu* language = menu->addMenu(QStringLiteral("言語 / Language"));
   auto* languages = new QActionGroup(language);
-  for (const Language choice : {Language::kJapanese, Language::kEnglish}) {
-    QAction* action = language->addAction(choice == Language::kJapanese ? QStringLiteral("日本語") : QStringLiteral("English"));
+  for (const Language choice : Languages()) {
+    QAction* action = language->addAction(QString::fromUtf8(LanguageName(choice)));
     action->setCheckable(true);
     action->setChecked(choice == CurrentLanguage());
     languages->addAction(action);
