@@ -12,6 +12,7 @@
 #include "runtime/depth_text.h"
 #include "runtime/report.h"
 #include "support/fake_host.h"
+#include "support/english.h"
 #include "support/in_language.h"
 
 namespace zemra {
@@ -107,7 +108,7 @@ TEST_F(ReportTest, DepthTextNamesTheAnotherWorldFromNineOn) {
 // An English sitting's report in English, laid out and encoded as the Japanese one;
 // every English sword name must survive code page 932, or the report is lost.
 TEST_F(ReportTest, AnEnglishSittingsReportIsInEnglish) {
-  const testing::InLanguage english(Language::kEnglish);
+  const testing::InLanguage english(testing::English());
   Carry({"柳屋", "Pawn", "クロス"});
   PlayerData().Depth = 9;
   PlayerData().BattleCount = 31;

@@ -4,6 +4,7 @@
 #include "data/player_data.h"
 #include "game/title.h"
 #include "support/fake_host.h"
+#include "support/english.h"
 #include "support/in_language.h"
 
 namespace zemra {
@@ -67,7 +68,7 @@ TEST_F(TitleTest, TheNamePageRefusesBadNamesAndStays) {
 }
 
 TEST_F(TitleTest, AnEnglishSittingNamesTheCharacterAndTheLimitInEnglish) {
-  const testing::InLanguage english(Language::kEnglish);
+  const testing::InLanguage english(testing::English());
   PntTitleClick();
   host.TakeBoxes();
   ApplyInput(Input::NameGiven("Zoë"));
