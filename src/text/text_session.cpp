@@ -138,7 +138,12 @@ std::string TextSession::Apply(const Input& input) { return ApplyLogged(input, l
 
 std::string TextSession::ApplyLine(std::string_view line) {
   const std::optional<Input> input = ParseInput(line);
-  const std::string error = input ? Apply(*input) : "not an input: " + std::string(line);
+  if (!input) return StateJson("not an input: " + std::string(line));
+  return ApplyInput(*input);
+}
+
+std::string TextSession::ApplyInput(const Input& input) {
+  const std::string error = Apply(input);
   if (host_.Terminated()) finished_ = true;
   return StateJson(error);
 }

@@ -34,6 +34,10 @@ class TextSession {
   // Applies one input in its recording line form ("command 2 徘徊", "step 50")
   // as the window applies it, with no pass after it; the screen after it.
   std::string ApplyLine(std::string_view line);
+  // The same for an input given as a value.
+  std::string ApplyInput(const Input& input);
+  // The screen as this session's host holds it.
+  const TextHost& Host() const { return host_; }
   // Tells every input applied from now on to the log (a recording); nullptr for none.
   void SetInputLog(InputLog* log) { log_ = log; }
 

@@ -285,11 +285,5 @@ TEST_F(WindowDeskTest, AReaderHearsTheDepthTheFieldShowsNow) {
   EXPECT_EQ(picture(), QStringLiteral("深さ4の野"));
 }
 
-TEST(SpokenLife, StarsBecomeWords) {
-  EXPECT_EQ(SpokenLife(QStringLiteral("★★★☆☆")), QStringLiteral("命 3／5"));
-  EXPECT_EQ(SpokenLife(QStringLiteral("☆")), QStringLiteral("命 0／1"));
-  EXPECT_EQ(SpokenLife(QStringLiteral("7／12")), QStringLiteral("命 7／12"));
-}
-
 }  // namespace
 }  // namespace zemra::testing

@@ -41,30 +41,6 @@ class WindowKeysTest : public WindowTest {
   int Focused() { return window_->Desk().Focus().Focused(); }
 };
 
-TEST(SwordFocusMoves, ArrowsStayInAColumnTabWalksTheSlotsOnlySwordsTakeTheFocus) {
-  struct Case {
-    int swords;
-    int from;
-    SwordMove move;
-    int to;
-  };
-  const Case cases[] = {
-      {8, -1, SwordMove::Down, 0},    {8, -1, SwordMove::Next, 0},    {8, -1, SwordMove::Left, 0},
-      {0, -1, SwordMove::Down, -1},   {8, 0, SwordMove::Down, 1},     {8, 3, SwordMove::Down, 0},
-      {8, 0, SwordMove::Up, 3},       {8, 5, SwordMove::Up, 4},       {6, 4, SwordMove::Up, 5},
-      {6, 5, SwordMove::Down, 4},     {8, 2, SwordMove::Right, 6},    {8, 6, SwordMove::Left, 2},
-      {8, 2, SwordMove::Left, 2},     {6, 3, SwordMove::Right, 5},    {3, 1, SwordMove::Right, 1},
-      {8, 3, SwordMove::Next, 4},     {8, 7, SwordMove::Next, 0},     {3, 0, SwordMove::Previous, 2},
-      {1, 0, SwordMove::Down, 0},     {3, 5, SwordMove::Down, 0},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(::testing::Message() << c.swords << " swords, from " << c.from << " move " << static_cast<int>(c.move));
-    std::array<bool, kSwordLabelCount> holds{};
-    for (int i = 0; i < c.swords; ++i) holds[static_cast<std::size_t>(i)] = true;
-    EXPECT_EQ(NextSwordFocus(c.from, c.move, holds), c.to);
-  }
-}
-
 TEST_F(WindowKeysTest, EnterOrSpaceOnTheTitleOpensTheNamePage) {
   StartAndWait();
   for (int key : {Qt::Key_A, Qt::Key_1, Qt::Key_Down}) Press(key);

@@ -3,9 +3,6 @@
 // as words, and each sword label's information as its description.
 #pragma once
 
-#include <QString>
-#include <string_view>
-
 class QWidget;
 
 namespace zemra {
@@ -16,9 +13,5 @@ class TFormMain;
 void NameFixedControls(TFormMain& window);
 // Brings names and descriptions in line with what the main page shows.
 void RefreshAccessibleTexts(TFormMain& window);
-// A short name for a picture file shown on the main page ("dat/center.bmp").
-QString PictureAccessibleName(std::string_view file);
-// A life label's text as a reader can speak it: "★★★☆☆" becomes "命 3／5".
-QString SpokenLife(const QString& life_label);
 
 }  // namespace zemra

@@ -16,7 +16,6 @@
 
 #include "app/desk/accessibility.h"
 #include "app/window/game_pump.h"
-#include "app/desk/key_help.h"
 #include "app/window/main_window.h"
 #include "app/window/qt_convert.h"
 #include "app/window/qt_host.h"
@@ -24,6 +23,8 @@
 #include "app/desk/sword_focus.h"
 #include "app/window/sword_row_label.h"
 #include "app/desk/zoom.h"
+#include "desk/desk_keys.h"
+#include "desk/key_help.h"
 #include "runtime/console.h"
 #include "game/game.h"
 
@@ -40,7 +41,36 @@ std::array<SwordRowLabel*, kSwordLabelCount> SwordLabels(const TFormMain& window
   return labels;
 }
 
-bool IsEnter(int key) { return key == Qt::Key_Return || key == Qt::Key_Enter; }
+// The key as the desk's rule names it.
+KeyPress DeskKeyPress(const QObject* receiver, const QKeyEvent* event) {
+  KeyPress press;
+  press.repeat = event->isAutoRepeat();
+  press.modified = (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) != 0;
+  // In the name field every letter belongs to the name.
+  press.typing = qobject_cast<const QLineEdit*>(receiver) != nullptr ||
+                 qobject_cast<QLineEdit*>(QApplication::focusWidget()) != nullptr;
+  const int key = event->key();
+  if (key >= Qt::Key_1 && key <= Qt::Key_9) {
+    press.key = DeskKey::Digit;
+    press.digit = key - Qt::Key_0;
+    return press;
+  }
+  switch (key) {
+    case Qt::Key_Return: case Qt::Key_Enter: press.key = DeskKey::Enter; break;
+    case Qt::Key_Space: press.key = DeskKey::Space; break;
+    case Qt::Key_Escape: press.key = DeskKey::Escape; break;
+    case Qt::Key_Up: press.key = DeskKey::Up; break;
+    case Qt::Key_Down: press.key = DeskKey::Down; break;
+    case Qt::Key_Left: press.key = DeskKey::Left; break;
+    case Qt::Key_Right: press.key = DeskKey::Right; break;
+    case Qt::Key_Tab: press.key = DeskKey::Tab; break;
+    case Qt::Key_Backtab: press.key = DeskKey::BackTab; break;
+    case Qt::Key_F1: press.key = DeskKey::F1; break;
+    case Qt::Key_M: press.key = DeskKey::M; break;
+    default: break;
+  }
+  return press;
+}
 
 }  // namespace
 
@@ -48,8 +78,7 @@ DeskControls::DeskControls(TFormMain& window, QtSoundOutput& sound, GamePump& pu
     : window_(window),
       sound_(sound),
       pump_(pump),
-      focus_(std::make_unique<SwordFocus>(SwordLabels(window), window.ControlWidget(Control::PanelMainSwordInfo),
-                                          pump)) {
+      focus_(std::make_unique<SwordFocus>(SwordLabels(window))) {
   // A command keeps no focus: Space after a click would press whatever command stands there next.
   for (int i = 0; i < kConsoleCommands; ++i) window.ControlWidget(CommandButton(i))->setFocusPolicy(Qt::NoFocus);
   NameFixedControls(window);
@@ -73,8 +102,31 @@ void DeskControls::Store() {
   if (settings_path_) SaveDeskSettings(*settings_path_, settings_);
 }
 
+DeskScreen DeskControls::Screen() const {
+  DeskScreen screen;
+  const auto shown = [this](Control control) {
+    const QWidget* widget = window_.ControlWidget(control);
+    return widget != nullptr && widget->isVisible();
+  };
+  if (shown(Control::PageTitle)) screen.page = DeskPage::Title;
+  if (shown(Control::PageInputName)) screen.page = DeskPage::Name;
+  if (shown(Control::PageMain)) screen.page = DeskPage::Main;
+  // Swords fill the row from label 0, so "holds a sword" is simply "shows a text".
+  for (int i = 0; i < kSwordLabelCount; ++i) {
+    const QWidget* label = window_.ControlWidget(SwordLabel(i));
+    screen.holds[static_cast<std::size_t>(i)] =
+        label->isVisible() && !static_cast<const SwordRowLabel*>(label)->text().isEmpty();
+  }
+  screen.info_shown = shown(Control::PanelMainSwordInfo);
+  for (int i = 0; i < kConsoleCommands; ++i) {
+    const QWidget* button = window_.ControlWidget(CommandButton(i));
+    screen.commands_shown[static_cast<std::size_t>(i)] = button->isVisible() && button->isEnabled();
+  }
+  return screen;
+}
+
 void DeskControls::AfterGameEvent() {
-  focus_->Sync();
+  focus_->Show(KeptSwordFocus(Screen(), focus_->Focused()));
   RefreshAccessibleTexts(window_);
 }
 
@@ -127,36 +179,34 @@ bool DeskControls::HandleZoomKey(const QKeyEvent* key) {
 }
 
 bool DeskControls::HandleKey(const QObject* receiver, const QKeyEvent* key) {
-  const int code = key->key();
-  const bool repeat = key->isAutoRepeat();
-  if (code == Qt::Key_F1) {
-    if (!repeat) ShowKeyHelp();
-    return true;
-  }
   if (HandleZoomKey(key)) return true;
-  // In the name field every letter belongs to the name.
-  const bool typing = qobject_cast<QLineEdit*>(QApplication::focusWidget()) != nullptr;
-  if (code == Qt::Key_M && !typing && (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
-    if (!repeat) SetMuted(!settings_.muted);
-    return true;
+  const DeskAnswer answer = AnswerKey(DeskKeyPress(receiver, key), Screen(), focus_->Focused());
+  focus_->Show(answer.focus);
+  for (const Input& input : answer.inputs) pump_.Apply(input);
+  switch (answer.action) {
+    case DeskAction::KeyHelp:
+      ShowKeyHelp();
+      break;
+    case DeskAction::ToggleMute:
+      SetMuted(!settings_.muted);
+      break;
+    // Enter in the name field presses "刻む", with the same checks and boxes. The
+    // key is taken here: the field would pass it on to the window, which by the
+    // time the boxes close shows the status offer, and it would answer that too.
+    case DeskAction::SubmitName:
+      qobject_cast<QPushButton*>(window_.ControlWidget(Control::BtnInputName))->click();
+      break;
+    case DeskAction::PressCommand:
+      qobject_cast<QAbstractButton*>(window_.ControlWidget(CommandButton(answer.command)))->click();
+      break;
+    case DeskAction::None:
+      break;
   }
-  // Enter in the name field presses "刻む", with the same checks and boxes. The
-  // key is taken here: the field would pass it on to the window, which by the
-  // time the boxes close shows the status offer, and it would answer that too.
-  if (IsEnter(code) && receiver == window_.ControlWidget(Control::EditInputName)) {
-    if (!repeat) qobject_cast<QPushButton*>(window_.ControlWidget(Control::BtnInputName))->click();
-    return true;
-  }
-  if (window_.ControlWidget(Control::PageTitle)->isVisible() && (IsEnter(code) || code == Qt::Key_Space)) {
-    if (!repeat) pump_.Apply(Input::TitleClick());
-    return true;
-  }
-  if (window_.ControlWidget(Control::PageMain)->isVisible()) return focus_->HandleKey(code, repeat);
-  return false;
+  return answer.used;
 }
 
 void DeskControls::ShowKeyHelp() {
-  window_.Host().ShowMessage(FromQt(KeyHelpText()));
+  window_.Host().ShowMessage(KeyHelpText(KeyHelpFor::Window));
   pump_.Rearm();
 }
 

@@ -10,6 +10,7 @@
 #include <optional>
 
 #include "app/desk/desk_settings.h"
+#include "desk/desk_keys.h"
 #include "engine/translate.h"
 
 class QKeyEvent;
@@ -60,6 +61,8 @@ class DeskControls : public QObject {
 
  private:
   void Store();
+  // The screen as the window shows it, for the keys' rule.
+  DeskScreen Screen() const;
   bool HandleZoomKey(const QKeyEvent* key);
 
   TFormMain& window_;

@@ -1,6 +1,6 @@
-// Plays a recording in the window at a watchable pace: one single-shot timer,
-// armed only while the replay plays, shows the command or sword about to be
-// pressed for a moment, then applies the recorded input through the pump.
+// Plays a recording in the window at the replay's watchable pace: one
+// single-shot timer, armed only while the replay plays; the marks, pace and
+// closing words come from the desk's ReplayPace, the window draws them.
 // Space pauses and resumes, Right steps while paused, + and - change the pace.
 #pragma once
 
@@ -8,7 +8,7 @@
 #include <QTimer>
 #include <functional>
 
-#include "record/replay_cursor.h"
+#include "desk/replay_pace.h"
 
 class QKeyEvent;
 class QWidget;
@@ -27,29 +27,25 @@ class ReplayPlayer : public QObject {
   // Every key during a replay comes here; the keys of the replay are used, the rest do nothing.
   void HandleKey(const QKeyEvent* key);
 
-  bool Paused() const { return paused_; }
-  bool Finished() const { return finished_; }
-  int PaceMs() const { return pace_ms_; }
+  bool Paused() const { return pace_.Paused(); }
+  bool Finished() const { return pace_.Finished(); }
+  int PaceMs() const { return pace_.PaceMs(); }
   // Called with the verdict once the replay is over (tests; the box otherwise).
   void SetOnFinished(std::function<void(bool as_recorded, const std::string& verdict)> done) {
     on_finished_ = std::move(done);
   }
 
  private:
-  void Arm();
-  void Advance();
-  void ApplyOne();
-  void Mark(bool on);
+  // Draws what a turn of the replay says: the mark, the timer, the end.
+  void Take(const ReplayTurn& turn);
+  void ShowMark(const ReplayMark& mark);
   void UpdateCaption();
   void Finish();
 
   TFormMain& window_;
   GamePump& pump_;
-  ReplayCursor cursor_;
+  ReplayPace pace_;
   QTimer timer_;
-  int pace_ms_;
-  bool paused_ = false;
-  bool finished_ = false;
   QWidget* marked_ = nullptr;  // the command button or sword label shown as about to be pressed
   std::function<void(bool, const std::string&)> on_finished_;
 };

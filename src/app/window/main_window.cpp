@@ -16,7 +16,6 @@
 
 #include "app/desk/desk_controls.h"
 #include "app/window/game_pump.h"
-#include "app/desk/keyboard_commands.h"
 #include "app/window/panel_widgets.h"
 #include "app/window/picture_box.h"
 #include "app/window/qt_convert.h"
@@ -205,7 +204,6 @@ bool TFormMain::eventFilter(QObject* watched, QEvent* event) {
     const int key = static_cast<QKeyEvent*>(event)->key();
     if (key == Qt::Key_Alt || key == Qt::Key_AltGr || key == Qt::Key_F10) return true;
     if (type == QEvent::KeyPress && desk_->HandleKey(watched, static_cast<QKeyEvent*>(event))) return true;
-    if (type == QEvent::KeyPress && PressMainPageCommand(static_cast<QKeyEvent*>(event))) return true;
   }
   // A right-click anywhere opens the window's own menu, and does nothing else.
   if (type == QEvent::ContextMenu && watched->isWidgetType() && static_cast<QWidget*>(watched)->window() == this) {
@@ -213,15 +211,6 @@ bool TFormMain::eventFilter(QObject* watched, QEvent* event) {
     return true;
   }
   return QWidget::eventFilter(watched, event);
-}
-
-bool TFormMain::PressMainPageCommand(const QKeyEvent* key) {
-  // The name page keeps its keys for the name field; a held key presses once.
-  const QWidget* page = ControlWidget(Control::PageMain);
-  if (page == nullptr || !page->isVisible() || key->isAutoRepeat()) return false;
-  std::array<QAbstractButton*, kConsoleCommands> buttons{};
-  for (int i = 0; i < kConsoleCommands; ++i) buttons[static_cast<std::size_t>(i)] = qobject_cast<QAbstractButton*>(ControlWidget(CommandButton(i)));
-  return PressCommandForKey(buttons, key->key());
 }
 
 void TFormMain::Register(Control control, QWidget* widget) { controls_[static_cast<std::size_t>(control)] = widget; }

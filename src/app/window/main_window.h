@@ -87,8 +87,6 @@ class TFormMain : public QWidget {
   void BuildConsole(QWidget* panel);
   void BuildSwordInfo(QWidget* panel);
   void BuildOverlays();
-  // Presses the command a key stands for while the main page shows; true when one was pressed.
-  bool PressMainPageCommand(const QKeyEvent* key);
 
   std::array<QWidget*, kControlCount> controls_{};
   std::unique_ptr<QtSoundOutput> sound_;
