@@ -297,7 +297,7 @@ std::string RecordingsInOrder(const std::string& names_json) {
       if (name.is_string()) sorted.push_back(name.get<std::string>());
     }
   }
-  std::ranges::stable_sort(sorted, zemra::RecordingNamedEarlier);
+  std::stable_sort(sorted.begin(), sorted.end(), [](const std::string& a, const std::string& b) { return zemra::RecordingNamedEarlier(a, b); });
   return zemra::Dump(sorted);
 }
 

@@ -2,7 +2,7 @@
 // page's own elements, placed as the window places its controls. Only what
 // changed is touched, so a title frame costs the page almost nothing.
 
-import { tr, tf } from "./i18n.js";
+import { tr } from "./i18n.js";
 
 const SCHEMES = {
   self: { panel: "rgb(204,255,204)", label: "rgb(221,255,221)", text: "rgb(34,68,34)", highlight: "rgb(187,187,255)",
@@ -67,38 +67,16 @@ function labelFighter(parts) {
   setText(parts.max, tr("％"));
 }
 
-// Life as a screen reader says it: stars become "命 2／3".
-export function spokenLife(life) {
-  const full = [...life].filter((c) => c === "★").length;
-  const empty = [...life].filter((c) => c === "☆").length;
-  return full + empty === 0 ? tf("命 %1", life) : tf("命 %1／%2", full, full + empty);
-}
-
-// The panel read as one line: name, life, hit rate, the card in play and the hand.
-function fighterSummary(fighter) {
-  const life = spokenLife(fighter.life);
-  const hand = fighter.cards.join(" ");
-  if (fighter.card === null) return tf("%1、%2、命中率 %3％、手札 %4", fighter.name, life, fighter.hit, hand);
-  return tf("%1、%2、命中率 %3％、場の札 %4、手札 %5", fighter.name, life, fighter.hit, fighter.card, hand);
-}
-
-// The picture named for what it shows: the field's depth changes while its file stays.
-export function pictureName(file, depth) {
-  if (file === "center.bmp" || file === "another.bmp") return tf("深さ%1の野", depth);
-  if (file === "end.bmp") return tr("終わりの絵");
-  if (file.startsWith("memory") && file.length > 6) return tf("記憶の章の絵 %1", file[6]);
-  return file;
-}
-
 function setAttribute(element, name, value) {
   if (element.getAttribute(name) !== value) element.setAttribute(name, value);
 }
 
-function drawFighter(parts, fighter) {
-  setAttribute(parts.panel, "aria-label", fighterSummary(fighter));
+// `spoken`: the panel read as one line, and its life as words, as the core says them.
+function drawFighter(parts, fighter, spoken) {
+  setAttribute(parts.panel, "aria-label", spoken.summary);
   setText(parts.name, fighter.name);
   setText(parts.life, fighter.life);
-  setAttribute(parts.life, "aria-label", spokenLife(fighter.life));
+  setAttribute(parts.life, "aria-label", spoken.life);
   setText(parts.hit, fighter.hit);
   const carded = fighter.card !== null;
   show(parts.currentFrame, carded);
@@ -141,7 +119,9 @@ export class Screen {
       this.commands.push(button);
     }
     this.pictureUrl = () => null;
-    this.swordInfos = () => [];
+    // The elements the core names once: its names for them replace the page's.
+    this.named = { title: $("title-button"), nameScreen: $("name-canvas"), nameField: $("name-edit"),
+                   row: this.tops.sword, console: this.console, info: this.infoPanel, picture: this.tops.image };
   }
 
   // The picture files as the page holds them: a function from a content name to an address.
@@ -149,23 +129,20 @@ export class Screen {
     this.pictureUrl = pictureUrl;
   }
 
-  // Where the swords' information comes from: a function giving one text a sword.
-  setSwordInfos(swordInfos) {
-    this.swordInfos = swordInfos;
-  }
-
-  render(state) {
+  // `spoken`: what a screen reader hears, as the core words it for the window too.
+  render(state, spoken) {
+    for (const [name, element] of Object.entries(this.named)) setAttribute(element, "aria-label", spoken.fixed[name]);
     for (const [name, page] of Object.entries(this.pages)) show(page, state.page === name);
     if (state.page !== "main") return;
     for (const [name, panel] of Object.entries(this.tops)) show(panel, state.top === name);
     const url = state.image === null ? null : this.pictureUrl(state.image);
     show(this.image, url !== null);
     if (url !== null && this.image.getAttribute("src") !== url) this.image.src = url;
-    if (url !== null) setAttribute(this.image, "alt", pictureName(state.image, state.run.depth));
-    drawFighter(this.self, state.self);
-    drawFighter(this.enemy, state.enemy);
+    if (url !== null) setAttribute(this.image, "alt", spoken.picture ?? "");
+    drawFighter(this.self, state.self, spoken.self);
+    drawFighter(this.enemy, state.enemy, spoken.enemy);
     this.drawSwords(state.swords);
-    if (state.top === "sword") this.describeSwords();
+    if (state.top === "sword") this.describeSwords(spoken.swords);
     const informed = state.info !== null;
     show(this.infoPanel, informed);
     show(this.console, !informed);
@@ -195,16 +172,15 @@ export class Screen {
   }
 
   // Each sword's information as its button's description, as the window gives the accessibility bus.
-  describeSwords() {
-    const infos = this.swordInfos();
+  describeSwords(infos) {
     this.swordDescriptions.forEach((element, i) => setText(element, (infos[i] ?? "").replaceAll("\r\n", "\n")));
   }
 
   // The page's own words again, after the player switched its language.
-  relabel(state) {
+  relabel(state, spoken) {
     labelFighter(this.self);
     labelFighter(this.enemy);
-    if (state !== null) this.render(state);
+    if (state !== null) this.render(state, spoken);
   }
 
   setNameLead(text) {
