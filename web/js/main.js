@@ -5,12 +5,13 @@
 import { Boxes } from "./boxes.js";
 import { Screen } from "./screen.js";
 import { Sound } from "./sound.js";
-import { SaveStore, SAVE_FILE, BACKUP_FILE, REPORT_FILE, RECORDING_PREFIX, SAVE_ITEM } from "./saves.js";
+import { SaveStore, SAVE_FILE, BACKUP_FILE, REPORT_FILE } from "./saves.js";
 import { Watcher } from "./watch.js";
 import { drawBitmap } from "./bitmaps.js";
 import { handleKey, keyHelpText, focusOnTheGame } from "./keys.js";
 import { loadContent } from "./content.js";
 import { openStorage } from "./storage.js";
+import { openStore, askToKeep, RECORDINGS } from "./store.js";
 import { download } from "./download.js";
 import {
   tr, chosenLanguage, keepLanguage, languageList, loadLanguages, onLanguageChange, pageLanguage, usePageLanguage,
@@ -48,7 +49,7 @@ function randomSeed() {
 
 class Game {
   // A watching page shows a recording's sittings and takes no player input.
-  constructor(module, storage, sound, watching) {
+  constructor(module, storage, store, sound, watching) {
     this.module = module;
     this.storage = storage;
     this.screen = new Screen(document);
@@ -58,7 +59,7 @@ class Game {
     this.boxes = new Boxes(document);
     this.boxes.onChange = () => this.rearm();
     this.sound = sound;
-    this.saves = new SaveStore(storage, module.FS);
+    this.saves = new SaveStore(store, module.FS);
     this.watching = watching;
     this.picturesReady = false;
     this.heldInputs = [];
@@ -196,8 +197,9 @@ class Game {
       this.boxes.message(text, boxMs);
     }
     if (!this.watching) {
-      const { newlyFailed } = this.saves.sync();
-      if (newlyFailed) this.boxes.message(TEXTS.storageFull);
+      this.saves.sync().then(({ newlyFailed }) => {
+        if (newlyFailed) this.boxes.message(TEXTS.storageFull);
+      });
       this.keepRecordingSoon();
     }
     if (state.terminated) this.finish();
@@ -398,7 +400,7 @@ class Game {
     const current = this.saves.read(SAVE_FILE);
     if (current !== null) this.saves.write(BACKUP_FILE, current);
     this.saves.write(SAVE_FILE, bytes);
-    const { ok } = this.saves.sync();
+    const { ok } = await this.saves.sync();
     if (!ok) this.boxes.message(TEXTS.storageFull);
     this.start(false);
     return undefined;
@@ -542,7 +544,7 @@ function holdSaveLock(wait = false) {
 async function boot() {
   fitStage();
   window.addEventListener("resize", fitStage);
-  const { storage, persistent } = openStorage();
+  const { storage } = openStorage();
   // The page speaks the player's language from its first word.
   await loadLanguages();
   const language = await usePageLanguage(chosenLanguage(storage));
@@ -567,6 +569,7 @@ async function boot() {
     firstScreenShown = resolve;
   });
   const contentLoad = loadContent("dat/", sound, report, firstScreen);
+  const storeOpen = openStore();
   // The title is drawn on a canvas, which never asks for a font itself: load the game's font first.
   const fontLoad = document.fonts?.load('bold 16px "Zemra6 Gothic"', "セルノア").catch(() => []);
   try {
@@ -587,11 +590,12 @@ async function boot() {
     writeFiles(loaded.files);
     return loaded;
   });
-  game = new Game(module, storage, sound, watching);
+  const store = await storeOpen;
+  game = new Game(module, storage, store, sound, watching);
   window.zemra6 = game;  // for the page's own tests and the console
   fitStage();
   // A sitting that opens on a picture (a save's field, a recording) waits for the pictures.
-  const saved = storage.getItem(SAVE_ITEM) !== null;
+  const saved = !watching && (await game.saves.restore());
   if (watching || saved) {
     firstScreenShown();
     game.picturesArrived((await pictures).urls);
@@ -602,16 +606,16 @@ async function boot() {
   if (watching) {
     const watcher = game.watch();
     const name = params.get("watch");
-    const kept = name ? storage.getItem(RECORDING_PREFIX + name) : null;
+    const kept = name ? await store.get(RECORDINGS, name) : null;
     if (kept !== null) watcher.open(new TextEncoder().encode(kept), name);
     return undefined;
   }
-  game.saves.restore();
   // A seed in the address (?seed=123) starts the same game again, for a report of a fault.
   const seed = params.get("seed");
   game.start(false, seed !== null && /^\d{1,19}$/.test(seed) ? seed : undefined);
   setTimeout(firstScreenShown, 0);  // a hidden tab has no frames to wait for
-  if (!persistent) game.boxes.message(TEXTS.noStorage);
+  if (store.persistent) askToKeep();
+  else game.boxes.message(TEXTS.noStorage);
   // Kept for play without a network; a browser or an address that allows no worker plays online only.
   navigator.serviceWorker?.register("sw.js").catch(() => {});
   return undefined;

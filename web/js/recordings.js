@@ -1,8 +1,9 @@
 // The list of recordings kept in this browser: when each sitting began, how
 // many inputs it holds and how long it was played, how it ended, and its file.
 
-import { storedRecordings, RECORDING_PREFIX, RECORDING_END_PREFIX } from "./saves.js";
+import { recordingOrder } from "./saves.js";
 import { openStorage } from "./storage.js";
+import { openStore, RECORDINGS, ENDS } from "./store.js";
 import { download } from "./download.js";
 import { tr, tf, chosenLanguage, loadLanguages, usePageLanguage } from "./i18n.js";
 
@@ -30,25 +31,17 @@ function ending(end) {
   return tf("途中で中断（深度%1、戦闘%2回）", end.depth, end.battles);
 }
 
-function readEnd(storage, name) {
-  try {
-    return JSON.parse(storage.getItem(RECORDING_END_PREFIX + name));
-  } catch {
-    return null;
-  }
-}
-
-function list(storage) {
+function list(recordings, ends) {
   const body = document.querySelector("#recordings tbody");
-  const names = storedRecordings(storage).reverse();
+  const names = [...recordings.keys()].sort(recordingOrder).reverse();
   document.getElementById("empty").hidden = names.length > 0;
   document.getElementById("recordings").hidden = names.length === 0;
   for (const name of names) {
-    const text = storage.getItem(RECORDING_PREFIX + name) ?? "";
+    const text = recordings.get(name);
     const inputs = text.split("\n").filter((line) => line.startsWith('{"input"')).length;
     const row = body.insertRow();
     row.dataset.recording = name;
-    for (const cell of [began(name), `${inputs}`, playTime(text), ending(readEnd(storage, name))]) {
+    for (const cell of [began(name), `${inputs}`, playTime(text), ending(ends.get(name) ?? null)]) {
       row.insertCell().textContent = cell;
     }
     const button = document.createElement("button");
@@ -65,9 +58,12 @@ function list(storage) {
 }
 
 const { storage } = openStorage();
+const storeOpen = openStore();
 await loadLanguages();
 await usePageLanguage(chosenLanguage(storage));
 // Named as the game's page names its link here.
 document.title = tr("記録 — ヴァルミナ・クェル");
 document.querySelector("h1").textContent = tr("記録");
-list(storage);
+const store = await storeOpen;
+const [recordings, ends] = await Promise.all([store.read(RECORDINGS), store.read(ENDS)]);
+list(recordings, ends);
