@@ -216,13 +216,13 @@ class Game {
   keepRecording() {
     if (this.recordingTimer !== null) clearTimeout(this.recordingTimer);
     this.recordingTimer = null;
-    if (this.watching) return;
+    if (this.watching) return Promise.resolve(true);
     const state = this.state;
     const end = state === null ? null : {
       page: state.page, depth: state.run.depth, battles: state.run.battleCount,
       cleared: state.run.cleared, terminated: state.terminated, at: Date.now(),
     };
-    this.saves.syncRecordings(end, this.module.recordingName());
+    return this.saves.syncRecordings(end, this.module.recordingName());
   }
 
   finish() {
