@@ -516,7 +516,8 @@ class PageTest(unittest.TestCase):
     # they ended, and the next visit finds nothing to move. What that page did not write
     # (an item that is no base64) and the settings stay where they are.
     def test_what_an_older_page_kept_moves_across(self):
-        url = self.serve()
+        # A page of the site that runs none of its scripts: local storage written there as the older page left it.
+        url = self.serve({"/older.html": b'<!doctype html><meta charset="utf-8"><link rel="icon" href="icon.svg">'})
         browser = self.browser()
         save = crafted_save(self.folder).read_bytes()
         run_folder = self.folder / "run"
@@ -533,8 +534,7 @@ class PageTest(unittest.TestCase):
         }
         stays = {"zemra6/save/レポート.txt": "no base64!", "zemra6/sound": '{"muted":false,"volume":0.5}'}
         moved = "return performance.getEntriesByName('zemra6:moved-from-local-storage').map((e) => e.detail.items)"
-        # A file of the site that runs none of its scripts: local storage written as the older page left it.
-        browser.driver.get(url + "manifest.webmanifest")
+        browser.driver.get(url + "older.html")
         browser.js("for (const [key, value] of Object.entries(arguments[0])) localStorage.setItem(key, value)",
                    {**older, **stays})
         self.assertEqual(browser.open(url), "main")
@@ -947,8 +947,7 @@ class PageTest(unittest.TestCase):
         # Storage that fills up: the player is told once, and the game still has the save.
         browser = self.browser(profile="full")
         browser.open(self.serve())
-        browser.driver.execute_cdp_cmd("Storage.overrideQuotaForOrigin",
-                                       {"origin": self.site.url.rstrip("/"), "quotaSize": 0})
+        browser.js("IDBObjectStore.prototype.put = () => { throw new DOMException('full', 'QuotaExceededError'); }")
         browser.driver.find_element(By.ID, "import-file").send_keys(str(crafted_save(self.folder)))
         browser.answer_box("はい")
         self.assertIn(TEXTS["storage_full"], until(browser.box_text))
