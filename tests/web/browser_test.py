@@ -554,6 +554,9 @@ class PageTest(unittest.TestCase):
         endings = {row.get_attribute("data-recording"): row.find_elements(By.TAG_NAME, "td")[3].text for row in rows}
         self.assertEqual(endings["2000-01-01T00-00-00.zrec"], "途中で中断（深度3、戦闘2回）")
         self.assertEqual(endings["2000-01-02T00-00-00.zrec"], "不明")
+        # "見る" (?watch=NAME) plays it from the store.
+        browser.driver.find_element(By.CSS_SELECTOR, '[data-recording="2000-01-02T00-00-00.zrec"] a').click()
+        until(lambda: browser.js("return window.zemra6?.watcher?.opened ?? false"), what="the recording watched")
         self.assertEqual(browser.open(url), "main")
         self.assertEqual(browser.js(moved), [])
 
