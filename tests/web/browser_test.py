@@ -7,7 +7,9 @@ are played again in the page input for input, and every screen must digest
 the same; the page's exported save and report must be the desktop's bytes.
 A player then goes by mouse and by keys from the title to the first spoil,
 walks the sword row by keys, keeps a save across a reload and a restarted
-browser, imports desktop saves good and bad, meets a second tab that takes
+browser (in the browser's database: a copy cut off halfway leaves the old
+files whole, a recording of 6 MB is kept, and what an older page kept in local
+storage moves across), imports desktop saves good and bad, meets a second tab that takes
 over when the first closes, and the page must say clearly what is wrong when
 content, the core, WebAssembly or storage is missing, and go on where it can.
 Keys belong to the control with the focus, a box gives the focus back, and
