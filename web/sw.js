@@ -3,7 +3,7 @@
 // the next visit, when no other page of the site is open, lets it take over
 // and is answered with a page that loads again once it has, from the new version:
 // no page ever mixes files of two versions. The save and the recordings live
-// in the page's storage, not here, and survive it.
+// in the browser's database (js/store.js), not here, and survive it.
 // The build writes VERSION (a digest of every file) and FILES.
 
 const VERSION = "dev";

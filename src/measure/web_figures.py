@@ -30,6 +30,7 @@ from selenium.webdriver.common.by import By
 
 sys.path.insert(0, str(pathlib.Path(__file__).resolve().parents[2] / "tests" / "web"))
 from site_server import SiteServer  # noqa: E402  (the tests' own server, found beside them)
+from page_store import CLEAR_STORE  # noqa: E402
 
 FLOOR_PAGE = b"""<!doctype html><meta charset="utf-8"><canvas id="c" width="500" height="400"></canvas>
 <script>
@@ -199,9 +200,9 @@ def recording_size(site, scripted_run):
                 game.holdClock(true);
                 game.start(false, seed);
                 const refused = inputs.filter((line) => JSON.parse(game.module.apply(line)).error !== undefined);
-                game.keepRecording();
                 const name = game.module.recordingName();
-                return [refused, name, localStorage.getItem('zemra6/recordings/' + name)];""", "7", inputs)
+                return game.keepRecording().then(() => game.saves.store.get('recordings', name))
+                  .then((text) => [refused, name, text]);""", "7", inputs)
         finally:
             driver.quit()
         # The figure is worth printing only if the page played the whole run and recorded it all.
@@ -231,7 +232,7 @@ def cpu_figures(site, craft, rounds):
                 # Side by side: each page's sample follows its floor's in the same browser.
                 driver.get(server.url + "floor.html")
                 shares["floor"].append(cpu_share(driver))
-                driver.execute_script("localStorage.clear()")  # the same site: the title page, not the last round's save
+                driver.execute_script(CLEAR_STORE)  # the same site: the title page, not the last round's save
                 driver.get(server.url)
                 until(lambda: mark(driver, "title"))
                 shares["title"].append(cpu_share(driver))

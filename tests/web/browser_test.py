@@ -7,7 +7,9 @@ are played again in the page input for input, and every screen must digest
 the same; the page's exported save and report must be the desktop's bytes.
 A player then goes by mouse and by keys from the title to the first spoil,
 walks the sword row by keys, keeps a save across a reload and a restarted
-browser, imports desktop saves good and bad, meets a second tab that takes
+browser (in the browser's database: a copy cut off halfway leaves the old
+files whole, a recording of 6 MB is kept, and what an older page kept in local
+storage moves across), imports desktop saves good and bad, meets a second tab that takes
 over when the first closes, and the page must say clearly what is wrong when
 content, the core, WebAssembly or storage is missing, and go on where it can.
 Keys belong to the control with the focus, a box gives the focus back, and
@@ -42,6 +44,7 @@ from selenium.webdriver.common.keys import Keys
 from selenium.webdriver.remote.remote_connection import RemoteConnection
 from selenium.webdriver.support.select import Select
 
+from page_store import CLEAR_STORE, STORE_ITEMS
 from site_server import SiteServer
 
 SITE = SCRIPTED_RUN = CRAFT_SAVE = None
@@ -66,7 +69,6 @@ TEXTS = {
     "no_name": "銘が入力されていません。",
     "offer": "あなたが落としたのはこのステータスですか？",
 }
-SAVE_ITEM = "zemra6/save/save.dat"
 ENGLISH_PO = pathlib.Path(__file__).resolve().parents[2] / "po" / "en.po"
 # The accessibility rules engine, installed beside the tests by tools/build.sh (npm ci).
 AXE = pathlib.Path(__file__).resolve().parent / "node_modules" / "axe-core" / "axe.min.js"
@@ -112,7 +114,6 @@ return [...lines, line];
 # The sword labels that look focused or hold the focus.
 FOCUS_ON_A_SWORD = ("return [...document.querySelectorAll('.sword.key-focus, .sword:focus-visible, .sword:focus')]"
                     ".map((e) => e.dataset.sword)")
-RECORDING_ITEMS = "return Object.keys(localStorage).filter((k) => k.startsWith('zemra6/recordings/')).sort()"
 STAGE_TEXT = """
 const stage = document.getElementById('stage');
 const named = [...stage.querySelectorAll('[aria-label], img[alt]')].filter((e) => e.checkVisibility());
@@ -211,6 +212,10 @@ class Browser:
         self.logs += self.driver.get_log("browser")
         return [entry["message"] for entry in self.logs if entry["level"] == "SEVERE"]
 
+    def stored(self, kind):
+        """The page's store's items of one kind ("files", "recordings", "ends"), files as base64."""
+        return self.js(STORE_ITEMS, kind)
+
     def quit(self):
         try:
             self.errors()
@@ -308,7 +313,7 @@ class PageTest(unittest.TestCase):
         kinds = set()
         for what, seed, kind, limit in runs:
             with self.subTest(run=what):
-                browser.js("localStorage.clear()")
+                browser.js(CLEAR_STORE)
                 browser.open(url)
                 run_folder = self.folder / what.replace(" ", "-")
                 run_folder.mkdir()
@@ -390,6 +395,8 @@ class PageTest(unittest.TestCase):
                 self.assertEqual(ended, f"{verdict}\n記録どおりに終わりました（入力{inputs}個）。")
         # Watching kept nothing: no save and no recording of its own.
         self.assertEqual(browser.js("return Object.keys(localStorage).filter((k) => !k.endsWith('/sound'))"), [])
+        for kind in ("files", "recordings", "ends"):
+            self.assertEqual(browser.stored(kind), {}, kind)
 
     def play_to_first_spoil(self, browser, by):
         """From the title to the first battle's spoil, by mouse or by keys; false when the battle is lost."""
@@ -468,7 +475,7 @@ class PageTest(unittest.TestCase):
         browser.answer_box("はい")
         state = until(lambda: browser.state()["page"] == "main" and browser.state())
         self.assertEqual(state["run"]["depth"], 3)
-        kept = browser.js(f"return localStorage.getItem('{SAVE_ITEM}')")
+        kept = browser.stored("files")["save.dat"]
         self.assertEqual(base64.b64decode(kept), save.read_bytes())
 
         # Damaged and short files are refused with the desktop's words, and nothing changes.
@@ -482,7 +489,7 @@ class PageTest(unittest.TestCase):
                 browser.driver.find_element(By.ID, "import-file").send_keys(str(path))
                 self.assertEqual(until(browser.box_text), message)
                 browser.answer_box("OK")
-                self.assertEqual(browser.js(f"return localStorage.getItem('{SAVE_ITEM}')"), kept)
+                self.assertEqual(browser.stored("files")["save.dat"], kept)
                 self.assertEqual(browser.state()["run"]["depth"], 3)
 
         # Kept across a reload, and across a browser closed and opened again.
@@ -495,12 +502,93 @@ class PageTest(unittest.TestCase):
                 self.assertEqual(browser.open(url), "main")
                 self.assertEqual(browser.state()["run"]["depth"], 3)
 
-        # A fresh run keeps the old save as the backup, and starts at the title.
+        # A fresh run keeps the old save as the backup, and starts at the title. Its first copy
+        # is cut off after the save's removal, before the backup's writing: the store keeps the
+        # old files whole and the player is told; the next copy puts the new ones in place.
+        self.assertNotIn("save.dat.bak", browser.stored("files"))
+        browser.js("window.put = IDBObjectStore.prototype.put;"
+                   "IDBObjectStore.prototype.put = () => { throw new DOMException('cut off', 'UnknownError'); }")
         browser.driver.find_element(By.CSS_SELECTOR, '[data-tool="new-run"]').click()
         browser.answer_box("はい")
         until(lambda: browser.state()["page"] == "title", what="the title page")
-        self.assertIsNone(browser.js(f"return localStorage.getItem('{SAVE_ITEM}')"))
-        self.assertEqual(browser.js(f"return localStorage.getItem('{SAVE_ITEM}.bak')"), kept)
+        self.assertIn(TEXTS["storage_full"], until(browser.box_text))
+        files = browser.stored("files")
+        self.assertEqual((files["save.dat"], "save.dat.bak" in files), (kept, False))
+        browser.js("IDBObjectStore.prototype.put = window.put")
+        browser.close_boxes()
+        files = until(lambda: "save.dat" not in (files := browser.stored("files")) and files, what="the fresh run kept")
+        self.assertEqual(files["save.dat.bak"], kept)
+
+    # A profile an older page made holds everything in local storage: the first visit moves
+    # it into the store and plays on from its save, the list shows its recordings with how
+    # they ended, and the next visit finds nothing to move. What that page did not write
+    # (an item that is no base64) and the settings stay where they are.
+    def test_what_an_older_page_kept_moves_across(self):
+        # A page of the site that runs none of its scripts: local storage written there as the older page left it.
+        url = self.serve({"/older.html": b'<!doctype html><meta charset="utf-8"><link rel="icon" href="icon.svg">'})
+        browser = self.browser()
+        save = crafted_save(self.folder).read_bytes()
+        run_folder = self.folder / "run"
+        run_folder.mkdir()
+        scripted_run(run_folder, 1, "plain", 3000)
+        recording = next((run_folder / "recordings").glob("*.zrec")).read_text(encoding="utf-8")
+        end = {"page": "main", "depth": 3, "battles": 2, "cleared": False, "terminated": False, "at": 0}
+        older = {
+            "zemra6/save/save.dat": base64.b64encode(save).decode(),
+            "zemra6/save/save.dat.bak": base64.b64encode(save[:100]).decode(),
+            "zemra6/recordings/2000-01-01T00-00-00.zrec": recording,
+            "zemra6/recording-ends/2000-01-01T00-00-00.zrec": json.dumps(end),
+            "zemra6/recordings/2000-01-02T00-00-00.zrec": recording,
+        }
+        stays = {"zemra6/save/レポート.txt": "no base64!", "zemra6/sound": '{"muted":false,"volume":0.5}'}
+        moved = "return performance.getEntriesByName('zemra6:moved-from-local-storage').map((e) => e.detail.items)"
+        browser.driver.get(url + "older.html")
+        browser.js("for (const [key, value] of Object.entries(arguments[0])) localStorage.setItem(key, value)",
+                   {**older, **stays})
+        self.assertEqual(browser.open(url), "main")
+        self.assertEqual(browser.state()["run"]["depth"], 3)
+        self.assertEqual(browser.js(moved), [len(older)])
+        self.assertEqual(browser.js("return Object.fromEntries(Object.entries(localStorage))"), stays)
+        files = browser.stored("files")
+        self.assertEqual((base64.b64decode(files["save.dat"]), base64.b64decode(files["save.dat.bak"])),
+                         (save, save[:100]))
+        self.assertEqual(browser.stored("recordings"), {"2000-01-01T00-00-00.zrec": recording,
+                                                        "2000-01-02T00-00-00.zrec": recording})
+        self.assertEqual(browser.stored("ends"), {"2000-01-01T00-00-00.zrec": end})
+        browser.keys("1")  # 徘徊
+        until(lambda: browser.state()["top"] == "enemy", what="an enemy")
+        browser.driver.get(url + "recordings.html")
+        rows = until(lambda: browser.driver.find_elements(By.CSS_SELECTOR, "#recordings tbody tr"), what="the list")
+        endings = {row.get_attribute("data-recording"): row.find_elements(By.TAG_NAME, "td")[3].text for row in rows}
+        self.assertEqual(endings["2000-01-01T00-00-00.zrec"], "途中で中断（深度3、戦闘2回）")
+        self.assertEqual(endings["2000-01-02T00-00-00.zrec"], "不明")
+        # "見る" (?watch=NAME) plays it from the store.
+        browser.driver.find_element(By.CSS_SELECTOR, '[data-recording="2000-01-02T00-00-00.zrec"] a').click()
+        until(lambda: browser.js("return window.zemra6?.watcher?.opened ?? false"), what="the recording watched")
+        self.assertEqual(browser.open(url), "main")
+        self.assertEqual(browser.js(moved), [])
+
+    # Far past the 5 MB local storage held for the whole site: a sitting's recording of
+    # 6 MB is kept whole across a reload and listed.
+    def test_a_recording_past_five_megabytes_is_kept(self):
+        url = self.serve()
+        browser = self.browser()
+        browser.open(url)
+        self.to_the_field(browser)
+        name = "2001-01-01T00-00-00.zrec"
+        inputs = 6 * 2**20 // len('{"input":"step 1"}\n') + 1
+        text = browser.js("""
+            const [name, inputs] = arguments;
+            const text = '{"program":"zemra6-web"}\\n' + '{"input":"step 1"}\\n'.repeat(inputs) + '{"elapsed":4000}\\n';
+            window.zemra6.module.FS.writeFile('/save/recordings/' + name, text);
+            return window.zemra6.keepRecording().then((kept) => kept && text);""", name, inputs)
+        self.assertGreater(len(text), 6 * 2**20)
+        self.assertEqual(browser.open(url), "main")
+        self.assertEqual(browser.stored("recordings")[name], text)
+        browser.driver.get(url + "recordings.html")
+        rows = until(lambda: browser.driver.find_elements(By.CSS_SELECTOR, "#recordings tbody tr"), what="the list")
+        cells = [td.text for td in rows[-1].find_elements(By.TAG_NAME, "td")[:3]]
+        self.assertEqual(cells, ["2001-01-01 00:00:00", str(inputs), "66分40秒"])
 
     def test_sword_row_by_keys_and_by_touch(self):
         url = self.serve()
@@ -814,18 +902,20 @@ class PageTest(unittest.TestCase):
         reloads = 3
         for _ in range(reloads):
             self.assertEqual(browser.open(url), "main")
-            browser.js("window.zemra6.keepRecording()")
-        self.assertEqual(browser.js(RECORDING_ITEMS), [], f"after {reloads} reloads with no input")
+            self.assertTrue(browser.js("return window.zemra6.keepRecording()"))
+        self.assertEqual(browser.stored("recordings"), {}, f"after {reloads} reloads with no input")
         self.assertEqual(browser.js("return window.zemra6.module.recordingName()"), "")
         browser.keys("1")  # 徘徊
         until(lambda: browser.state()["top"] == "enemy", what="an enemy")
-        browser.js("window.zemra6.keepRecording()")
+        self.assertTrue(browser.js("return window.zemra6.keepRecording()"))
         name = browser.js("return window.zemra6.module.recordingName()")
-        self.assertEqual(browser.js(RECORDING_ITEMS), [f"zemra6/recordings/{name}"])
-        self.assertIn('{"elapsed":', browser.js(f"return localStorage.getItem('zemra6/recordings/{name}')"))
+        recordings = browser.stored("recordings")
+        self.assertEqual(list(recordings), [name])
+        self.assertIn('{"elapsed":', recordings[name])
         # Two sittings of one second, the second "-2" (which text order puts first); an older
-        # recording without the wall clock.
-        header = browser.js(f"return localStorage.getItem('zemra6/recordings/{name}').split('\\n')[0]")
+        # recording without the wall clock. Written as an older page kept them, in local
+        # storage: the list moves them into the store and shows them.
+        header = recordings[name].split("\n")[0]
         others = {"2000-01-01T00-00-00.zrec": '{"elapsed":75}\n{"input":"title"}\n',
                   "2000-01-01T00-00-00-2.zrec": '{"elapsed":3}\n{"input":"title"}\n{"elapsed":4}\n',
                   "1999-12-31T23-59-59.zrec": '{"input":"title"}\n{"input":"step 600000"}\n'}
@@ -868,7 +958,7 @@ class PageTest(unittest.TestCase):
         # Storage that fills up: the player is told once, and the game still has the save.
         browser = self.browser(profile="full")
         browser.open(self.serve())
-        browser.js("Storage.prototype.setItem = () => { throw new DOMException('full', 'QuotaExceededError'); }")
+        browser.js("IDBObjectStore.prototype.put = () => { throw new DOMException('full', 'QuotaExceededError'); }")
         browser.driver.find_element(By.ID, "import-file").send_keys(str(crafted_save(self.folder)))
         browser.answer_box("はい")
         self.assertIn(TEXTS["storage_full"], until(browser.box_text))

@@ -6,7 +6,7 @@
 const RECORDING_KEEP_MS = 3000;
 
 export class Keeping {
-  // `store`: the save folder in storage (saves.js); `told(text)` shows a word.
+  // `store`: the save folder in the browser's database (saves.js); `told(text)` shows a word.
   constructor(core, store, told, texts) {
     this.core = core;
     this.store = store;
@@ -15,14 +15,16 @@ export class Keeping {
     this.recordingTimer = null;
   }
 
-  // What storage holds goes into the module's save folder before the first sitting.
+  // What the store holds goes into the module's save folder before the first
+  // sitting; resolves to true when it holds a save.
   restore() {
-    this.store.restore();
+    return this.store.restore();
   }
 
   afterInput() {
-    const { newlyFailed } = this.store.sync();
-    if (newlyFailed) this.told(this.texts.storageFull);
+    this.store.sync().then(({ newlyFailed }) => {
+      if (newlyFailed) this.told(this.texts.storageFull);
+    });
     this.keepRecordingSoon();
   }
 
@@ -36,7 +38,7 @@ export class Keeping {
     this.recordingTimer = null;
     const end = this.core.sittingEnd();
     if (end !== null) end.at = Date.now();
-    this.store.syncRecordings(end, this.core.recordingName());
+    return this.store.syncRecordings(end, this.core.recordingName());
   }
 
   read(name) {
@@ -44,11 +46,11 @@ export class Keeping {
   }
 
   // A save from elsewhere becomes this journey's: the old save is kept as the backup.
-  replaceSave(saveFile, backupFile, bytes) {
+  async replaceSave(saveFile, backupFile, bytes) {
     const current = this.store.read(saveFile);
     if (current !== null) this.store.write(backupFile, current);
     this.store.write(saveFile, bytes);
-    const { ok } = this.store.sync();
+    const { ok } = await this.store.sync();
     if (!ok) this.told(this.texts.storageFull);
   }
 }

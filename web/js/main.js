@@ -8,7 +8,7 @@
 import { Boxes } from "./boxes.js";
 import { Core } from "./core.js";
 import { Sound } from "./sound.js";
-import { SaveStore, SAVE_ITEM, RECORDING_PREFIX } from "./saves.js";
+import { SaveStore } from "./saves.js";
 import { Sitting } from "./sitting.js";
 import { Stage } from "./stage.js";
 import { PlayerInput, focusOnTheGame } from "./input.js";
@@ -18,6 +18,7 @@ import { LanguageChoice } from "./language.js";
 import { Watcher } from "./watch.js";
 import { loadContent } from "./content.js";
 import { openStorage } from "./storage.js";
+import { openStore, askToKeep, RECORDINGS } from "./store.js";
 import { tr, chosenLanguage, languageList, loadLanguages, onLanguageChange, pageLanguage, usePageLanguage } from "./i18n.js";
 
 // Read when shown, so each is in the page's language of that moment.
@@ -77,11 +78,11 @@ function holdSaveLock(wait = false) {
 }
 
 // The rooms of one page, joined: each gets only the calls it needs of the others.
-function joinRooms(core, storage, sound, watching) {
+function joinRooms(core, storage, store, sound, watching) {
   const boxes = new Boxes(document);
   const told = (text) => boxes.message(text);
   const stage = new Stage(document, core, boxes, sound);
-  const keeping = new Keeping(core, new SaveStore(storage, core.fs), told, TEXTS);
+  const keeping = new Keeping(core, new SaveStore(store, core.fs, (names) => core.recordingsInOrder(names)), told, TEXTS);
   let input = null;
   const showCoreLanguage = () => stage.showCoreLanguage();
   const sitting = new Sitting(core, {
@@ -183,7 +184,7 @@ function wireWatchBar(watcher) {
 async function boot() {
   fitStage();
   window.addEventListener("resize", fitStage);
-  const { storage, persistent } = openStorage();
+  const { storage } = openStorage();
   // The page speaks the player's language from its first word.
   await loadLanguages();
   const chosen = await usePageLanguage(chosenLanguage(storage));
@@ -207,6 +208,7 @@ async function boot() {
     firstScreenShown = resolve;
   });
   const contentLoad = loadContent("dat/", sound, report, firstScreen);
+  const storeOpen = openStore();
   // The title is drawn on a canvas, which never asks for a font itself: load the game's font first.
   const fontLoad = document.fonts?.load('bold 16px "Zemra6 Gothic"', "セルノア").catch(() => []);
   let core;
@@ -228,7 +230,8 @@ async function boot() {
     writeFiles(loaded.files);
     return loaded;
   });
-  rooms = joinRooms(core, storage, sound, watching);
+  const store = await storeOpen;
+  rooms = joinRooms(core, storage, store, sound, watching);
   wirePage(rooms, sound, watching);
   const { sitting, stage, boxes, keeping } = rooms;
   const picturesArrived = (loaded) => {
@@ -247,7 +250,7 @@ async function boot() {
   };
   fitStage();
   // A sitting that opens on a picture (a save's field, a recording) waits for the pictures.
-  const saved = storage.getItem(SAVE_ITEM) !== null;
+  const saved = !watching && (await keeping.restore());
   if (watching || saved) {
     firstScreenShown();
     picturesArrived(await pictures);
@@ -258,16 +261,16 @@ async function boot() {
   if (watching) {
     wireWatchBar(rooms.watcher);
     const name = params.get("watch");
-    const kept = name ? storage.getItem(RECORDING_PREFIX + name) : null;
+    const kept = name ? await store.get(RECORDINGS, name) : null;
     if (kept !== null) rooms.watcher.open(new TextEncoder().encode(kept), name);
     return undefined;
   }
-  keeping.restore();
   // A seed in the address (?seed=123) starts the same game again, for a report of a fault.
   const seed = params.get("seed");
   sitting.start(false, seed !== null && /^\d{1,19}$/.test(seed) ? seed : undefined);
   setTimeout(firstScreenShown, 0);  // a hidden tab has no frames to wait for
-  if (!persistent) boxes.message(TEXTS.noStorage);
+  if (store.persistent) askToKeep();
+  else boxes.message(TEXTS.noStorage);
   // Kept for play without a network; a browser or an address that allows no worker plays online only.
   navigator.serviceWorker?.register("sw.js").catch(() => {});
   return undefined;

@@ -2,28 +2,20 @@
 // many inputs it holds and how long it was played, how it ended, and its file.
 // The core reads each recording and words its line, as it reads them to replay.
 
-import { storedRecordings, RECORDING_PREFIX, RECORDING_END_PREFIX } from "./saves.js";
 import { openStorage } from "./storage.js";
+import { openStore, RECORDINGS, ENDS } from "./store.js";
 import { download } from "./download.js";
 import { Core } from "./core.js";
 import { tr, tf, chosenLanguage, loadLanguages, usePageLanguage } from "./i18n.js";
 
-function readEnd(storage, name) {
-  try {
-    return JSON.parse(storage.getItem(RECORDING_END_PREFIX + name));
-  } catch {
-    return null;
-  }
-}
-
-function list(storage, core) {
+function list(recordings, ends, core) {
   const body = document.querySelector("#recordings tbody");
-  const names = storedRecordings(storage).reverse();
+  const names = core.recordingsInOrder([...recordings.keys()]).reverse();
   document.getElementById("empty").hidden = names.length > 0;
   document.getElementById("recordings").hidden = names.length === 0;
   for (const name of names) {
-    const text = storage.getItem(RECORDING_PREFIX + name) ?? "";
-    const { began, inputs, length, ending } = core.recordingSummary(name, text, readEnd(storage, name));
+    const text = recordings.get(name);
+    const { began, inputs, length, ending } = core.recordingSummary(name, text, ends.get(name) ?? null);
     const row = body.insertRow();
     row.dataset.recording = name;
     for (const cell of [began, `${inputs}`, length, ending]) row.insertCell().textContent = cell;
@@ -41,6 +33,7 @@ function list(storage, core) {
 }
 
 const { storage } = openStorage();
+const storeOpen = openStore();
 await loadLanguages();
 const language = await usePageLanguage(chosenLanguage(storage));
 const { default: create } = await import("../zemra6-web.mjs");
@@ -49,4 +42,6 @@ core.setLanguage(language);
 // Named as the game's page names its link here.
 document.title = tr("記録 — ヴァルミナ・クェル");
 document.querySelector("h1").textContent = tr("記録");
-list(storage, core);
+const store = await storeOpen;
+const [recordings, ends] = await Promise.all([store.read(RECORDINGS), store.read(ENDS)]);
+list(recordings, ends, core);

@@ -1,139 +1,116 @@
-// The save folder kept in the browser's storage. The core writes its files
-// into /save of the module's file system (a new file whole, then renamed over
-// the old); after every input the page copies each file that changed into
-// storage as one item, so what storage holds is always the old file or the
-// new one, never half of either.
+// The save folder kept in the page's store (store.js). The core writes its
+// files into /save of the module's file system (a new file whole, then
+// renamed over the old); after every input the page copies the files that
+// changed into the store in one transaction, so what it holds is always the
+// old files or the new ones, never half of either.
+
+import { FILES, RECORDINGS, ENDS } from "./store.js";
+import { Queue } from "./queue.js";
 
 export const SAVE_FOLDER = "/save";
 export const SAVE_FILE = "save.dat";
 export const BACKUP_FILE = "save.dat.bak";
 export const REPORT_FILE = "レポート.txt";
-const FILES = [SAVE_FILE, BACKUP_FILE, REPORT_FILE];
-const PREFIX = "zemra6/save/";
-export const SAVE_ITEM = PREFIX + SAVE_FILE;
-// Recordings: the core keeps the newest in /save/recordings; storage holds one
-// item of text a file, and beside it how its sitting stood when last copied.
+const SAVE_FILES = [SAVE_FILE, BACKUP_FILE, REPORT_FILE];
+// Recordings: the core keeps the newest in /save/recordings; the store holds
+// each file's text, and beside it how its sitting stood when last copied.
 export const RECORDINGS_FOLDER = `${SAVE_FOLDER}/recordings`;
-export const RECORDING_PREFIX = "zemra6/recordings/";
-export const RECORDING_END_PREFIX = "zemra6/recording-ends/";
 
-const STAMP = /^(\d{4}-\d{2}-\d{2}T\d{2}-\d{2}-\d{2})(?:-(\d+))?\.zrec$/;
-
-// Recordings in the order their sittings began: a name is the start time,
-// and a second sitting in the same second adds "-2" (which plain text order
-// would put before the first, "-" before ".").
-export function recordingOrder(a, b) {
-  const key = (name) => {
-    const match = STAMP.exec(name);
-    return match === null ? [name, 1] : [match[1], Number(match[2] ?? 1)];
-  };
-  const [stampA, numberA] = key(a);
-  const [stampB, numberB] = key(b);
-  if (stampA !== stampB) return stampA < stampB ? -1 : 1;
-  return numberA - numberB;
-}
-
-// The recordings kept in storage, oldest first.
-export function storedRecordings(storage) {
-  const names = [];
-  for (let i = 0; i < storage.length; i++) {
-    const key = storage.key(i);
-    if (key.startsWith(RECORDING_PREFIX)) names.push(key.slice(RECORDING_PREFIX.length));
-  }
-  return names.sort(recordingOrder);
-}
-
-function toBase64(bytes) {
-  let text = "";
-  for (let i = 0; i < bytes.length; i += 0x8000) text += String.fromCharCode(...bytes.subarray(i, i + 0x8000));
-  return btoa(text);
-}
-
-function fromBase64(text) {
-  return Uint8Array.from(atob(text), (c) => c.charCodeAt(0));
+function sameBytes(a, b) {
+  return a !== undefined && a.length === b.length && a.every((byte, i) => byte === b[i]);
 }
 
 export class SaveStore {
-  constructor(storage, fs) {
-    this.storage = storage;
+  // `order(names)`: recordings' names in the order their sittings began, as the core orders them.
+  constructor(store, fs, order) {
+    this.store = store;
     this.fs = fs;
-    this.kept = new Map();  // file name -> base64 as storage holds it
+    this.order = order;
+    this.kept = new Map();  // file name -> bytes as the store holds them
     this.failed = false;
-    this.recordingSizes = new Map();  // recording name -> size as storage holds it
+    this.recordingSizes = new Map();  // recording name -> size as the store holds it
+    this.fileCopies = new Queue();
+    this.recordingCopies = new Queue();
   }
 
   path(name) {
     return `${SAVE_FOLDER}/${name}`;
   }
 
-  // Puts what storage holds into the module's save folder before a sitting starts.
-  restore() {
+  // Puts what the store holds into the module's save folder before a sitting
+  // starts; true when it holds a save.
+  async restore() {
+    const [files, recordings] = await Promise.all([this.store.read(FILES), this.store.read(RECORDINGS)]);
     this.fs.mkdirTree(SAVE_FOLDER);
-    for (const name of FILES) {
-      const text = this.storage.getItem(PREFIX + name);
-      if (text === null) continue;
-      try {
-        this.fs.writeFile(this.path(name), fromBase64(text));
-        this.kept.set(name, text);
-      } catch {
-        // An item that is not base64 was not written by this page: leave it, it loads as no file.
-      }
+    for (const name of SAVE_FILES) {
+      const bytes = files.get(name);
+      if (!(bytes instanceof Uint8Array)) continue;
+      this.fs.writeFile(this.path(name), bytes);
+      this.kept.set(name, bytes);
     }
     this.fs.mkdirTree(RECORDINGS_FOLDER);
-    for (const name of storedRecordings(this.storage)) {
-      const text = this.storage.getItem(RECORDING_PREFIX + name);
+    for (const [name, text] of recordings) {
       this.fs.writeFile(`${RECORDINGS_FOLDER}/${name}`, text);
       this.recordingSizes.set(name, this.fs.stat(`${RECORDINGS_FOLDER}/${name}`).size);
     }
+    return this.kept.has(SAVE_FILE);
   }
 
-  // Copies the recordings that grew into storage, and forgets those the core
-  // let go (it keeps the newest). `end` says how the sitting recorded in
+  // Copies the recordings that grew into the store, and forgets those the
+  // core let go (it keeps the newest). `end` says how the sitting recorded in
   // `current` stands ("" while its recording is not kept: it holds no input).
-  // Storage that is full gives up the oldest recordings first, never the save.
+  // A full disk gives up the oldest recordings first, never the save.
+  // Resolves to false when a recording could not be kept.
   syncRecordings(end, current) {
+    return this.recordingCopies.run(() => this.copyRecordings(end, current));
+  }
+
+  async copyRecordings(end, current) {
     let names;
     try {
-      names = this.fs.readdir(RECORDINGS_FOLDER).filter((n) => n.endsWith(".zrec")).sort(recordingOrder);
+      names = this.order(this.fs.readdir(RECORDINGS_FOLDER).filter((n) => n.endsWith(".zrec")));
     } catch {
-      return;
+      return true;
     }
-    for (const name of storedRecordings(this.storage)) {
-      if (names.includes(name)) continue;
-      this.storage.removeItem(RECORDING_PREFIX + name);
-      this.storage.removeItem(RECORDING_END_PREFIX + name);
-      this.recordingSizes.delete(name);
-    }
+    const changes = [];
+    const gone = [...this.recordingSizes.keys()].filter((name) => !names.includes(name));
+    for (const name of gone) changes.push([RECORDINGS, name, null], [ENDS, name, null]);
+    const grown = new Map();
     for (const name of names) {
-      const path = `${RECORDINGS_FOLDER}/${name}`;
-      const size = this.fs.stat(path).size;
+      const size = this.fs.stat(`${RECORDINGS_FOLDER}/${name}`).size;
       if (this.recordingSizes.get(name) === size) continue;
-      const text = this.fs.readFile(path, { encoding: "utf8" });
-      if (this.keepRecording(name, text, names)) this.recordingSizes.set(name, size);
+      changes.push([RECORDINGS, name, this.fs.readFile(`${RECORDINGS_FOLDER}/${name}`, { encoding: "utf8" })]);
+      grown.set(name, size);
     }
-    if (names.includes(current) && end !== null) {
-      try {
-        this.storage.setItem(RECORDING_END_PREFIX + current, JSON.stringify(end));
-      } catch {
-        // Only the list's last column is missing then.
-      }
-    }
-  }
-
-  keepRecording(name, text, names) {
+    if (names.includes(current) && end !== null) changes.push([ENDS, current, end]);
     for (;;) {
       try {
-        this.storage.setItem(RECORDING_PREFIX + name, text);
-        return true;
-      } catch {
-        const oldest = storedRecordings(this.storage).find((n) => n !== name);
-        if (oldest === undefined || recordingOrder(oldest, name) > 0) return false;
-        this.storage.removeItem(RECORDING_PREFIX + oldest);
-        this.storage.removeItem(RECORDING_END_PREFIX + oldest);
-        this.recordingSizes.delete(oldest);
-        if (names.includes(oldest)) names.splice(names.indexOf(oldest), 1);
+        await this.store.change(changes);
+        break;
+      } catch (error) {
+        if (error?.name !== "QuotaExceededError" || !this.giveUpOldest(names, grown, changes)) return false;
       }
     }
+    for (const name of gone) this.recordingSizes.delete(name);
+    for (const [name, size] of grown) this.recordingSizes.set(name, size);
+    return true;
+  }
+
+  // Adds to `changes` the removal of the oldest recording older than every
+  // one that grew, from the store and the save folder; false when there is none.
+  giveUpOldest(names, grown, changes) {
+    const firstGrown = names.find((name) => grown.has(name));
+    const oldest = names[0];  // names are in order: it is older than firstGrown or is it
+    if (firstGrown === undefined || oldest === firstGrown) return false;
+    names.shift();
+    this.recordingSizes.delete(oldest);
+    changes.push([RECORDINGS, oldest, null], [ENDS, oldest, null]);
+    try {
+      this.fs.unlink(`${RECORDINGS_FOLDER}/${oldest}`);
+    } catch {
+      // Already gone from the folder.
+    }
+    return true;
   }
 
   read(name) {
@@ -148,30 +125,33 @@ export class SaveStore {
     this.fs.writeFile(this.path(name), bytes);
   }
 
-  // Copies changed files into storage: new contents first, removals last, so
-  // a fresh run's backup is kept before the old save's item goes.
-  // False when storage refused a file (full, or turned off).
+  // Copies the files that changed into the store in one transaction: a fresh
+  // run's backup and the old save's removal are kept together or not at all.
+  // Resolves to ok false when the store refused them (full, or turned off),
+  // and newlyFailed the first time it does so in a row.
   sync() {
-    const removed = [];
-    let ok = true;
-    for (const name of FILES) {
+    return this.fileCopies.run(() => this.copyFiles());
+  }
+
+  async copyFiles() {
+    const changes = [];
+    for (const name of SAVE_FILES) {
       const bytes = this.read(name);
       if (bytes === null) {
-        if (this.kept.has(name)) removed.push(name);
-        continue;
-      }
-      const text = toBase64(bytes);
-      if (this.kept.get(name) === text) continue;
-      try {
-        this.storage.setItem(PREFIX + name, text);
-        this.kept.set(name, text);
-      } catch {
-        ok = false;
+        if (this.kept.has(name)) changes.push([FILES, name, null]);
+      } else if (!sameBytes(this.kept.get(name), bytes)) {
+        changes.push([FILES, name, bytes]);
       }
     }
-    for (const name of removed) {
-      this.storage.removeItem(PREFIX + name);
-      this.kept.delete(name);
+    let ok = true;
+    try {
+      await this.store.change(changes);
+      for (const [, name, bytes] of changes) {
+        if (bytes === null) this.kept.delete(name);
+        else this.kept.set(name, bytes);
+      }
+    } catch {
+      ok = false;
     }
     const newlyFailed = !ok && !this.failed;
     this.failed = !ok;

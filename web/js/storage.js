@@ -1,5 +1,7 @@
-// The browser's local storage, or, where the browser refuses it (storage
-// turned off, a private mode without it), a stand-in that lasts this visit.
+// The browser's local storage for the page's small settings (language,
+// sound), or, where the browser refuses it (storage turned off, a private
+// mode without it), a stand-in that lasts this visit. Saves and recordings
+// live in the store (store.js).
 
 class VisitStorage {
   constructor() {
@@ -33,8 +35,8 @@ export function openStorage() {
     const probe = "zemra6/probe";
     storage.setItem(probe, "1");
     storage.removeItem(probe);
-    return { storage, persistent: true };
+    return { storage };
   } catch {
-    return { storage: new VisitStorage(), persistent: false };
+    return { storage: new VisitStorage() };
   }
 }

@@ -72,7 +72,7 @@ export class Toolbar {
     if (problem !== "") return this.boxes.message(problem);
     if (!(await this.boxes.question(this.texts.importRun))) return undefined;
     await this.journey.picturesIn();  // the journey goes on in the field, whose picture must be here
-    this.keeping.replaceSave(SAVE_FILE, BACKUP_FILE, bytes);
+    await this.keeping.replaceSave(SAVE_FILE, BACKUP_FILE, bytes);
     this.journey.continueFrom();
     return undefined;
   }
