@@ -376,7 +376,8 @@ class PageTest(unittest.TestCase):
                                      "damaged.zrec: it is not a recording (its first line is not JSON)")):
             with self.subTest(recording=name):
                 browser.driver.get(url + "?watch")
-                until(lambda: browser.js("return window.zemra6?.watcher !== null"), what="the watching page")
+                # The page is ready for a file once its watcher is wired (before, a file given is lost).
+                until(lambda: browser.js("return (window.zemra6?.watcher ?? null) !== null"), what="the watching page")
                 self.assertTrue(browser.driver.find_element(By.ID, "tools").get_attribute("hidden"))
                 browser.driver.find_element(By.ID, "watch-file").send_keys(str(path))
                 if name == "damaged.zrec":
@@ -579,7 +580,8 @@ class PageTest(unittest.TestCase):
         inputs = 6 * 2**20 // len('{"input":"step 1"}\n') + 1
         text = browser.js("""
             const [name, inputs] = arguments;
-            const text = '{"program":"zemra6-web"}\\n' + '{"input":"step 1"}\\n'.repeat(inputs) + '{"elapsed":4000}\\n';
+            const header = {format: "zemra6-recording", version: 2, program: "zemra6-web", seed: "1", newRun: true, story: null, save: null};
+            const text = JSON.stringify(header) + '\\n' + '{"input":"step 1"}\\n'.repeat(inputs) + '{"elapsed":4000}\\n';
             window.zemra6.module.FS.writeFile('/save/recordings/' + name, text);
             return window.zemra6.keepRecording().then((kept) => kept && text);""", name, inputs)
         self.assertGreater(len(text), 6 * 2**20)

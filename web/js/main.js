@@ -98,7 +98,8 @@ function joinRooms(core, storage, store, sound, watching) {
     },
     kept: () => keeping.afterInput(),
     finished: () => {
-      keeping.keepRecording();
+      // A watched recording's sitting is not the player's: nothing of it is kept.
+      if (!watching) keeping.keepRecording();
       showNotice(TEXTS.finished);
     },
     broken: () => showNotice(TEXTS.broken),
@@ -234,6 +235,7 @@ async function boot() {
   rooms = joinRooms(core, storage, store, sound, watching);
   wirePage(rooms, sound, watching);
   const { sitting, stage, boxes, keeping } = rooms;
+  let watchReady = false;
   const picturesArrived = (loaded) => {
     stage.addPictures(loaded.urls);
     sitting.picturesArrived();
@@ -245,7 +247,9 @@ async function boot() {
     start: (newRun, seed) => sitting.start(newRun, seed),
     holdClock: (held) => sitting.holdClock(held),
     get picturesIn() { return sitting.picturesIn; },
-    keepRecording: () => keeping.keepRecording(),
+    keepRecording: () => (watching ? Promise.resolve(true) : keeping.keepRecording()),
+    // The watcher once its bar takes a file.
+    get watcher() { return watchReady ? rooms.watcher : null; },
     module: core.module,
   };
   fitStage();
@@ -260,6 +264,7 @@ async function boot() {
   for (const text of [...story.problems, ...early]) boxes.message(text);
   if (watching) {
     wireWatchBar(rooms.watcher);
+    watchReady = true;
     const name = params.get("watch");
     const kept = name ? await store.get(RECORDINGS, name) : null;
     if (kept !== null) rooms.watcher.open(new TextEncoder().encode(kept), name);
