@@ -31,6 +31,7 @@
 #include "runtime/game_objects.h"
 #include "runtime/save_load.h"
 #include "runtime/status_panels.h"
+#include "text/look_json.h"
 #include "text/text_session.h"
 #include "web/web_pictures.h"
 
@@ -140,6 +141,9 @@ std::string SwordInfos() {
 }
 
 std::string NameLead() { return zemra::NameLeadText(); }
+
+// The screen's look, which the page places and colours its elements by, once at start.
+std::string Look() { return zemra::ScreenLookJson(); }
 
 bool Finished() { return TheSitting().session == nullptr || TheSitting().session->Finished(); }
 
@@ -255,6 +259,7 @@ EMSCRIPTEN_BINDINGS(zemra6) {
   emscripten::function("apply", &Apply);
   emscripten::function("digest", &Digest);
   emscripten::function("nameLead", &NameLead);
+  emscripten::function("look", &Look);
   emscripten::function("clock", &Clock);
   emscripten::function("swordInfos", &SwordInfos);
   emscripten::function("watchOpen", &WatchOpen);

@@ -51,7 +51,7 @@ class Game {
   constructor(module, storage, sound, watching) {
     this.module = module;
     this.storage = storage;
-    this.screen = new Screen(document);
+    this.screen = new Screen(document, JSON.parse(module.look()));
     this.pictureUrls = new Map();
     this.screen.setPictures((name) => this.pictureUrls.get(name) ?? null);
     this.screen.setSwordInfos(() => JSON.parse(module.swordInfos()));
