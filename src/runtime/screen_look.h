@@ -32,6 +32,8 @@ enum class TextAlign : std::uint8_t {
   Centre,     // centred both ways
 };
 
+// The face, alignment, wrap and text colour matter only to a control that
+// shows text; a page, a panel or a picture has only its box and colour.
 struct ControlLook {
   Box box;
   int px = 16;  // font height in pixels
