@@ -13,6 +13,7 @@
 #include "engine/translate.h"
 #include "engine/wave.h"
 #include "host/host.h"
+#include "runtime/screen_look.h"
 #include "runtime/screen_record.h"
 #include "runtime/sounds.h"
 
@@ -20,8 +21,6 @@ namespace zemra {
 
 inline constexpr char kAppTitle[] = "ZEMRA6";
 inline constexpr char kWindowCaption[] = N_("ヴァルミナ・クェル");
-inline constexpr int kClientWidth = 500;
-inline constexpr int kClientHeight = 400;
 
 struct GameObjects {
   std::unique_ptr<ScreenRecord> screen;

@@ -18,30 +18,13 @@
 namespace zemra {
 namespace {
 
-struct SchemeColours {
-  Rgb panel;
-  Rgb label;
-  Rgb label_text;
-  Rgb highlight;
-  Rgb info_panel;
-  Rgb info_label;
-  Rgb info_text;
-};
-
-constexpr SchemeColours kSelfScheme{{204, 255, 204}, {221, 255, 221}, {34, 68, 34}, {187, 187, 255},
-                                    {204, 204, 255}, {221, 221, 255}, {34, 34, 68}};
-constexpr SchemeColours kEnemyScheme{{255, 204, 204}, {255, 221, 221}, {68, 34, 34}, {255, 187, 187},
-                                     {255, 204, 204}, {255, 221, 221}, {68, 34, 34}};
-
 constexpr int kLifeStarLimit = 5;
-
-const SchemeColours& Colours(SwordScheme scheme) { return scheme == SwordScheme::Self ? kSelfScheme : kEnemyScheme; }
 
 // Every colour change of a sword label goes through here, so the panel state
 // always says which labels are highlighted.
 void PaintSwordLabel(int label, bool highlight) {
   SwordPanelState& s = SwordPanel();
-  const SchemeColours& colours = Colours(s.scheme);
+  const SchemeColours& colours = SchemeOf(s.scheme);
   TheHost().SetColor(SwordLabel(label), highlight ? colours.highlight : colours.label);
   s.highlighted[static_cast<std::size_t>(label)] = highlight;
 }
@@ -67,7 +50,7 @@ std::string LifeText(const TFighter& fighter) {
 void ShowSwords(SwordScheme scheme, bool enemy, Continuation continuation, int mode) {
   Host& host = TheHost();
   SwordPanelState& s = SwordPanel();
-  const SchemeColours& colours = Colours(scheme);
+  const SchemeColours& colours = SchemeOf(scheme);
   host.SetColor(Control::PanelMainSword, colours.panel);
   host.SetColor(Control::PanelMainSwordInfo, colours.info_panel);
   host.SetColor(Control::LabSwordInfo, colours.info_label);

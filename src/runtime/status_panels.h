@@ -6,13 +6,12 @@
 
 #include "host/controls.h"
 #include "runtime/console.h"
+#include "runtime/screen_look.h"
 
 namespace zemra {
 
 struct TFighter;
 struct TSword;
-
-enum class SwordScheme { Self, Enemy };
 
 inline constexpr int kNoSwordLabel = -1;
 

@@ -32,6 +32,7 @@
 #include "runtime/game_objects.h"
 #include "runtime/save_load.h"
 #include "runtime/status_panels.h"
+#include "text/look_json.h"
 #include "text/text_session.h"
 #include "web/web_pictures.h"
 #include "web/web_protocol.h"
@@ -155,6 +156,8 @@ std::string KeyHelp() { return zemra::KeyHelpText(zemra::KeyHelpFor::Page); }
 
 std::string NameLead() { return zemra::NameLeadText(); }
 
+// The screen's look, which the page places and colours its elements by, once at start.
+std::string Look() { return zemra::ScreenLookJson(); }
 
 // Milliseconds until the game's clock has work, or -1 when nothing is due:
 // the page sets one timer for it and requests nothing in between.
@@ -309,6 +312,7 @@ EMSCRIPTEN_BINDINGS(zemra6) {
   emscripten::function("start", &Start);
   emscripten::function("apply", &Apply);
   emscripten::function("nameLead", &NameLead);
+  emscripten::function("look", &Look);
   emscripten::function("clock", &Clock);
   emscripten::function("spoken", &Spoken);
   emscripten::function("key", &Key);

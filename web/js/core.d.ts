@@ -105,6 +105,7 @@ export interface CoreModule {
   start(seed: string, newRun: boolean, record: boolean): string;  // State
   apply(input: string): string;  // Input -> State
   nameLead(): string;
+  look(): string;  // the screen's look: rectangles, fonts, colours
   clock(): number;
   spoken(): string;  // Spoken
   key(press: string, focus: number): string;  // KeyPress -> KeyAnswer

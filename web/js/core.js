@@ -36,6 +36,11 @@ export class Core {
     return this.module.nextDue();
   }
 
+  // The screen's rectangles, fonts and colours, as the window builds them.
+  look() {
+    return JSON.parse(this.module.look());
+  }
+
   nameLead() {
     return this.module.nameLead();
   }

@@ -4,28 +4,39 @@
 
 import { tr } from "./i18n.js";
 
-const SCHEMES = {
-  self: { panel: "rgb(204,255,204)", label: "rgb(221,255,221)", text: "rgb(34,68,34)", highlight: "rgb(187,187,255)",
-          infoPanel: "rgb(204,204,255)", infoLabel: "rgb(221,221,255)", infoText: "rgb(34,34,68)" },
-  enemy: { panel: "rgb(255,204,204)", label: "rgb(255,221,221)", text: "rgb(68,34,34)", highlight: "rgb(255,187,187)",
-           infoPanel: "rgb(255,204,204)", infoLabel: "rgb(255,221,221)", infoText: "rgb(68,34,34)" },
-};
+// The core gives colours as [r, g, b].
+function rgb([r, g, b]) {
+  return `rgb(${r}, ${g}, ${b})`;
+}
 
-// One fighter panel's labels: [key, left, top, width, height, class].
-const FIGHTER_LABELS = [
-  ["name", 8, 8, 345, 25, ""],
-  ["life", 8, 32, 113, 25, ""],
-  ["hit", 8, 80, 73, 41, "big"],
-  ["max", 82, 96, 49, 25, "max"],
-  ["card", 136, 55, 57, 39, "big current"],
-];
-const HAND_SIZE = 5;
-const SWORD_COUNT = 8;
-const COMMAND_COUNT = 5;
-
-function place(element, left, top, width, height) {
+function place(element, [left, top, width, height]) {
   Object.assign(element.style, { left: `${left}px`, top: `${top}px`, width: `${width}px`, height: `${height}px` });
   return element;
+}
+
+// A page, a panel or a picture: its place and its colour.
+function area(element, look) {
+  place(element, look.box);
+  if (look.background !== null) element.style.backgroundColor = rgb(look.background);
+  return element;
+}
+
+// An element placed, lettered and coloured as the screen's look gives its
+// control; the face's family is the page's own (--game-font).
+function dress(element, look) {
+  area(element, look);
+  const face = `${look.italic ? "italic " : ""}${look.bold ? "bold " : ""}${look.px}px`;
+  Object.assign(element.style, { font: `${face} var(--game-font)`, textAlign: look.align === "topLeft" ? "left" : "center" });
+  if (look.text !== null) element.style.color = rgb(look.text);
+  return element;
+}
+
+// A panel in its colour, with a raised ring outside a sunken one.
+function areaWithBevel(panel, look, bevel) {
+  area(panel, look);
+  const [light, shadow, ring] = [rgb(bevel.light), rgb(bevel.shadow), bevel.ring];
+  panel.style.boxShadow = [`inset ${ring}px ${ring}px 0 ${light}`, `inset -${ring}px -${ring}px 0 ${shadow}`,
+    `inset ${2 * ring}px ${2 * ring}px 0 ${shadow}`, `inset -${2 * ring}px -${2 * ring}px 0 ${light}`].join(", ");
 }
 
 function make(tag, className, parent) {
@@ -47,17 +58,21 @@ function setStyle(element, name, value) {
   if (element.style[name] !== value) element.style[name] = value;
 }
 
-function buildFighter(panel) {
+function frame(panel, box, look) {
+  const element = place(make("div", "frame", panel), box);
+  Object.assign(element.style, { border: `${look.penWidth}px solid ${rgb(look.pen)}`, backgroundColor: rgb(look.fill) });
+  return element;
+}
+
+function buildFighter(panel, look) {
   const parts = { panel };
-  parts.currentFrame = place(make("div", "frame", panel), 136, 35, 65, 80);
-  for (let k = 0; k < HAND_SIZE; k++) place(make("div", "frame", panel), 208 + 56 * k, 40, 55, 70);
-  parts.caption = place(make("span", "caption", panel), 8, 70, 73, 15);
-  for (const [key, left, top, width, height, className] of FIGHTER_LABELS) {
-    parts[key] = place(make("span", className, panel), left, top, width, height);
-  }
+  const { fighter } = look;
+  parts.currentFrame = frame(panel, fighter.currentFrame, look.cardFrame);
+  for (const box of fighter.frames) frame(panel, box, look.cardFrame);
+  parts.caption = dress(make("span", "caption", panel), fighter.caption);
+  for (const key of ["name", "life", "hit", "max", "card"]) parts[key] = dress(make("span", key, panel), fighter[key]);
   labelFighter(parts);
-  parts.cards = [];
-  for (let k = 0; k < HAND_SIZE; k++) parts.cards.push(place(make("span", "card", panel), 208 + 56 * k, 58, 48, 33));
+  parts.cards = fighter.cards.map((card) => dress(make("span", "card", panel), card));
   return parts;
 }
 
@@ -86,22 +101,34 @@ function drawFighter(parts, fighter, spoken) {
 }
 
 export class Screen {
-  constructor(doc) {
+  // `look` is the core's screen look (its `look()`): every element's place, face and colours.
+  constructor(doc, look) {
     const $ = (id) => doc.getElementById(id);
+    this.schemes = look.schemes;
     this.pages = { title: $("page-title"), name: $("page-name"), main: $("page-main") };
+    for (const [name, page] of Object.entries(this.pages)) area(page, look.pages[name]);
+    area($("title-canvas"), look.pictures.title);
+    area($("name-canvas"), look.pictures.name);
+    this.nameLead = dress($("name-lead"), look.nameLead);
+    dress($("name-edit"), look.nameEdit);
+    dress($("name-button"), look.nameButton);
     this.tops = { sword: $("panel-sword"), image: $("panel-image"), enemy: $("panel-enemy") };
+    const panels = { ...this.tops, self: $("panel-self"), console: $("panel-console"), info: $("panel-info") };
+    for (const [name, panel] of Object.entries(panels)) areaWithBevel(panel, look.panels[name], look.bevel);
     this.image = $("main-image");
-    this.console = $("panel-console");
-    this.consoleText = $("console-text");
-    this.infoPanel = $("panel-info");
-    this.infoText = $("info-text");
-    this.nameLead = $("name-lead");
-    this.self = buildFighter($("panel-self"));
-    this.enemy = buildFighter($("panel-enemy"));
+    // The picture stands at its own size from the panel's corner.
+    const [left, top] = look.pictures.main.box;
+    Object.assign(this.image.style, { left: `${left}px`, top: `${top}px` });
+    this.console = panels.console;
+    this.consoleText = dress($("console-text"), look.consoleText);
+    this.infoPanel = panels.info;
+    this.infoText = dress($("info-text"), look.infoText);
+    this.self = buildFighter(panels.self, look);
+    this.enemy = buildFighter(panels.enemy, look);
     this.swords = [];
     this.swordDescriptions = [];
-    for (let i = 0; i < SWORD_COUNT; i++) {
-      const label = place(make("button", "sword", this.tops.sword), i < 4 ? 10 : 255, 5 + 30 * (i % 4), 235, 25);
+    look.swords.forEach((labelLook, i) => {
+      const label = dress(make("button", "sword", this.tops.sword), labelLook);
       label.type = "button";
       label.dataset.sword = String(i);
       const description = make("span", "hidden-text", this.tops.sword);
@@ -109,15 +136,15 @@ export class Screen {
       label.setAttribute("aria-describedby", description.id);
       this.swords.push(label);
       this.swordDescriptions.push(description);
-    }
+    });
     this.commands = [];
-    for (let i = 0; i < COMMAND_COUNT; i++) {
-      const button = place(make("button", "command", this.console), 10 + 98 * i, 110, 88, 30);
+    look.commands.forEach((buttonLook, i) => {
+      const button = dress(make("button", "command", this.console), buttonLook);
       button.type = "button";
       button.dataset.command = String(i);
       button.hidden = true;
       this.commands.push(button);
-    }
+    });
     this.pictureUrl = () => null;
     // The elements the core names once: its names for them replace the page's.
     this.named = { title: $("title-button"), nameScreen: $("name-canvas"), nameField: $("name-edit"),
@@ -155,16 +182,16 @@ export class Screen {
   }
 
   drawSwords(swords) {
-    const scheme = SCHEMES[swords.scheme] ?? SCHEMES.self;
-    setStyle(this.tops.sword, "backgroundColor", scheme.panel);
-    setStyle(this.infoPanel, "backgroundColor", scheme.infoPanel);
-    setStyle(this.infoText, "backgroundColor", scheme.infoLabel);
-    setStyle(this.infoText, "color", scheme.infoText);
+    const scheme = this.schemes[swords.scheme] ?? this.schemes.self;
+    setStyle(this.tops.sword, "backgroundColor", rgb(scheme.panel));
+    setStyle(this.infoPanel, "backgroundColor", rgb(scheme.infoPanel));
+    setStyle(this.infoText, "backgroundColor", rgb(scheme.infoLabel));
+    setStyle(this.infoText, "color", rgb(scheme.infoText));
     swords.labels.forEach((text, i) => {
       const label = this.swords[i];
       setText(label, text);
-      setStyle(label, "backgroundColor", swords.highlight.includes(i) ? scheme.highlight : scheme.label);
-      setStyle(label, "color", scheme.text);
+      setStyle(label, "backgroundColor", rgb(swords.highlight.includes(i) ? scheme.highlight : scheme.label));
+      setStyle(label, "color", rgb(scheme.labelText));
       label.tabIndex = text === "" ? -1 : 0;
       if (text === "") setAttribute(label, "aria-label", tr("（空き）"));
       else if (label.hasAttribute("aria-label")) label.removeAttribute("aria-label");

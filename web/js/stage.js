@@ -10,7 +10,7 @@ export class Stage {
     this.core = core;
     this.boxes = boxes;
     this.sound = sound;
-    this.screen = new Screen(doc);
+    this.screen = new Screen(doc, core.look());
     this.stage = doc.getElementById("stage");
     this.titleCanvas = doc.getElementById("title-canvas");
     this.nameCanvas = doc.getElementById("name-canvas");

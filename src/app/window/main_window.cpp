@@ -33,32 +33,13 @@ namespace zemra {
 namespace {
 
 constexpr int kDefaultFontPx = 12;
-constexpr int kLabelFontPx = 16;
 constexpr int kNameLimitChars = 16;
-constexpr int kPanelWidth = 500;
-constexpr int kBandHeight = 125;
-constexpr int kConsoleTop = 250;
-constexpr int kConsoleHeight = 150;
 constexpr int kUnpaintedStartMs = 500;
-
-const QColor kSilver(192, 192, 192);
-const QColor kSkyBlue(0x87, 0xCE, 0xEB);
-constexpr Rgb kCardText{34, 34, 68};
 
 // A fighter-panel control's place in its block, named by the player panel's control.
 constexpr int Slot(Control self_control) {
   return static_cast<int>(self_control) - static_cast<int>(Control::LabSelfName);
 }
-
-// Where each fighter-panel label stands and how it looks.
-struct FighterLabelPlace {
-  int slot;
-  QRect rect;
-  int px;
-  bool italic;
-  bool centred;
-  std::optional<Rgb> text;
-};
 
 // During a replay the mouse and the keys do nothing but the replay's own keys.
 bool SwallowedInReplay(QEvent* event) {
@@ -83,16 +64,6 @@ bool SwallowedInReplay(QEvent* event) {
 }
 
 }  // namespace
-
-struct TFormMain::LabelLook {
-  int px = kLabelFontPx;
-  bool bold = true;
-  bool italic = false;
-  Qt::Alignment align = Qt::AlignLeft | Qt::AlignTop;
-  bool wrap = false;
-  std::optional<Rgb> background;  // none: transparent
-  std::optional<Rgb> text;        // none: the default black
-};
 
 TFormMain::TFormMain(GameLocations locations)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -215,11 +186,12 @@ bool TFormMain::eventFilter(QObject* watched, QEvent* event) {
 
 void TFormMain::Register(Control control, QWidget* widget) { controls_[static_cast<std::size_t>(control)] = widget; }
 
-QWidget* TFormMain::AddPage(Control page, const QColor& background, bool visible) {
+QWidget* TFormMain::AddPage(Control page, bool visible) {
+  const ControlLook& look = LookOf(page);
   auto* widget = new QWidget(this);
-  widget->setGeometry(0, 0, kClientWidth, kClientHeight);
+  widget->setGeometry(ToQRect(look.box));
   QPalette palette = widget->palette();
-  palette.setColor(QPalette::Window, background);
+  palette.setColor(QPalette::Window, ToQColor(look.background.value_or(Rgb{})));
   widget->setPalette(palette);
   widget->setAutoFillBackground(true);
   widget->setVisible(visible);
@@ -227,26 +199,26 @@ QWidget* TFormMain::AddPage(Control page, const QColor& background, bool visible
   return widget;
 }
 
-QWidget* TFormMain::AddPanel(Control panel, QWidget* page, int top, int height, const QColor& background,
-                             bool visible) {
-  auto* widget = new BevelPanel(page, background);
-  widget->setGeometry(0, top, kPanelWidth, height);
+QWidget* TFormMain::AddPanel(Control panel, QWidget* page, bool visible) {
+  const ControlLook& look = LookOf(panel);
+  auto* widget = new BevelPanel(page, ToQColor(look.background.value_or(Rgb{})));
+  widget->setGeometry(ToQRect(look.box));
   widget->setVisible(visible);
   Register(panel, widget);
   return widget;
 }
 
-QLabel* TFormMain::AddLabel(QWidget* parent, const QRect& rect, const LabelLook& look) {
+QLabel* TFormMain::AddLabel(QWidget* parent, const ControlLook& look) {
   QLabel* label = look.wrap ? new WrappedLabel(parent) : new QLabel(parent);
-  StyleLabel(label, rect, look);
+  StyleLabel(label, look);
   return label;
 }
 
-void TFormMain::StyleLabel(QLabel* label, const QRect& rect, const LabelLook& look) {
-  label->setGeometry(rect);
+void TFormMain::StyleLabel(QLabel* label, const ControlLook& look) {
+  label->setGeometry(ToQRect(look.box));
   label->setTextFormat(Qt::PlainText);
-  label->setFont(GameFont(look.px, look.bold, look.italic));
-  label->setAlignment(look.align);
+  label->setFont(GameFont(look));
+  label->setAlignment(ToQtAlignment(look.align));
   QPalette palette = label->palette();
   if (look.background) palette.setColor(QPalette::Window, ToQColor(*look.background));
   palette.setColor(QPalette::WindowText, look.text ? ToQColor(*look.text) : QColor(Qt::black));
@@ -254,130 +226,98 @@ void TFormMain::StyleLabel(QLabel* label, const QRect& rect, const LabelLook& lo
   label->setAutoFillBackground(look.background.has_value());
 }
 
+QPushButton* TFormMain::AddButton(QWidget* parent, Control control) {
+  const ControlLook& look = LookOf(control);
+  auto* button = new QPushButton(parent);
+  button->setGeometry(ToQRect(look.box));
+  button->setFont(GameFont(look));
+  Register(control, button);
+  return button;
+}
+
 void TFormMain::BuildTitlePage() {
-  QWidget* page = AddPage(Control::PageTitle, QColor(68, 68, 68), true);
+  QWidget* page = AddPage(Control::PageTitle, true);
   auto* paint_box = new PictureBox(page);
-  paint_box->setGeometry(page->rect());
+  paint_box->setGeometry(ToQRect(LookOf(Control::PntTitle).box));
   paint_box->SetOnClick([this] { pump_->Apply(Input::TitleClick()); });
   Register(Control::PntTitle, paint_box);
 }
 
 void TFormMain::BuildNamePage() {
-  QWidget* page = AddPage(Control::PageInputName, kSkyBlue, false);
+  QWidget* page = AddPage(Control::PageInputName, false);
   auto* background = new PictureBox(page);
-  background->setGeometry(page->rect());
+  background->setGeometry(ToQRect(LookOf(Control::ImgInputName).box));
   Register(Control::ImgInputName, background);
 
-  LabelLook lead;
-  lead.align = Qt::AlignHCenter | Qt::AlignTop;
-  lead.wrap = true;
-  lead.text = Rgb{68, 51, 51};
-  Register(Control::LabInputName, AddLabel(page, QRect(0, 44, 500, 100), lead));
+  Register(Control::LabInputName, AddLabel(page, LookOf(Control::LabInputName)));
 
+  const ControlLook& edit_look = LookOf(Control::EditInputName);
   auto* edit = new QLineEdit(page);
-  edit->setGeometry(100, 188, 300, 24);
-  edit->setFont(GameFont(kLabelFontPx, true));
+  edit->setGeometry(ToQRect(edit_look.box));
+  edit->setFont(GameFont(edit_look));
   edit->setMaxLength(kNameLimitChars);
   Register(Control::EditInputName, edit);
 
-  auto* button = new QPushButton(QtTr("刻む"), page);
-  button->setGeometry(200, 281, 100, 50);
-  button->setFont(GameFont(kLabelFontPx, true));
+  QPushButton* button = AddButton(page, Control::BtnInputName);
+  button->setText(QtTr("刻む"));
   connect(button, &QPushButton::clicked, this, [this, edit] { pump_->Apply(Input::NameGiven(FromQt(edit->text()))); });
-  Register(Control::BtnInputName, button);
 }
 
 void TFormMain::BuildMainPage() {
-  QWidget* page = AddPage(Control::PageMain, kSilver, false);
-  BuildSwordRow(AddPanel(Control::PanelMainSword, page, 0, kBandHeight, QColor(204, 255, 204), true));
+  QWidget* page = AddPage(Control::PageMain, false);
+  BuildSwordRow(AddPanel(Control::PanelMainSword, page, true));
 
-  QWidget* image_panel = AddPanel(Control::PanelMainImage, page, 0, kBandHeight, QColor(221, 255, 221), false);
+  QWidget* image_panel = AddPanel(Control::PanelMainImage, page, false);
   auto* image = new PictureBox(image_panel);
-  image->setGeometry(image_panel->rect());
+  image->setGeometry(ToQRect(LookOf(Control::ImgMainImage).box));
   Register(Control::ImgMainImage, image);
 
-  BuildFighterPanel(AddPanel(Control::PanelMainEnemy, page, 0, kBandHeight, QColor(221, 170, 170), false),
-                    Control::LabEnemyName);
-  BuildFighterPanel(AddPanel(Control::PanelMainSelf, page, kBandHeight, kBandHeight, QColor(170, 221, 170), true),
-                    Control::LabSelfName);
-  BuildConsole(AddPanel(Control::PanelMainIF, page, kConsoleTop, kConsoleHeight, QColor(204, 255, 204), true));
-  BuildSwordInfo(
-      AddPanel(Control::PanelMainSwordInfo, page, kConsoleTop, kConsoleHeight, QColor(204, 204, 255), false));
+  BuildFighterPanel(AddPanel(Control::PanelMainEnemy, page, false), Control::LabEnemyName);
+  BuildFighterPanel(AddPanel(Control::PanelMainSelf, page, true), Control::LabSelfName);
+  BuildConsole(AddPanel(Control::PanelMainIF, page, true));
+  BuildSwordInfo(AddPanel(Control::PanelMainSwordInfo, page, false));
 }
 
 void TFormMain::BuildSwordRow(QWidget* panel) {
-  LabelLook look;
-  look.align = Qt::AlignCenter;
-  look.background = Rgb{221, 255, 221};
-  look.text = Rgb{34, 68, 34};
   for (int i = 0; i < kSwordLabelCount; ++i) {
     auto* label = new SwordRowLabel(
         panel, [this, i] { pump_->Apply(Input::SwordClick(i)); }, [this, i] { pump_->Apply(Input::SwordHover(i)); });
-    StyleLabel(label, QRect(i < 4 ? 10 : 255, 5 + 30 * (i % 4), 235, 25), look);
+    StyleLabel(label, LookOf(SwordLabel(i)));
     Register(SwordLabel(i), label);
   }
 }
 
 void TFormMain::BuildFighterPanel(QWidget* panel, Control first) {
   // Frames first: the card numbers stand on them.
+  const Control current = Offset(first, Slot(Control::ShapeSelfCardCurrent));
   auto* current_frame = new CardShape(panel);
-  current_frame->setGeometry(136, 35, 65, 80);
-  Register(Offset(first, Slot(Control::ShapeSelfCardCurrent)), current_frame);
+  current_frame->setGeometry(ToQRect(LookOf(current).box));
+  Register(current, current_frame);
   for (int k = 0; k < kHandSize; ++k) {
     auto* frame = new CardShape(panel);
-    frame->setGeometry(208 + 56 * k, 40, 55, 70);
+    frame->setGeometry(ToQRect(HandFrameBox(k)));
   }
 
-  LabelLook caption;
-  caption.px = 13;
-  AddLabel(panel, QRect(8, 70, 73, 15), caption)->setText(QtTr("命中率"));
+  AddLabel(panel, HitCaptionLook())->setText(QtTr("命中率"));
 
-  const FighterLabelPlace places[] = {
-      {Slot(Control::LabSelfName), QRect(8, 8, 345, 25), 16, false, false, std::nullopt},
-      {Slot(Control::LabSelfHP), QRect(8, 32, 113, 25), 16, false, false, std::nullopt},
-      {Slot(Control::LabSelfReliability), QRect(8, 80, 73, 41), 37, true, true, std::nullopt},
-      {Slot(Control::LabSelfReliabilityMax), QRect(82, 96, 49, 25), 16, true, false, std::nullopt},
-      {Slot(Control::LabSelfCardCurrent), QRect(136, 55, 57, 39), 37, true, true, kCardText},
-      {Slot(Control::LabSelfCard0), QRect(208, 58, 48, 33), 32, true, true, kCardText},
-      {Slot(Control::LabSelfCard1), QRect(264, 58, 48, 33), 32, true, true, kCardText},
-      {Slot(Control::LabSelfCard2), QRect(320, 58, 48, 33), 32, true, true, kCardText},
-      {Slot(Control::LabSelfCard3), QRect(376, 58, 48, 33), 32, true, true, kCardText},
-      {Slot(Control::LabSelfCard4), QRect(432, 58, 48, 33), 32, true, true, kCardText},
-  };
-  for (const FighterLabelPlace& place : places) {
-    LabelLook look;
-    look.px = place.px;
-    look.italic = place.italic;
-    if (place.centred) look.align = Qt::AlignHCenter | Qt::AlignTop;
-    look.text = place.text;
-    Register(Offset(first, place.slot), AddLabel(panel, place.rect, look));
+  for (int slot = 0; slot < kFighterPanelSize; ++slot) {
+    const Control control = Offset(first, slot);
+    if (control != current) Register(control, AddLabel(panel, LookOf(control)));
   }
 }
 
 void TFormMain::BuildConsole(QWidget* panel) {
-  LabelLook text;
-  text.wrap = true;
-  text.background = Rgb{221, 255, 221};
-  text.text = Rgb{34, 68, 34};
-  Register(Control::LabMainText, AddLabel(panel, QRect(10, 10, 480, 90), text));
-
+  Register(Control::LabMainText, AddLabel(panel, LookOf(Control::LabMainText)));
   for (int i = 0; i < kCommandButtonCount; ++i) {
-    auto* button = new QPushButton(panel);
-    button->setGeometry(10 + 98 * i, 110, 88, 30);
-    button->setFont(GameFont(kLabelFontPx, true));
+    QPushButton* button = AddButton(panel, CommandButton(i));
     connect(button, &QPushButton::clicked, this, [this, i, button] {
       pump_->Apply(Input::Command(i, FromQt(button->text())));
     });
-    Register(CommandButton(i), button);
   }
 }
 
 void TFormMain::BuildSwordInfo(QWidget* panel) {
-  LabelLook info;
-  info.wrap = true;
-  info.background = Rgb{221, 221, 255};
-  info.text = Rgb{34, 34, 68};
-  Register(Control::LabSwordInfo, AddLabel(panel, QRect(10, 10, 480, 130), info));
+  Register(Control::LabSwordInfo, AddLabel(panel, LookOf(Control::LabSwordInfo)));
 }
 
 void TFormMain::BuildOverlays() {

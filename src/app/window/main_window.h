@@ -17,8 +17,10 @@
 #include "engine/locations.h"
 #include "host/controls.h"
 #include "record/recording.h"
+#include "runtime/screen_look.h"
 
 class QLabel;
+class QPushButton;
 
 class QKeyEvent;
 
@@ -71,12 +73,12 @@ class TFormMain : public QWidget {
   void showEvent(QShowEvent* event) override;
 
  private:
-  struct LabelLook;
-
-  QWidget* AddPage(Control page, const QColor& background, bool visible);
-  QWidget* AddPanel(Control panel, QWidget* page, int top, int height, const QColor& background, bool visible);
-  QLabel* AddLabel(QWidget* parent, const QRect& rect, const LabelLook& look);
-  static void StyleLabel(QLabel* label, const QRect& rect, const LabelLook& look);
+  // Each control is made as the screen's look places and colours it.
+  QWidget* AddPage(Control page, bool visible);
+  QWidget* AddPanel(Control panel, QWidget* page, bool visible);
+  QLabel* AddLabel(QWidget* parent, const ControlLook& look);
+  static void StyleLabel(QLabel* label, const ControlLook& look);
+  QPushButton* AddButton(QWidget* parent, Control control);
   void Register(Control control, QWidget* widget);
 
   void BuildTitlePage();

@@ -5,14 +5,11 @@
 #include <QPainter>
 #include <utility>
 
+#include "app/window/qt_convert.h"
+#include "runtime/screen_look.h"
+
 namespace zemra {
 namespace {
-
-const QColor kBevelLight(255, 255, 255);
-const QColor kBevelShadow(128, 128, 128);
-const QColor kCardFill(0x87, 0xCE, 0xEB);
-const QColor kCardPen(68, 68, 136);
-constexpr int kCardPenWidth = 3;
 
 // One bevel ring: `top_left` on the top and left edges, `bottom_right` on the others.
 void DrawBevel(QPainter& painter, QRect rect, const QColor& top_left, const QColor& bottom_right) {
@@ -46,9 +43,13 @@ void BevelPanel::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   const QRect outer = rect();
   painter.fillRect(outer, background_);
-  for (int ring = 0; ring < scale_; ++ring) DrawBevel(painter, outer.adjusted(ring, ring, -ring, -ring), kBevelLight, kBevelShadow);
-  for (int ring = scale_; ring < 2 * scale_; ++ring) {
-    DrawBevel(painter, outer.adjusted(ring, ring, -ring, -ring), kBevelShadow, kBevelLight);
+  const BevelLook& bevel = PanelBevelLook();
+  const QColor light = ToQColor(bevel.light);
+  const QColor shadow = ToQColor(bevel.shadow);
+  const int width = bevel.ring * scale_;
+  for (int ring = 0; ring < width; ++ring) DrawBevel(painter, outer.adjusted(ring, ring, -ring, -ring), light, shadow);
+  for (int ring = width; ring < 2 * width; ++ring) {
+    DrawBevel(painter, outer.adjusted(ring, ring, -ring, -ring), shadow, light);
   }
 }
 
@@ -73,12 +74,13 @@ void CardShape::SetScale(int factor) {
 
 void CardShape::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  QPen pen(kCardPen);
-  const int pen_width = kCardPenWidth * scale_;
+  const FrameLook& frame = CardFrameLook();
+  QPen pen(ToQColor(frame.pen));
+  const int pen_width = frame.pen_width * scale_;
   pen.setWidth(pen_width);
   pen.setJoinStyle(Qt::MiterJoin);
   painter.setPen(pen);
-  painter.setBrush(kCardFill);
+  painter.setBrush(ToQColor(frame.fill));
   // The pen straddles the path: inset by half its width so all of it lies inside.
   const qreal half = pen_width / 2.0;
   painter.drawRect(QRectF(rect()).adjusted(half, half, -half, -half));

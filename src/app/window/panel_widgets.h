@@ -9,7 +9,7 @@
 
 namespace zemra {
 
-// A flat coloured panel with a raised outer and a lowered inner bevel, one pixel each.
+// A flat coloured panel with a raised outer and a lowered inner bevel, in the screen look's colours.
 class BevelPanel : public QWidget {
  public:
   BevelPanel(QWidget* parent, QColor background);
@@ -39,7 +39,7 @@ class PanelOverlay : public QWidget {
   std::function<void()> on_mouse_move_;
 };
 
-// A card frame: sky-blue rectangle with a dark blue-grey pen three pixels wide.
+// A card frame: a filled rectangle with a pen inside its edge, as the screen look draws it.
 class CardShape : public QWidget {
  public:
   explicit CardShape(QWidget* parent);

@@ -28,4 +28,20 @@ QFont GameFont(int pixel_size, bool bold, bool italic) {
   return font;
 }
 
+QFont GameFont(const ControlLook& look) { return GameFont(look.px, look.bold, look.italic); }
+
+QRect ToQRect(const Box& box) { return QRect(box.left, box.top, box.width, box.height); }
+
+Qt::Alignment ToQtAlignment(TextAlign align) {
+  switch (align) {
+    case TextAlign::TopCentre:
+      return Qt::AlignHCenter | Qt::AlignTop;
+    case TextAlign::Centre:
+      return Qt::AlignCenter;
+    case TextAlign::TopLeft:
+      break;
+  }
+  return Qt::AlignLeft | Qt::AlignTop;
+}
+
 }  // namespace zemra

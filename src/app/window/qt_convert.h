@@ -4,12 +4,14 @@
 
 #include <QColor>
 #include <QFont>
+#include <QRect>
 #include <QString>
 #include <string>
 #include <string_view>
 
 #include "engine/bitmap.h"
 #include "host/controls.h"
+#include "runtime/screen_look.h"
 
 namespace zemra {
 
@@ -28,5 +30,9 @@ QColor ToQColor(TPixel pixel);
 
 // The game's face at a pixel size.
 QFont GameFont(int pixel_size, bool bold = false, bool italic = false);
+// A control's face, place and alignment as the screen's look gives them.
+QFont GameFont(const ControlLook& look);
+QRect ToQRect(const Box& box);
+Qt::Alignment ToQtAlignment(TextAlign align);
 
 }  // namespace zemra
