@@ -3,9 +3,16 @@
 
 #include <fstream>
 
+#include "runtime/console.h"
 #include "runtime/game_objects.h"
 
 namespace zemra {
+
+const std::string& TextHost::Text(Control control) const {
+  // The waiting texts reach this host through the game's own reference to it.
+  DrawPendingScreen();
+  return text_[Index(control)];
+}
 
 bool TextHost::LoadPicture(std::string_view file) {
   // A picture found readable once counts as readable for the rest of the run:

@@ -56,8 +56,11 @@ class TextHost final : public Host {
   void Beep() override {}
   void Terminate() override { terminated_ = true; }
 
+  // Its texts are read only through Text, which first draws what the commands left waiting.
+  bool DrawsWhenRead() const override { return true; }
+
   bool Visible(Control control) const { return visible_[Index(control)]; }
-  const std::string& Text(Control control) const { return text_[Index(control)]; }
+  const std::string& Text(Control control) const;
   Rgb Colour(Control control) const { return colour_[Index(control)]; }
   const std::string& Image() const { return image_; }
 
