@@ -46,7 +46,10 @@ void AddCommand(std::string_view caption, Continuation continuation) {
     ShowAppMessage("error in AddCommand");
     return;
   }
-  c.commands[static_cast<std::size_t>(c.command_count++)] = TCommand{std::string(caption), continuation};
+  // Into the caption already there: its room is kept from screen to screen.
+  TCommand& command = c.commands[static_cast<std::size_t>(c.command_count++)];
+  command.caption.assign(caption);
+  command.continuation = continuation;
 }
 
 void SetCommandContinuation(int index, Continuation continuation) {

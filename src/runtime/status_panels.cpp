@@ -81,10 +81,15 @@ void ShowSwords(SwordScheme scheme, bool enemy, Continuation continuation, int m
   s.frozen = mode == 1;
   if (s.frozen) PaintSwordLabel(SelectedSword(), true);
   const TFighter& fighter = ShownFighter();
+  std::string line;  // one buffer for every label's line
   for (int i = 0; i < kSwordLabelCount; ++i) {
     if (i < fighter.SwordCount) {
       const TSword& sword = fighter.Swords[static_cast<std::size_t>(i)];
-      host.SetText(SwordLabel(i), ShownSwordName(sword) + " (" + std::to_string(sword.Hit) + ")");
+      line = ShownSwordNameView(sword);
+      line += " (";
+      line += Digits(sword.Hit).View();
+      line += ')';
+      host.SetText(SwordLabel(i), line);
     } else {
       host.SetText(SwordLabel(i), "");
     }
@@ -110,7 +115,7 @@ void DrawFighterTexts(Control first, const TFighter& fighter) {
   host.SetText(Offset(first, 0), ShownFighterName(fighter));
   host.SetText(Offset(first, 1), LifeText(fighter));
   host.SetText(Offset(first, 2), Digits(fighter.Hit).View());
-  host.SetText(Offset(first, 3), Tr("％"));
+  host.SetText(Offset(first, 3), TrView("％"));
   if (fighter.Card != kNoCard) host.SetText(Offset(first, 4), Digits(fighter.Card).View());
   for (int k = 0; k < kHandSize; ++k) host.SetText(Offset(first, 6 + k), Digits(fighter.Cards[static_cast<std::size_t>(k)]).View());
 }
