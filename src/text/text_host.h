@@ -80,7 +80,8 @@ class TextHost final : public Host {
   std::array<Rgb, kControlCount> colour_{};
   std::array<Rgb, kControlCount> font_colour_{};
   std::string image_;
-  std::set<std::string, std::less<>> readable_;  // pictures found readable
+  std::set<std::string, std::less<>> readable_;    // pictures found readable
+  std::set<std::string, std::less<>> unreadable_;  // and found missing: a missing file costs one look
   std::vector<std::string> boxes_;
   std::vector<std::pair<std::string, bool>> sounds_;
   bool terminated_ = false;
