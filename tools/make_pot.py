@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
 """Extracts every text the player sees into po/zemra6.pot: xgettext over the
-C++ sources (Tr, Tf, N_, QtTr; TrCtx and NC_ with their context, TrN with
+C++ sources (Tr, TrView, Tf, N_, QtTr; TrCtx and NC_ with their context, TrN with
 its plural) and the page's modules (tr, tf, trCtx), plus the page's
 HTML texts marked data-tr. The template lists each file a message is in, not
 its line, so it changes only when the messages do.
@@ -53,7 +53,7 @@ def main():
     with tempfile.TemporaryDirectory() as scratch:
         parts = []
         code = pathlib.Path(scratch, "code.pot")
-        subprocess.run(XGETTEXT + ["-L", "C++", "-kTr", "-kTf:1", "-kTrIn:2", "-kN_", "-kQtTr",
+        subprocess.run(XGETTEXT + ["-L", "C++", "-kTr", "-kTrView", "-kTf:1", "-kTrIn:2", "-kN_", "-kQtTr",
                                    "-kTrCtx:1c,2", "-kTrCtxIn:2c,3", "-kNC_:1c,2", "-kTrN:1,2", "-o", str(code), *cpp],
                        cwd=ROOT, check=True)
         parts.append(code)

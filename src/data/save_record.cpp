@@ -247,14 +247,42 @@ std::optional<TPlayerData> DecodePlayerData(std::string_view record) {
   return data;
 }
 
+namespace {
+
+// A zero byte only multiplies an accumulator, so a run of n of them
+// multiplies it by the n-th power: the record is two thirds zero padding,
+// and every screen of a recording takes its check code.
+constexpr auto kZeroRunFactors = [] {
+  std::array<std::array<std::uint8_t, kSaveRecordSize + 1>, kCheckCodeLength> factors{};
+  for (std::size_t k = 0; k < kCheckCodeLength; ++k) {
+    int power = 1;
+    for (std::size_t n = 0; n <= kSaveRecordSize; ++n) {
+      factors[k][n] = static_cast<std::uint8_t>(power);
+      power = power * kCheckMultipliers[k] % kCheckModulus;
+    }
+  }
+  return factors;
+}();
+
+}  // namespace
+
 std::string MakeCheckCode(std::string_view record) {
   std::string copy(record.substr(0, std::min(record.size(), kSaveRecordSize)));
   copy.resize(kSaveRecordSize, '\0');
   copy[kCheckCodeOffset] = static_cast<char>(kCheckSalt.size());
   copy.replace(kCheckCodeOffset + 1, kCheckSalt.size(), kCheckSalt);
   std::array<int, kCheckCodeLength> accumulators = kCheckSeeds;
-  for (const char c : copy) {
-    const int b = static_cast<unsigned char>(c);
+  for (std::size_t i = 0; i < copy.size();) {
+    if (copy[i] == '\0') {
+      const std::size_t run = copy.find_first_not_of('\0', i);
+      const std::size_t zeros = (run == std::string::npos ? copy.size() : run) - i;
+      for (std::size_t k = 0; k < accumulators.size(); ++k) {
+        accumulators[k] = accumulators[k] * kZeroRunFactors[k][zeros] % kCheckModulus;
+      }
+      i += zeros;
+      continue;
+    }
+    const int b = static_cast<unsigned char>(copy[i++]);
     for (std::size_t k = 0; k < accumulators.size(); ++k) {
       accumulators[k] = (accumulators[k] * kCheckMultipliers[k] + b) % kCheckModulus;
     }

@@ -41,7 +41,11 @@ std::string Owner(const std::string& name) {
 
 }  // namespace
 
-std::string ShownSwordName(const TSword& sword) { return CarriesPlayerName(sword) ? sword.Name : Tr(sword.Name); }
+std::string ShownSwordName(const TSword& sword) { return std::string(ShownSwordNameView(sword)); }
+
+std::string_view ShownSwordNameView(const TSword& sword) {
+  return CarriesPlayerName(sword) ? std::string_view(sword.Name) : TrView(sword.Name);
+}
 
 std::string ShownFighterName(const TFighter& fighter) {
   if (IsTypedName(fighter)) return fighter.Name;

@@ -12,6 +12,8 @@
 namespace zemra {
 
 std::string ShownSwordName(const TSword& sword);
+// The same as a view of the sword's name or of the catalogue's text.
+std::string_view ShownSwordNameView(const TSword& sword);
 // A fighter's name on its panel ("Enemy", "You").
 std::string ShownFighterName(const TFighter& fighter);
 // The same name as a sentence takes it, for a template's %1 or %1's:

@@ -80,6 +80,11 @@ void SetLanguage(Language language) { Current() = language; }
 
 std::string Tr(std::string_view japanese) { return TrIn(Current(), japanese); }
 
+std::string_view TrView(std::string_view japanese) {
+  if (japanese.empty()) return japanese;
+  return Find(Current(), japanese).value_or(japanese);
+}
+
 std::string TrIn(Language language, std::string_view japanese) {
   if (japanese.empty()) return std::string();
   return std::string(Find(language, japanese).value_or(japanese));

@@ -33,6 +33,9 @@ void SetLanguage(Language language);
 // The current language's text for this Japanese text, or the text itself
 // when the catalogue has none (a name the player typed stays as typed).
 std::string Tr(std::string_view japanese);
+// The same as a view: of the catalogue's text, or of the argument itself
+// when the catalogue has none, so it lives as long as the argument does.
+std::string_view TrView(std::string_view japanese);
 // The same in a given language, whatever the current one.
 std::string TrIn(Language language, std::string_view japanese);
 // The text as it reads in one context (a msgctxt: "剣" on a button and as a

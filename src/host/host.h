@@ -58,6 +58,11 @@ class Host : public SoundOutput, public TextPainter {
   virtual void Beep() = 0;
   // Asks the application to end once the current pass is over.
   virtual void Terminate() = 0;
+
+  // True for a host whose texts are read only through DrawPendingScreen
+  // (runtime/console.h): the fighter panels' and the console's texts then
+  // reach it once, when it is read, rather than after every command.
+  virtual bool DrawsWhenRead() const { return false; }
 };
 
 }  // namespace zemra

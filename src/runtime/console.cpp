@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "runtime/game_objects.h"
+#include "runtime/screen_record.h"
 #include "runtime/status_panels.h"
 
 namespace zemra {
@@ -45,27 +46,30 @@ void AddCommand(std::string_view caption, Continuation continuation) {
     ShowAppMessage("error in AddCommand");
     return;
   }
-  c.commands[static_cast<std::size_t>(c.command_count++)] = TCommand{std::string(caption), continuation};
+  // Into the caption already there: its room is kept from screen to screen.
+  TCommand& command = c.commands[static_cast<std::size_t>(c.command_count++)];
+  command.caption.assign(caption);
+  command.continuation = continuation;
 }
 
 void SetCommandContinuation(int index, Continuation continuation) {
   if (index >= 0 && index < kConsoleCommands) Console().commands[static_cast<std::size_t>(index)].continuation = continuation;
 }
 
-void ExecuteCommand(Continuation continuation) {
-  ConsoleState& c = Console();
-  c.text_count = 0;
-  c.command_count = 0;
-  if (continuation != nullptr) continuation();
-  RefreshEnemyPanel();
-  RefreshSelfPanel();
-  RefreshConsole();
-  Host& host = TheHost();
-  host.SetVisible(Control::PanelMainIF, true);
-  host.SetVisible(Control::PanelMainSwordInfo, false);
-}
+namespace {
 
-void RefreshConsole() {
+class Running {
+ public:
+  explicit Running(ConsoleState& console) : console_(console) { ++console_.running; }
+  ~Running() { --console_.running; }
+  Running(const Running&) = delete;
+  Running& operator=(const Running&) = delete;
+
+ private:
+  ConsoleState& console_;
+};
+
+void DrawConsoleTexts() {
   ConsoleState& c = Console();
   Host& host = TheHost();
   // Joined in a buffer that lives on, so drawing a screen allocates nothing.
@@ -78,14 +82,60 @@ void RefreshConsole() {
   host.SetText(Control::LabMainText, text);
   // The first command stands on the rightmost button; unused buttons are the leftmost.
   for (int j = 0; j < c.command_count; ++j) {
+    host.SetText(CommandButton(kConsoleCommands - 1 - j), c.commands[static_cast<std::size_t>(j)].caption);
+  }
+}
+
+void ShowConsoleButtons() {
+  ConsoleState& c = Console();
+  Host& host = TheHost();
+  for (int j = 0; j < c.command_count; ++j) {
     const int button = kConsoleCommands - 1 - j;
-    host.SetText(CommandButton(button), c.commands[static_cast<std::size_t>(j)].caption);
     host.SetVisible(CommandButton(button), true);
     c.button_tags[static_cast<std::size_t>(button)] = j;
   }
   for (int button = 0; button < kConsoleCommands - c.command_count; ++button) {
     host.SetVisible(CommandButton(button), false);
   }
+}
+
+}  // namespace
+
+void ExecuteCommand(Continuation continuation) {
+  ConsoleState& c = Console();
+  c.text_count = 0;
+  c.command_count = 0;
+  if (continuation != nullptr) {
+    const Running running(c);
+    continuation();
+  }
+  ScreenRecord& screen = Screen();
+  if (screen.DrawsWhenRead()) {
+    // A command inside an input is seldom the last: only the last one's texts are ever read.
+    ShowPanelCards();
+    ShowConsoleButtons();
+    screen.SetTextsPending(true);
+  } else {
+    RefreshEnemyPanel();
+    RefreshSelfPanel();
+    RefreshConsole();
+  }
+  screen.SetVisible(Control::PanelMainIF, true);
+  screen.SetVisible(Control::PanelMainSwordInfo, false);
+}
+
+void RefreshConsole() {
+  DrawConsoleTexts();
+  ShowConsoleButtons();
+}
+
+void DrawPendingScreen() {
+  if (!GameStarted() || Console().running > 0) return;
+  ScreenRecord& screen = Screen();
+  if (!screen.TextsPending()) return;
+  screen.SetTextsPending(false);
+  DrawPanelTexts();
+  DrawConsoleTexts();
 }
 
 int SelectedSword() { return Console().selected_sword; }

@@ -35,6 +35,7 @@ struct ConsoleState {
   std::string shown_image;  // last picture asked for, "" before any
   bool image_loaded = false;  // the host could read it
   std::string joined_text;    // the lines as last shown, joined by "\r\n"
+  int running = 0;            // continuations running now, one inside another
 };
 
 ConsoleState& Console();
@@ -47,9 +48,14 @@ void AddCommand(std::string_view caption, Continuation continuation);
 void SetCommandContinuation(int index, Continuation continuation);
 
 // Empties the lists, runs the continuation, redraws both fighter panels and
-// shows the result; the console replaces the sword information.
+// shows the result; the console replaces the sword information. On a host
+// that draws when read, what shows and hides is set at once and the texts
+// wait for DrawPendingScreen.
 void ExecuteCommand(Continuation continuation);
 void RefreshConsole();
+// Draws the panels' and the console's texts a command left waiting; nothing
+// while a continuation runs (its console is half built) or nothing waits.
+void DrawPendingScreen();
 
 // Index 0..7 of the sword label last clicked.
 int SelectedSword();

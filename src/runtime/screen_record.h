@@ -6,6 +6,7 @@
 #include <array>
 
 #include "host/host.h"
+#include "runtime/console.h"
 
 namespace zemra {
 
@@ -14,7 +15,11 @@ class ScreenRecord final : public Host {
   explicit ScreenRecord(Host& host) : host_(host) {}
 
   void SetVisible(Control control, bool visible) override;
-  void SetText(Control control, std::string_view text) override { host_.SetText(control, text); }
+  // A text set while the panels and the console wait to be drawn lands after them, as it always did.
+  void SetText(Control control, std::string_view text) override {
+    if (texts_pending_) DrawPendingScreen();
+    host_.SetText(control, text);
+  }
   void SetColor(Control control, Rgb colour) override { host_.SetColor(control, colour); }
   void SetFontColor(Control control, Rgb colour) override { host_.SetFontColor(control, colour); }
   bool LoadPicture(std::string_view file) override { return host_.LoadPicture(file); }
@@ -26,10 +31,22 @@ class ScreenRecord final : public Host {
   void PlaySound(std::string_view file, bool loop) override { host_.PlaySound(file, loop); }
   void StopSound() override { host_.StopSound(); }
   void FocusNameEdit() override { host_.FocusNameEdit(); }
-  void ShowMessage(std::string_view text) override { host_.ShowMessage(text); }
-  void ShowQuestion(std::string_view text) override { host_.ShowQuestion(text); }
+  // A box is shown over the screen as drawn so far.
+  void ShowMessage(std::string_view text) override {
+    DrawPendingScreen();
+    host_.ShowMessage(text);
+  }
+  void ShowQuestion(std::string_view text) override {
+    DrawPendingScreen();
+    host_.ShowQuestion(text);
+  }
   void Beep() override { host_.Beep(); }
   void Terminate() override;
+  bool DrawsWhenRead() const override { return host_.DrawsWhenRead(); }
+
+  // Whether the panels' and the console's texts wait for DrawPendingScreen.
+  bool TextsPending() const { return texts_pending_; }
+  void SetTextsPending(bool pending) { texts_pending_ = pending; }
 
   // Last visibility the core gave the control itself (its page or panel aside).
   bool Visible(Control control) const { return visible_[static_cast<std::size_t>(control)]; }
@@ -39,6 +56,7 @@ class ScreenRecord final : public Host {
   Host& host_;
   std::array<bool, kControlCount> visible_{};
   bool terminated_ = false;
+  bool texts_pending_ = false;
 };
 
 }  // namespace zemra

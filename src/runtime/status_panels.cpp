@@ -64,10 +64,15 @@ void ShowSwords(SwordScheme scheme, bool enemy, Continuation continuation, int m
   s.frozen = mode == 1;
   if (s.frozen) PaintSwordLabel(SelectedSword(), true);
   const TFighter& fighter = ShownFighter();
+  std::string line;  // one buffer for every label's line
   for (int i = 0; i < kSwordLabelCount; ++i) {
     if (i < fighter.SwordCount) {
       const TSword& sword = fighter.Swords[static_cast<std::size_t>(i)];
-      host.SetText(SwordLabel(i), ShownSwordName(sword) + " (" + std::to_string(sword.Hit) + ")");
+      line = ShownSwordNameView(sword);
+      line += " (";
+      line += Digits(sword.Hit).View();
+      line += ')';
+      host.SetText(SwordLabel(i), line);
     } else {
       host.SetText(SwordLabel(i), "");
     }
@@ -86,21 +91,44 @@ void ResetSwordPanel() { SwordPanel() = SwordPanelState{}; }
 
 const TFighter& ShownFighter() { return SwordPanel().shows_enemy ? Enemy() : PlayerData().Fighter; }
 
-void DrawFighterPanel(Control first, const TFighter& fighter) {
+namespace {
+
+void DrawFighterTexts(Control first, const TFighter& fighter) {
   Host& host = TheHost();
   host.SetText(Offset(first, 0), ShownFighterName(fighter));
   host.SetText(Offset(first, 1), LifeText(fighter));
   host.SetText(Offset(first, 2), Digits(fighter.Hit).View());
-  host.SetText(Offset(first, 3), Tr("％"));
+  host.SetText(Offset(first, 3), TrView("％"));
+  if (fighter.Card != kNoCard) host.SetText(Offset(first, 4), Digits(fighter.Card).View());
+  for (int k = 0; k < kHandSize; ++k) host.SetText(Offset(first, 6 + k), Digits(fighter.Cards[static_cast<std::size_t>(k)]).View());
+}
+
+void ShowFighterCard(Control first, const TFighter& fighter) {
+  Host& host = TheHost();
   const bool card_shown = fighter.Card != kNoCard;
-  if (card_shown) host.SetText(Offset(first, 4), Digits(fighter.Card).View());
   host.SetVisible(Offset(first, 4), card_shown);
   host.SetVisible(Offset(first, 5), card_shown);
-  for (int k = 0; k < kHandSize; ++k) host.SetText(Offset(first, 6 + k), Digits(fighter.Cards[static_cast<std::size_t>(k)]).View());
+}
+
+}  // namespace
+
+void DrawFighterPanel(Control first, const TFighter& fighter) {
+  DrawFighterTexts(first, fighter);
+  ShowFighterCard(first, fighter);
 }
 
 void RefreshSelfPanel() { DrawFighterPanel(Control::LabSelfName, PlayerData().Fighter); }
 void RefreshEnemyPanel() { DrawFighterPanel(Control::LabEnemyName, Enemy()); }
+
+void ShowPanelCards() {
+  ShowFighterCard(Control::LabEnemyName, Enemy());
+  ShowFighterCard(Control::LabSelfName, PlayerData().Fighter);
+}
+
+void DrawPanelTexts() {
+  DrawFighterTexts(Control::LabEnemyName, Enemy());
+  DrawFighterTexts(Control::LabSelfName, PlayerData().Fighter);
+}
 
 void ShowSelfSwords(Continuation continuation, int mode) { ShowSwords(SwordScheme::Self, false, continuation, mode); }
 void ShowEnemySwords(Continuation continuation, int mode) { ShowSwords(SwordScheme::Enemy, true, continuation, mode); }

@@ -31,6 +31,10 @@ void ResetSwordPanel();
 void DrawFighterPanel(Control first_control, const TFighter& fighter);
 void RefreshSelfPanel();
 void RefreshEnemyPanel();
+// Both panels in two halves, for a host that draws when read: the card
+// labels shown or hidden now, the texts when the host is read.
+void ShowPanelCards();
+void DrawPanelTexts();
 
 // Shows the player's or the enemy's swords and binds label clicks.
 // Mode 0 is normal; mode 1 shows SelectedSword as chosen and freezes the row.

@@ -56,8 +56,11 @@ class TextHost final : public Host {
   void Beep() override {}
   void Terminate() override { terminated_ = true; }
 
+  // Its texts are read only through Text, which first draws what the commands left waiting.
+  bool DrawsWhenRead() const override { return true; }
+
   bool Visible(Control control) const { return visible_[Index(control)]; }
-  const std::string& Text(Control control) const { return text_[Index(control)]; }
+  const std::string& Text(Control control) const;
   Rgb Colour(Control control) const { return colour_[Index(control)]; }
   const std::string& Image() const { return image_; }
 
@@ -77,7 +80,8 @@ class TextHost final : public Host {
   std::array<Rgb, kControlCount> colour_{};
   std::array<Rgb, kControlCount> font_colour_{};
   std::string image_;
-  std::set<std::string, std::less<>> readable_;  // pictures found readable
+  std::set<std::string, std::less<>> readable_;    // pictures found readable
+  std::set<std::string, std::less<>> unreadable_;  // and found missing: a missing file costs one look
   std::vector<std::string> boxes_;
   std::vector<std::pair<std::string, bool>> sounds_;
   bool terminated_ = false;

@@ -3,7 +3,10 @@
 // Usage: node core_cli.js MODULE SEED [--new-run] [--save FILE] < actions
 // (--save: the sitting starts from that save.dat, as in a folder that holds it),
 // or node core_cli.js MODULE SEED --battles N: the battle benchmark's line
-// for the seed, as zemra6-battlebench prints it, and the time it took.
+// for the seed, as zemra6-battlebench prints it, and the time it took,
+// or node core_cli.js MODULE - --replay FILE [--rounds N]: the recording
+// watched as the page watches it, N times over, then its verdict, the inputs
+// applied and the time they took.
 'use strict';
 const path = require('path');
 const readline = require('readline');
@@ -18,6 +21,28 @@ async function main() {
     const line = core.battleBench(seed, Number(rest[battles + 1]));
     const ms = Number(process.hrtime.bigint() - start) / 1e6;
     console.log(`seed ${seed}: ${line}`);
+    console.error(`${ms.toFixed(0)} ms`);
+    return;
+  }
+  const replay = rest.indexOf('--replay');
+  if (replay >= 0) {
+    const rounds = rest.includes('--rounds') ? Number(rest[rest.indexOf('--rounds') + 1]) : 1;
+    core.FS.writeFile('/replayed.zrec', require('fs').readFileSync(rest[replay + 1]));
+    let inputs = 0;
+    let ms = 0;
+    let verdict = '';
+    for (let round = 0; round < rounds; ++round) {
+      const opened = JSON.parse(core.watchOpen('/replayed.zrec', path.basename(rest[replay + 1])));
+      if (opened.refused) throw new Error(opened.refused);
+      const start = process.hrtime.bigint();
+      while (core.watchNext() !== 'null') {
+        core.watchApply();
+        ++inputs;
+      }
+      ms += Number(process.hrtime.bigint() - start) / 1e6;
+      verdict = JSON.parse(core.watchVerdict('ja'));
+    }
+    console.log(JSON.stringify({ status: verdict.status, verdict: verdict.verdict, inputs }));
     console.error(`${ms.toFixed(0)} ms`);
     return;
   }

@@ -89,9 +89,14 @@ void QtHost::SetFontColor(Control control, Rgb colour) {
 bool QtHost::LoadPicture(std::string_view file) {
   auto* image = dynamic_cast<PictureBox*>(window_.ControlWidget(Control::ImgMainImage));
   if (image == nullptr) return false;
+  if (unreadable_pictures_.contains(file)) {
+    image->ClearPicture();
+    return false;
+  }
   const QString path = QFileInfo(QString::fromStdString(window_.ContentLocations().Content(file).string())).absoluteFilePath();
   QImage picture;
   if (!picture.load(path)) {
+    unreadable_pictures_.emplace(file);
     image->ClearPicture();
     return false;
   }

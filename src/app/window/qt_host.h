@@ -2,6 +2,7 @@
 // modal boxes, pictures, sound and the end of the application.
 #pragma once
 
+#include <set>
 #include <string>
 #include <string_view>
 
@@ -54,6 +55,7 @@ class QtHost : public Host {
   GamePump& pump_;
   bool replaying_ = false;
   BitmapTextPainter text_painter_;
+  std::set<std::string, std::less<>> unreadable_pictures_;  // looked for once, then known missing
 };
 
 }  // namespace zemra

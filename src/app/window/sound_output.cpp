@@ -33,8 +33,12 @@ QSoundEffect* QtSoundOutput::Effect(std::string_view file) {
   if (!HasDevice()) return nullptr;
   // A damaged file never reaches Qt: its loader thread can hang on it, and
   // the effect's destructor then waits for that thread forever at quit.
+  if (unplayable_.contains(file)) return nullptr;
   const std::filesystem::path resolved = locations_.Content(file);
-  if (!IsPlayableWaveFile(resolved)) return nullptr;
+  if (!IsPlayableWaveFile(resolved)) {
+    unplayable_.emplace(file);
+    return nullptr;
+  }
   auto effect = std::make_unique<QSoundEffect>();
   QSoundEffect* raw = effect.get();
   raw->setMuted(muted_);

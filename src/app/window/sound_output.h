@@ -11,6 +11,7 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <set>
 #include <string>
 #include <string_view>
 
@@ -74,6 +75,7 @@ class QtSoundOutput : public QObject, public SoundOutput {
   bool DirectActive() const { return direct_waits_ || direct_plays_; }
 
   std::map<std::string, std::unique_ptr<QSoundEffect>, std::less<>> effects_;
+  std::set<std::string, std::less<>> unplayable_;  // files found missing or damaged: looked at once
   std::optional<bool> has_device_;
   QSoundEffect* current_ = nullptr;
   bool current_waits_ = false;
