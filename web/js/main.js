@@ -18,6 +18,7 @@ import { LanguageChoice } from "./language.js";
 import { Watcher } from "./watch.js";
 import { loadContent } from "./content.js";
 import { openStorage } from "./storage.js";
+import { fitStage, wireToolsMenu } from "./layout.js";
 import { tr, chosenLanguage, languageList, loadLanguages, onLanguageChange, pageLanguage, usePageLanguage } from "./i18n.js";
 
 // Read when shown, so each is in the page's language of that moment.
@@ -42,25 +43,6 @@ function showNotice(text) {
   const notice = document.getElementById("notice");
   notice.textContent = text;
   notice.hidden = false;
-}
-
-// The 500 x 400 window scaled as a whole to the largest size that fits.
-function fitStage() {
-  const holder = document.getElementById("holder");
-  const stage = document.getElementById("stage");
-  const tools = document.getElementById("tools");
-  const bar = document.getElementById("watch-bar");
-  const room = window.innerHeight - (tools.hidden ? 0 : tools.offsetHeight) - (bar.hidden ? 0 : bar.offsetHeight);
-  const scale = Math.max(0.1, Math.min(window.innerWidth / 500, room / 400));
-  holder.style.width = `${500 * scale}px`;
-  holder.style.height = `${400 * scale}px`;
-  stage.style.transform = `scale(${scale})`;
-  // Its own layer, so a title frame is scaled once by the compositor and not
-  // repainted with the page; made again at each new scale, so text stays sharp.
-  stage.style.willChange = "auto";
-  requestAnimationFrame(() => {
-    stage.style.willChange = "transform";
-  });
 }
 
 // Holds the save for this tab as long as it is open: a second tab of the
@@ -142,6 +124,7 @@ function wirePage(rooms, sound, watching) {
   });
   toolbar.wire(languageList(), (code) => language.choose(code), pageLanguage());
   document.getElementById("tools").hidden = watching;
+  wireToolsMenu(document);
   onLanguageChange(() => {
     document.title = tr("ヴァルミナ・クェル");
     stage.relabel();

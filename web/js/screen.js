@@ -47,17 +47,26 @@ function setStyle(element, name, value) {
   if (element.style[name] !== value) element.style[name] = value;
 }
 
+// Each part named (and a hand's cards numbered) for the phone's arrangement of the panel.
+function part(element, name, k = null) {
+  element.dataset.part = name;
+  if (k !== null) element.style.setProperty("--k", String(k));
+  return element;
+}
+
 function buildFighter(panel) {
   const parts = { panel };
-  parts.currentFrame = place(make("div", "frame", panel), 136, 35, 65, 80);
-  for (let k = 0; k < HAND_SIZE; k++) place(make("div", "frame", panel), 208 + 56 * k, 40, 55, 70);
-  parts.caption = place(make("span", "caption", panel), 8, 70, 73, 15);
+  parts.currentFrame = part(place(make("div", "frame", panel), 136, 35, 65, 80), "current-frame");
+  for (let k = 0; k < HAND_SIZE; k++) part(place(make("div", "frame", panel), 208 + 56 * k, 40, 55, 70), "hand-frame", k);
+  parts.caption = part(place(make("span", "caption", panel), 8, 70, 73, 15), "caption");
   for (const [key, left, top, width, height, className] of FIGHTER_LABELS) {
-    parts[key] = place(make("span", className, panel), left, top, width, height);
+    parts[key] = part(place(make("span", className, panel), left, top, width, height), key);
   }
   labelFighter(parts);
   parts.cards = [];
-  for (let k = 0; k < HAND_SIZE; k++) parts.cards.push(place(make("span", "card", panel), 208 + 56 * k, 58, 48, 33));
+  for (let k = 0; k < HAND_SIZE; k++) {
+    parts.cards.push(part(place(make("span", "card", panel), 208 + 56 * k, 58, 48, 33), "hand-card", k));
+  }
   return parts;
 }
 
