@@ -12,6 +12,7 @@ Runs under Debian's python3, which has fontTools and brotli; rsvg-convert
 draws the PNG icons.
 usage: make_site.py SOURCE_ROOT SITE_FOLDER CATALOGUE_FOLDER
 """
+import gzip
 import hashlib
 import json
 import pathlib
@@ -72,6 +73,30 @@ def write_service_worker(site: pathlib.Path) -> None:
     worker.write_text(text, encoding="utf-8")
 
 
+def pack_pictures(dat: pathlib.Path, names: list) -> dict:
+    """Beside each uncompressed picture, the same bytes gzipped (the page unpacks
+    them before the core reads them): a quarter of the bytes on a slow network."""
+    packed = {}
+    for name in names:
+        if not name.endswith(".bmp"):
+            continue
+        data = gzip.compress((dat / name).read_bytes(), 9, mtime=0)
+        (dat / f"{name}.gz").write_bytes(data)
+        packed[name] = [f"{name}.gz", len(data)]
+    return packed
+
+
+def preload_modules(site: pathlib.Path) -> None:
+    """Names every module the game's page imports in its head, so the browser
+    fetches them at once rather than one level of imports after another."""
+    page = site / "index.html"
+    links = "".join(f'<link rel="modulepreload" href="js/{path.name}">\n' for path in sorted((site / "js").glob("*.js"))
+                    if path.name != "recordings.js")
+    text = page.read_text(encoding="utf-8")
+    page.write_text(text.replace('<script type="module" src="js/main.js"></script>\n',
+                                 links + '<script type="module" src="js/main.js"></script>\n', 1), encoding="utf-8")
+
+
 def copy_tree(source: pathlib.Path, target: pathlib.Path) -> None:
     for path in source.rglob("*"):
         if path.is_file():
@@ -89,12 +114,14 @@ def main() -> int:
             continue
         shutil.rmtree(path) if path.is_dir() else path.unlink()
     copy_tree(root / "web", site)
+    preload_modules(site)
     dat = site / "dat"
     if dat.exists():
         shutil.rmtree(dat)
     copy_tree(root / "dat", dat)
     names = sorted(p.name for p in (root / "dat").iterdir() if p.is_file() and re.fullmatch(r"[\w.]+", p.name))
-    (dat / "content.json").write_text(json.dumps(names), encoding="utf-8")
+    listing = {"files": {name: (dat / name).stat().st_size for name in names}, "packed": pack_pictures(dat, names)}
+    (dat / "content.json").write_text(json.dumps(listing), encoding="utf-8")
     # Beside the content but not in its list: the page reads them, the core has its own.
     texts = {}
     for path in sorted(catalogues.glob("*.json")):

@@ -43,6 +43,7 @@ from selenium.webdriver.remote.remote_connection import RemoteConnection
 from selenium.webdriver.support.select import Select
 
 from site_server import SiteServer
+from screen_measure import DEVICES, MEASURE, REPLAY_UNTIL, emulate
 
 SITE = SCRIPTED_RUN = CRAFT_SAVE = None
 # Chromium names downloaded files in its locale's encoding and falls back to
@@ -212,10 +213,7 @@ class Browser:
         return [entry["message"] for entry in self.logs if entry["level"] == "SEVERE"]
 
     def emulate(self, width, height, touch):
-        """The page as a device of that size shows it, with a finger or a mouse for its pointer."""
-        self.driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride",
-                                    {"width": width, "height": height, "deviceScaleFactor": 1, "mobile": touch})
-        self.driver.execute_cdp_cmd("Emulation.setTouchEmulationEnabled", {"enabled": touch, "maxTouchPoints": 5})
+        emulate(self.driver, width, height, touch)
 
     def tap(self, element):
         touch = ActionBuilder(self.driver, mouse=PointerInput(interaction.POINTER_TOUCH, "finger"))
@@ -264,62 +262,6 @@ return game.picturesIn.then(() => {
 """
 
 
-# Plays a recording's lines from `from` until a screen of a kind not in `seen`
-# (or one `wanted` names: "fullRow", a row of eight swords that takes taps);
-# returns where it stopped and the kind, or null at the end of the lines.
-REPLAY_UNTIL = """
-const [seed, lines, from, seen, wanted] = arguments;
-const game = window.zemra6;
-if (from === 0) {
-  game.holdClock(true);
-  game.start(false, seed);
-}
-const kind = (s) => s.page !== "main" ? s.page
-  : s.lines[0] === arguments[5] ? "main/spoil" : `main/${s.top}${s.info === null ? "" : "/info"}`;
-const fullRow = (s) => s.page === "main" && s.top === "sword" && s.swords.clickable && s.swords.labels.every((l) => l !== "");
-const stop = (s) => wanted === "fullRow" ? fullRow(s) : !seen.includes(kind(s));
-if (from === 0 && stop(game.state)) return {at: 0, kind: kind(game.state)};
-for (let i = from; i < lines.length; i++) {
-  if (lines[i].input === undefined) continue;
-  game.apply(JSON.parse(game.module.inputFromLine(lines[i].input)));
-  if (stop(game.state)) return {at: i + 1, kind: kind(game.state)};
-}
-return null;
-"""
-# What a finger and an eye meet on the screen as it is: the smallest target
-# (every visible button, link and control) and the smallest text, in CSS
-# pixels as shown, those below 44 px or 14 px, anything outside the screen,
-# and whether the page scrolls sideways.
-MEASURE = """
-const stage = document.getElementById('stage');
-const scale = stage.getBoundingClientRect().width / stage.offsetWidth;
-const shown = (e) => e.checkVisibility({visibilityProperty: true}) && e.closest('.hidden-text, select, noscript') === null;
-const name = (e) => e.id || e.dataset.tool || e.dataset.command && `command ${e.dataset.command}` ||
-  e.dataset.sword && `sword ${e.dataset.sword}` || e.className || e.tagName;
-const targets = [...document.querySelectorAll('button, a[href], input:not([type=file]), select')].filter(shown)
-  .map((e) => [name(e), e.getBoundingClientRect()]).filter(([, r]) => r.width > 0 && r.height > 0);
-const texts = [];
-const walker = document.createTreeWalker(document.body, NodeFilter.SHOW_TEXT);
-for (let node = walker.nextNode(); node !== null; node = walker.nextNode()) {
-  const parent = node.parentElement;
-  if (node.data.trim() === '' || !shown(parent)) continue;
-  const size = parseFloat(getComputedStyle(parent).fontSize) * (stage.contains(parent) ? scale : 1);
-  texts.push([node.data.trim().slice(0, 12), size]);
-}
-const side = (r) => Math.min(r.width, r.height);
-const outside = (r) => r.left < -0.5 || r.top < -0.5 || r.right > innerWidth + 0.5 || r.bottom > innerHeight + 0.5;
-return {
-  target: Math.min(...targets.map(([, r]) => side(r))),
-  text: Math.min(...texts.map(([, size]) => size)),
-  small: targets.filter(([, r]) => side(r) < 43.5).map(([n, r]) => `${n} ${Math.round(r.width)}x${Math.round(r.height)}`),
-  tiny: texts.filter(([, size]) => size < 13.95).map(([t, size]) => `${t} ${size.toFixed(1)}px`),
-  outside: targets.filter(([, r]) => outside(r)).map(([n]) => n),
-  sideways: document.documentElement.scrollWidth > innerWidth,
-  phone: document.documentElement.classList.contains('phone'),
-};
-"""
-# The screens the phone tests hold: (name, width, height, touch).
-DEVICES = [("phone upright", 360, 740, True), ("phone on its side", 740, 360, True), ("desktop", 1280, 800, False)]
 
 
 class PageTest(unittest.TestCase):
@@ -761,7 +703,7 @@ class PageTest(unittest.TestCase):
                 browser.open(url)
                 until(lambda: browser.js("return window.zemra6.picturesIn.then(() => true)"), what="the pictures")
                 seen, at = [], 0
-                while (stop := browser.js(REPLAY_UNTIL, header["seed"], lines, at, seen, None, SPOIL)) is not None:
+                while (stop := browser.js(REPLAY_UNTIL, header["seed"], lines, at, seen, SPOIL)) is not None:
                     at = stop["at"]
                     seen.append(stop["kind"])
                     figures = browser.js(MEASURE)
@@ -1018,7 +960,7 @@ class PageTest(unittest.TestCase):
 
     def test_bad_input_is_told_and_the_game_goes_on(self):
         cases = [
-            ("missing picture", {"/dat/center.bmp": None}, {}, "box", TEXTS["missing_picture"]),
+            ("missing picture", {"/dat/center.bmp": None, "/dat/center.bmp.gz": None}, {}, "box", TEXTS["missing_picture"]),
             ("damaged core", {"/zemra6-web.wasm": b"\0asm garbage"}, {}, "notice", TEXTS["no_core"]),
             ("no WebAssembly", {}, {"before": "delete globalThis.WebAssembly;"}, "notice", TEXTS["no_wasm"]),
             ("storage refused", {}, {"prefs": {"profile.default_content_setting_values.cookies": 2}}, "box",

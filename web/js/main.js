@@ -19,7 +19,7 @@ import { Watcher } from "./watch.js";
 import { loadContent } from "./content.js";
 import { openStorage } from "./storage.js";
 import { fitStage, wireToolsMenu } from "./layout.js";
-import { tr, chosenLanguage, languageList, loadLanguages, onLanguageChange, pageLanguage, usePageLanguage } from "./i18n.js";
+import { tr, tf, chosenLanguage, languageList, loadLanguages, onLanguageChange, pageLanguage, usePageLanguage } from "./i18n.js";
 
 // Read when shown, so each is in the page's language of that moment.
 const TEXTS = {
@@ -43,6 +43,30 @@ function showNotice(text) {
   const notice = document.getElementById("notice");
   notice.textContent = text;
   notice.hidden = false;
+}
+
+// The bar that shows the pictures' bytes arriving, from a moment after the
+// first screen (a fast network never shows it) until they are all in.
+function showLoading() {
+  const box = document.getElementById("loading");
+  const bar = document.getElementById("loading-bar");
+  const text = document.getElementById("loading-text");
+  let finished = false;
+  const timer = setTimeout(() => {
+    box.hidden = finished;
+  }, 400);
+  return {
+    progress(arrived, total) {
+      bar.max = total;
+      bar.value = arrived;
+      text.textContent = tf("絵を読み込んでいます（%1 / %2 KB）", Math.round(arrived / 1024), Math.round(total / 1024));
+    },
+    done() {
+      finished = true;
+      clearTimeout(timer);
+      box.hidden = true;
+    },
+  };
 }
 
 // Holds the save for this tab as long as it is open: a second tab of the
@@ -189,7 +213,8 @@ async function boot() {
   const firstScreen = new Promise((resolve) => {
     firstScreenShown = resolve;
   });
-  const contentLoad = loadContent("dat/", sound, report, firstScreen);
+  const loading = showLoading();
+  const contentLoad = loadContent("dat/", sound, report, firstScreen, loading.progress);
   // The title is drawn on a canvas, which never asks for a font itself: load the game's font first.
   const fontLoad = document.fonts?.load('bold 16px "Zemra6 Gothic"', "セルノア").catch(() => []);
   let core;
@@ -208,6 +233,7 @@ async function boot() {
   await fontLoad;
   writeFiles(story.files);
   const pictures = contentLoad.pictures.then((loaded) => {
+    loading.done();
     writeFiles(loaded.files);
     return loaded;
   });
@@ -251,8 +277,10 @@ async function boot() {
   sitting.start(false, seed !== null && /^\d{1,19}$/.test(seed) ? seed : undefined);
   setTimeout(firstScreenShown, 0);  // a hidden tab has no frames to wait for
   if (!persistent) boxes.message(TEXTS.noStorage);
-  // Kept for play without a network; a browser or an address that allows no worker plays online only.
-  navigator.serviceWorker?.register("sw.js").catch(() => {});
+  // Kept for play without a network, once the pictures are in: the worker's copy of the
+  // whole site would otherwise take the network from them. A browser or an address that
+  // allows no worker plays online only.
+  pictures.then(() => navigator.serviceWorker?.register("sw.js").catch(() => {}));
   return undefined;
 }
 

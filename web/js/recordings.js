@@ -6,6 +6,7 @@ import { storedRecordings, RECORDING_PREFIX, RECORDING_END_PREFIX } from "./save
 import { openStorage } from "./storage.js";
 import { download } from "./download.js";
 import { Core } from "./core.js";
+import { phoneLayout } from "./layout.js";
 import { tr, tf, chosenLanguage, loadLanguages, usePageLanguage } from "./i18n.js";
 
 function readEnd(storage, name) {
@@ -40,6 +41,10 @@ function list(storage, core) {
   }
 }
 
+// The phone's arrangement of the list, chosen as the game's page chooses its own.
+const arrange = () => document.documentElement.classList.toggle("phone", phoneLayout());
+arrange();
+window.addEventListener("resize", arrange);
 const { storage } = openStorage();
 await loadLanguages();
 const language = await usePageLanguage(chosenLanguage(storage));
