@@ -706,7 +706,7 @@ class PageTest(unittest.TestCase):
                 while (stop := browser.js(REPLAY_UNTIL, header["seed"], lines, at, seen, SPOIL)) is not None:
                     at = stop["at"]
                     seen.append(stop["kind"])
-                    figures = browser.js(MEASURE)
+                    figures = browser.js(MEASURE, width)
                     self.assertFalse(figures["sideways"], stop)
                     self.assertEqual(figures["phone"], touch, stop)
                     if touch:
@@ -768,7 +768,7 @@ class PageTest(unittest.TestCase):
         menu = browser.driver.find_element(By.ID, "tools-menu")
         browser.tap(menu)
         until(lambda: browser.js(tools) > 0, what="the open menu")
-        figures = browser.js(MEASURE)
+        figures = browser.js(MEASURE, 360)
         self.assertEqual((figures["small"], figures["tiny"], figures["outside"], figures["sideways"]), ([], [], [], False))
         browser.tap(browser.driver.find_element(By.CSS_SELECTOR, '[data-tool="keys"]'))
         self.assertIn("Esc", until(browser.box_text, what="the key list"))
@@ -791,7 +791,7 @@ class PageTest(unittest.TestCase):
         browser.driver.get(url + "recordings.html")
         until(lambda: browser.js("return document.querySelectorAll('#recordings tbody button').length > 0"),
               what="the list")
-        figures = browser.js(MEASURE)
+        figures = browser.js(MEASURE, 360)
         self.assertEqual((figures["small"], figures["tiny"], figures["sideways"]), ([], [], False))
         button = browser.driver.find_element(By.CSS_SELECTOR, "#recordings tbody button")
         self.assertEqual(browser.js(SHOWN_LINES, button), ["ダウンロード"])
@@ -960,7 +960,7 @@ class PageTest(unittest.TestCase):
 
     def test_bad_input_is_told_and_the_game_goes_on(self):
         cases = [
-            ("missing picture", {"/dat/center.bmp": None, "/dat/center.bmp.gz": None}, {}, "box", TEXTS["missing_picture"]),
+            ("missing picture", {"/dat/center.bmp": None}, {}, "box", TEXTS["missing_picture"]),
             ("damaged core", {"/zemra6-web.wasm": b"\0asm garbage"}, {}, "notice", TEXTS["no_core"]),
             ("no WebAssembly", {}, {"before": "delete globalThis.WebAssembly;"}, "notice", TEXTS["no_wasm"]),
             ("storage refused", {}, {"prefs": {"profile.default_content_setting_values.cookies": 2}}, "box",

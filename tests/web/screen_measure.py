@@ -25,7 +25,7 @@ return null;
 # What a finger and an eye meet on the screen as it is: the smallest target
 # (every visible button, link and control) and the smallest text, in CSS
 # pixels as shown, those below 44 px or 14 px, anything outside the screen,
-# and whether the page scrolls sideways.
+# and whether the page is wider than the screen (`arguments[0]`, its width) and scrolls sideways.
 MEASURE = """
 const stage = document.getElementById('stage');
 const scale = stage === null ? 1 : stage.getBoundingClientRect().width / stage.offsetWidth;
@@ -50,7 +50,7 @@ return {
   small: targets.filter(([, r]) => side(r) < 43.5).map(([n, r]) => `${n} ${Math.round(r.width)}x${Math.round(r.height)}`),
   tiny: texts.filter(([, size]) => size < 13.95).map(([t, size]) => `${t} ${size.toFixed(1)}px`),
   outside: targets.filter(([, r]) => outside(r)).map(([n]) => n),
-  sideways: document.documentElement.scrollWidth > innerWidth || innerWidth > screen.width,
+  sideways: Math.max(document.documentElement.scrollWidth, innerWidth) > arguments[0],
   phone: document.documentElement.classList.contains('phone'),
 };
 """

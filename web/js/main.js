@@ -6,7 +6,7 @@
 // through the few calls it is given here.
 
 import { Boxes } from "./boxes.js";
-import { Core } from "./core.js";
+import { loadCore } from "./core.js";
 import { Sound } from "./sound.js";
 import { SaveStore, SAVE_ITEM, RECORDING_PREFIX } from "./saves.js";
 import { Sitting } from "./sitting.js";
@@ -219,8 +219,7 @@ async function boot() {
   const fontLoad = document.fonts?.load('bold 16px "Zemra6 Gothic"', "セルノア").catch(() => []);
   let core;
   try {
-    const { default: create } = await import("../zemra6-web.mjs");
-    core = new Core(await create({ print: () => {}, printErr: () => {} }));
+    core = await loadCore();
   } catch {
     return showNotice(TEXTS.noCore);
   }

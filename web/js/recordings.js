@@ -5,7 +5,7 @@
 import { storedRecordings, RECORDING_PREFIX, RECORDING_END_PREFIX } from "./saves.js";
 import { openStorage } from "./storage.js";
 import { download } from "./download.js";
-import { Core } from "./core.js";
+import { loadCore } from "./core.js";
 import { phoneLayout } from "./layout.js";
 import { tr, tf, chosenLanguage, loadLanguages, usePageLanguage } from "./i18n.js";
 
@@ -48,8 +48,7 @@ window.addEventListener("resize", arrange);
 const { storage } = openStorage();
 await loadLanguages();
 const language = await usePageLanguage(chosenLanguage(storage));
-const { default: create } = await import("../zemra6-web.mjs");
-const core = new Core(await create({ print: () => {}, printErr: () => {} }));
+const core = await loadCore();
 core.setLanguage(language);
 // Named as the game's page names its link here.
 document.title = tr("記録 — ヴァルミナ・クェル");
