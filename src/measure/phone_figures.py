@@ -51,7 +51,7 @@ def layout(server, device, lines):
             while (stop := driver.execute_script(REPLAY_UNTIL, header["seed"], lines, at, seen, SPOIL)) is not None:
                 at = stop["at"]
                 seen.append(stop["kind"])
-                figures = driver.execute_script(MEASURE)
+                figures = driver.execute_script(MEASURE, width)
                 rows.append(f"    {stop['kind']:<18} target {figures['target']:5.1f} px, text {figures['text']:5.1f} px"
                             f"{', scrolls sideways' if figures['sideways'] else ''}"
                             f"{'; under 44 px: ' + ', '.join(figures['small']) if figures['small'] else ''}")

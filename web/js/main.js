@@ -221,6 +221,7 @@ async function boot() {
   try {
     core = await loadCore();
   } catch {
+    loading.done();
     return showNotice(TEXTS.noCore);
   }
   core.setLanguage(chosen);
