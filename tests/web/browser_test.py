@@ -46,6 +46,7 @@ from selenium.webdriver.support.select import Select
 
 from page_store import CLEAR_STORE, STORE_ITEMS
 from site_server import SiteServer
+from screen_measure import DEVICES, MEASURE, REPLAY_UNTIL, emulate
 
 SITE = SCRIPTED_RUN = CRAFT_SAVE = None
 # Chromium names downloaded files in its locale's encoding and falls back to
@@ -216,6 +217,14 @@ class Browser:
         """The page's store's items of one kind ("files", "recordings", "ends"), files as base64."""
         return self.js(STORE_ITEMS, kind)
 
+    def emulate(self, width, height, touch):
+        emulate(self.driver, width, height, touch)
+
+    def tap(self, element):
+        touch = ActionBuilder(self.driver, mouse=PointerInput(interaction.POINTER_TOUCH, "finger"))
+        touch.pointer_action.move_to(element).pointer_down().pointer_up()
+        touch.perform()
+
     def quit(self):
         try:
             self.errors()
@@ -256,6 +265,8 @@ return game.picturesIn.then(() => {
   return {at: null, kinds: [...kinds], terminated: game.state.terminated};
 });
 """
+
+
 
 
 class PageTest(unittest.TestCase):
@@ -768,6 +779,112 @@ class PageTest(unittest.TestCase):
               return r.left >= 0 && r.top >= 0 && r.right <= innerWidth + 0.5 && r.bottom <= innerHeight + 0.5; };
             return [...document.querySelectorAll('#stage, .command:not([hidden]), #tools button')].map(fits);""")
         self.assertTrue(all(inside), inside)
+
+    def test_every_screen_fits_the_hand_on_a_phone_and_stays_the_window_on_a_desktop(self):
+        url = self.serve()
+        run_folder = self.folder / "run"
+        run_folder.mkdir()
+        lines = scripted_run(run_folder, 7, "lucky", 3000)
+        header, lines = lines[0], lines[1:]
+        for device, width, height, touch in DEVICES:
+            with self.subTest(device=device):
+                browser = self.browser(profile=device)
+                browser.emulate(width, height, touch)
+                browser.open(url)
+                until(lambda: browser.js("return window.zemra6.picturesIn.then(() => true)"), what="the pictures")
+                seen, at = [], 0
+                while (stop := browser.js(REPLAY_UNTIL, header["seed"], lines, at, seen, SPOIL)) is not None:
+                    at = stop["at"]
+                    seen.append(stop["kind"])
+                    figures = browser.js(MEASURE, width)
+                    self.assertFalse(figures["sideways"], stop)
+                    self.assertEqual(figures["phone"], touch, stop)
+                    if touch:
+                        self.assertEqual((figures["small"], figures["tiny"], figures["outside"]), ([], [], []), stop)
+                    browser.close_boxes()
+                for screen in ("title", "name", "main/image", "main/enemy", "main/sword", "main/spoil"):
+                    self.assertIn(screen, seen)
+                if not touch:
+                    # The desktop's window, scaled whole as ever.
+                    self.assertTrue(browser.js("return document.getElementById('stage').style.transform.startsWith('scale')"))
+                    self.assertEqual(browser.js("return document.getElementById('stage').offsetWidth"), 500)
+
+    def test_a_swords_information_is_closed_by_touch(self):
+        url = self.serve()
+        info_shown = "return window.zemra6.state.info !== null"
+        commands_shown = "return [...document.querySelectorAll('.command')].some((c) => c.checkVisibility())"
+        rows = {"full": ["刀"] * 7 + ["ダブルクロス"], "with a free slot": ["ダブルクロス", "刀", "刀"]}
+        for row, swords in rows.items():
+            browser = self.browser(profile=row)
+            browser.emulate(360, 740, True)
+            browser.open(url)
+            save_folder = self.folder / row
+            subprocess.run([CRAFT_SAVE, str(save_folder), "3", *swords], check=True)
+            browser.driver.find_element(By.ID, "import-file").send_keys(str(save_folder / "save.dat"))
+            browser.answer_box("はい")
+            # 剣, then 始動: the row takes taps.
+            for caption in ("剣", "始動"):
+                until(lambda: caption in browser.state()["commands"], what=caption)
+                index = browser.state()["buttons"].index(caption)
+                browser.tap(browser.driver.find_element(By.CSS_SELECTOR, f'.command[data-command="{index}"]'))
+            until(lambda: browser.state()["swords"]["clickable"], what="a sword to start")
+            self.assertEqual(sum(label != "" for label in browser.state()["swords"]["labels"]), len(swords))
+            # Each way back, then a sword chosen by two taps, as before.
+            for way in ("the information", "the close control", "the player's panel"):
+                with self.subTest(row=row, way=way):
+                    browser.tap(browser.driver.find_element(By.CSS_SELECTOR, '.sword[data-sword="0"]'))
+                    until(lambda: browser.js(info_shown), what="the sword's information")
+                    self.assertFalse(browser.js(commands_shown))
+                    element = {"the information": "info-text", "the close control": "info-close",
+                               "the player's panel": "panel-self"}[way]
+                    browser.tap(browser.driver.find_element(By.ID, element))
+                    until(lambda: not browser.js(info_shown), what="the commands again")
+                    self.assertTrue(browser.js(commands_shown))
+            before = browser.js("return window.zemra6.module.digest()")
+            label = browser.driver.find_element(By.CSS_SELECTOR, '.sword[data-sword="0"]')
+            browser.tap(label)
+            until(lambda: browser.js(info_shown), what="the sword's information")
+            browser.tap(label)
+            until(lambda: browser.js("return window.zemra6.state.info === null") or browser.box_text() is not None,
+                  what="the sword chosen")
+            self.assertNotEqual(browser.js("return window.zemra6.module.digest()"), before)
+
+    def test_the_phones_toolbar_is_one_menu(self):
+        browser = self.browser()
+        browser.emulate(360, 740, True)
+        browser.open(self.serve())
+        tools = "return [...document.querySelectorAll('#tools [data-tool], #tools a')].filter((e) => e.checkVisibility()).length"
+        self.assertEqual(browser.js(tools), 0)
+        menu = browser.driver.find_element(By.ID, "tools-menu")
+        browser.tap(menu)
+        until(lambda: browser.js(tools) > 0, what="the open menu")
+        figures = browser.js(MEASURE, 360)
+        self.assertEqual((figures["small"], figures["tiny"], figures["outside"], figures["sideways"]), ([], [], [], False))
+        browser.tap(browser.driver.find_element(By.CSS_SELECTOR, '[data-tool="keys"]'))
+        self.assertIn("Esc", until(browser.box_text, what="the key list"))
+        self.assertEqual(browser.js(tools), 0)
+        browser.close_boxes()
+        # A tap outside the open menu closes it.
+        browser.tap(menu)
+        until(lambda: browser.js(tools) > 0, what="the open menu")
+        browser.tap(browser.driver.find_element(By.ID, "title-button"))
+        until(lambda: browser.js(tools) == 0, what="the menu to close")
+
+    def test_the_recordings_page_on_a_phone(self):
+        url = self.serve()
+        browser = self.browser()
+        browser.emulate(360, 740, True)
+        browser.open(url)
+        browser.tap(browser.driver.find_element(By.ID, "title-button"))
+        until(lambda: browser.state()["page"] == "name", what="the name page")
+        browser.js("window.zemra6.keepRecording()")
+        browser.driver.get(url + "recordings.html")
+        until(lambda: browser.js("return document.querySelectorAll('#recordings tbody button').length > 0"),
+              what="the list")
+        figures = browser.js(MEASURE, 360)
+        self.assertEqual((figures["small"], figures["tiny"], figures["sideways"]), ([], [], False))
+        button = browser.driver.find_element(By.CSS_SELECTOR, "#recordings tbody button")
+        self.assertEqual(browser.js(SHOWN_LINES, button), ["ダウンロード"])
 
     def test_a_second_tab_plays_nothing_until_the_first_closes(self):
         url = self.serve()

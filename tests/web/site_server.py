@@ -1,7 +1,9 @@
 """The site folder over HTTP on 127.0.0.1, on a free port, in a thread, for
 the browser tests and the site's figures. `replaced` maps a path to None
-(served as not found) or to other bytes (served in its place). A port given again serves the same site (origin) anew."""
+(served as not found) or to other bytes (served in its place), and the same
+for the file's packed twin (NAME.gz) where the site holds one. A port given again serves the same site (origin) anew."""
 import functools
+import gzip
 import http.server
 import mimetypes
 import threading
@@ -9,7 +11,11 @@ import threading
 
 class SiteServer:
     def __init__(self, folder, replaced=None, port=0):
-        replaced = replaced or {}
+        replaced = dict(replaced or {})
+        # A file the site also holds packed (the core, a picture) is replaced in both forms.
+        for path, data in list(replaced.items()):
+            if path.endswith((".wasm", ".bmp")):
+                replaced.setdefault(path + ".gz", None if data is None else gzip.compress(data))
 
         class Handler(http.server.SimpleHTTPRequestHandler):
             def do_GET(self):

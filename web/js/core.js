@@ -2,6 +2,32 @@
 // JSON, every input handed over as an object (core.d.ts declares both). No
 // other module calls the WebAssembly module's functions.
 
+// The core's code as the build packed it (a third of its bytes on a slow
+// network), unpacked here; null where the browser cannot unpack or the site
+// holds no packed copy, and the module fetches its own.
+async function packedCode() {
+  if (typeof DecompressionStream !== "function") return null;
+  try {
+    const response = await fetch(new URL("../zemra6-web.wasm.gz", import.meta.url));
+    if (!response.ok) return null;
+    const bytes = new Uint8Array(await response.arrayBuffer());
+    if (bytes[0] !== 0x1f || bytes[1] !== 0x8b) return bytes.buffer;  // unpacked on the way already
+    return await new Response(new Blob([bytes]).stream().pipeThrough(new DecompressionStream("gzip"))).arrayBuffer();
+  } catch {
+    return null;
+  }
+}
+
+// The core, ready; rejects when its module or code cannot be loaded or run.
+export async function loadCore() {
+  const code = packedCode();
+  const { default: create } = await import("../zemra6-web.mjs");
+  const options = { print: () => {}, printErr: () => {} };
+  const wasmBinary = await code;
+  if (wasmBinary !== null) options.wasmBinary = wasmBinary;
+  return new Core(await create(options));
+}
+
 export class Core {
   constructor(module) {
     this.module = module;

@@ -99,6 +99,15 @@ export class PlayerInput {
     this.apply(Inputs.click(index));
   }
 
+  // Back to the commands from a sword's information: the mouse does it by
+  // leaving the row; a finger by the close control, or a tap on anything of
+  // the main page but a sword or a command.
+  closeInfo() {
+    this.touchShown = -1;
+    this.showFocus(-1);
+    if (this.sitting.state?.info != null) this.apply(Inputs.leave());
+  }
+
   // The mouse over the main page: a sword label reports a hover, anywhere
   // else on a panel (but the command buttons) reports leaving the row.
   pointerMoved(target) {
@@ -141,6 +150,10 @@ export class PlayerInput {
     for (const label of this.screen.swords) {
       label.addEventListener("click", () => this.swordActivated(Number(label.dataset.sword)));
     }
+    doc.getElementById("info-close").addEventListener("click", () => this.closeInfo());
+    doc.getElementById("page-main").addEventListener("click", (event) => {
+      if (this.pointerType === "touch" && event.target.closest(".sword, .command, #info-close") === null) this.closeInfo();
+    });
     stage.addEventListener("pointerdown", (event) => {
       this.pointerType = event.pointerType;
     });

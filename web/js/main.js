@@ -6,7 +6,7 @@
 // through the few calls it is given here.
 
 import { Boxes } from "./boxes.js";
-import { Core } from "./core.js";
+import { loadCore } from "./core.js";
 import { Sound } from "./sound.js";
 import { SaveStore } from "./saves.js";
 import { Sitting } from "./sitting.js";
@@ -19,7 +19,8 @@ import { Watcher } from "./watch.js";
 import { loadContent } from "./content.js";
 import { openStorage } from "./storage.js";
 import { openStore, askToKeep, RECORDINGS } from "./store.js";
-import { tr, chosenLanguage, languageList, loadLanguages, onLanguageChange, pageLanguage, usePageLanguage } from "./i18n.js";
+import { fitStage, wireToolsMenu } from "./layout.js";
+import { tr, tf, chosenLanguage, languageList, loadLanguages, onLanguageChange, pageLanguage, usePageLanguage } from "./i18n.js";
 
 // Read when shown, so each is in the page's language of that moment.
 const TEXTS = {
@@ -45,23 +46,28 @@ function showNotice(text) {
   notice.hidden = false;
 }
 
-// The 500 x 400 window scaled as a whole to the largest size that fits.
-function fitStage() {
-  const holder = document.getElementById("holder");
-  const stage = document.getElementById("stage");
-  const tools = document.getElementById("tools");
-  const bar = document.getElementById("watch-bar");
-  const room = window.innerHeight - (tools.hidden ? 0 : tools.offsetHeight) - (bar.hidden ? 0 : bar.offsetHeight);
-  const scale = Math.max(0.1, Math.min(window.innerWidth / 500, room / 400));
-  holder.style.width = `${500 * scale}px`;
-  holder.style.height = `${400 * scale}px`;
-  stage.style.transform = `scale(${scale})`;
-  // Its own layer, so a title frame is scaled once by the compositor and not
-  // repainted with the page; made again at each new scale, so text stays sharp.
-  stage.style.willChange = "auto";
-  requestAnimationFrame(() => {
-    stage.style.willChange = "transform";
-  });
+// The bar that shows the pictures' bytes arriving, from a moment after the
+// first screen (a fast network never shows it) until they are all in.
+function showLoading() {
+  const box = document.getElementById("loading");
+  const bar = document.getElementById("loading-bar");
+  const text = document.getElementById("loading-text");
+  let finished = false;
+  const timer = setTimeout(() => {
+    box.hidden = finished;
+  }, 400);
+  return {
+    progress(arrived, total) {
+      bar.max = total;
+      bar.value = arrived;
+      text.textContent = tf("絵を読み込んでいます（%1 / %2 KB）", Math.round(arrived / 1024), Math.round(total / 1024));
+    },
+    done() {
+      finished = true;
+      clearTimeout(timer);
+      box.hidden = true;
+    },
+  };
 }
 
 // Holds the save for this tab as long as it is open: a second tab of the
@@ -144,6 +150,7 @@ function wirePage(rooms, sound, watching) {
   });
   toolbar.wire(languageList(), (code) => language.choose(code), pageLanguage());
   document.getElementById("tools").hidden = watching;
+  wireToolsMenu(document);
   onLanguageChange(() => {
     document.title = tr("ヴァルミナ・クェル");
     stage.relabel();
@@ -208,15 +215,16 @@ async function boot() {
   const firstScreen = new Promise((resolve) => {
     firstScreenShown = resolve;
   });
-  const contentLoad = loadContent("dat/", sound, report, firstScreen);
+  const loading = showLoading();
+  const contentLoad = loadContent("dat/", sound, report, firstScreen, loading.progress);
   const storeOpen = openStore();
   // The title is drawn on a canvas, which never asks for a font itself: load the game's font first.
   const fontLoad = document.fonts?.load('bold 16px "Zemra6 Gothic"', "セルノア").catch(() => []);
   let core;
   try {
-    const { default: create } = await import("../zemra6-web.mjs");
-    core = new Core(await create({ print: () => {}, printErr: () => {} }));
+    core = await loadCore();
   } catch {
+    loading.done();
     return showNotice(TEXTS.noCore);
   }
   core.setLanguage(chosen);
@@ -228,6 +236,7 @@ async function boot() {
   await fontLoad;
   writeFiles(story.files);
   const pictures = contentLoad.pictures.then((loaded) => {
+    loading.done();
     writeFiles(loaded.files);
     return loaded;
   });
@@ -276,8 +285,10 @@ async function boot() {
   setTimeout(firstScreenShown, 0);  // a hidden tab has no frames to wait for
   if (store.persistent) askToKeep();
   else boxes.message(TEXTS.noStorage);
-  // Kept for play without a network; a browser or an address that allows no worker plays online only.
-  navigator.serviceWorker?.register("sw.js").catch(() => {});
+  // Kept for play without a network, once the pictures are in: the worker's copy of the
+  // whole site would otherwise take the network from them. A browser or an address that
+  // allows no worker plays online only.
+  pictures.then(() => navigator.serviceWorker?.register("sw.js").catch(() => {}));
   return undefined;
 }
 

@@ -5,7 +5,8 @@
 import { openStorage } from "./storage.js";
 import { openStore, RECORDINGS, ENDS } from "./store.js";
 import { download } from "./download.js";
-import { Core } from "./core.js";
+import { loadCore } from "./core.js";
+import { phoneLayout } from "./layout.js";
 import { tr, tf, chosenLanguage, loadLanguages, usePageLanguage } from "./i18n.js";
 
 function list(recordings, ends, core) {
@@ -32,12 +33,15 @@ function list(recordings, ends, core) {
   }
 }
 
+// The phone's arrangement of the list, chosen as the game's page chooses its own.
+const arrange = () => document.documentElement.classList.toggle("phone", phoneLayout());
+arrange();
+window.addEventListener("resize", arrange);
 const { storage } = openStorage();
 const storeOpen = openStore();
 await loadLanguages();
 const language = await usePageLanguage(chosenLanguage(storage));
-const { default: create } = await import("../zemra6-web.mjs");
-const core = new Core(await create({ print: () => {}, printErr: () => {} }));
+const core = await loadCore();
 core.setLanguage(language);
 // Named as the game's page names its link here.
 document.title = tr("記録 — ヴァルミナ・クェル");

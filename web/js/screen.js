@@ -64,15 +64,24 @@ function frame(panel, box, look) {
   return element;
 }
 
+// Each part named (and a hand's cards numbered) for the phone's arrangement of the panel.
+function part(element, name, k = null) {
+  element.dataset.part = name;
+  if (k !== null) element.style.setProperty("--k", String(k));
+  return element;
+}
+
 function buildFighter(panel, look) {
   const parts = { panel };
   const { fighter } = look;
-  parts.currentFrame = frame(panel, fighter.currentFrame, look.cardFrame);
-  for (const box of fighter.frames) frame(panel, box, look.cardFrame);
-  parts.caption = dress(make("span", "caption", panel), fighter.caption);
-  for (const key of ["name", "life", "hit", "max", "card"]) parts[key] = dress(make("span", key, panel), fighter[key]);
+  parts.currentFrame = part(frame(panel, fighter.currentFrame, look.cardFrame), "current-frame");
+  fighter.frames.forEach((box, k) => part(frame(panel, box, look.cardFrame), "hand-frame", k));
+  parts.caption = part(dress(make("span", "caption", panel), fighter.caption), "caption");
+  for (const key of ["name", "life", "hit", "max", "card"]) {
+    parts[key] = part(dress(make("span", key, panel), fighter[key]), key);
+  }
   labelFighter(parts);
-  parts.cards = fighter.cards.map((card) => dress(make("span", "card", panel), card));
+  parts.cards = fighter.cards.map((card, k) => part(dress(make("span", "card", panel), card), "hand-card", k));
   return parts;
 }
 

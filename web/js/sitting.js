@@ -55,10 +55,11 @@ export class Sitting {
 
   // Every input goes through here. Until the pictures are in, the player's
   // inputs wait (only the clock moves), so no screen ever finds its picture
-  // missing that is on its way.
+  // missing that is on its way; but the clock and the title's tap, which
+  // leads to the name page, drawn by the core alone, go in at once.
   apply(input) {
     if (!this.running || this.watching) return null;
-    if (!this.picturesReady && input.kind !== "step") {
+    if (!this.picturesReady && input.kind !== "step" && !(input.kind === "title" && this.state?.page === "title")) {
       this.heldInputs.push(input);
       return null;
     }

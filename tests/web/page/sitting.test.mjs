@@ -1,5 +1,5 @@
 // The sitting room under node: inputs wait for the pictures in their order
-// (the clock does not), a fault in the core stops the game with a word, the
+// (the clock and the title's tap do not), a fault in the core stops the game with a word, the
 // end of a journey ends the sitting, and the clock sleeps while held.
 import { test } from "node:test";
 import assert from "node:assert/strict";
@@ -39,16 +39,17 @@ function hooks(paused = false) {
   };
 }
 
-test("inputs wait for the pictures and go in in their order; the clock does not wait", () => {
+test("inputs wait for the pictures and go in in their order; the clock and the title's tap do not wait", () => {
   const core = fakeCore();
   const sitting = new Sitting(core, hooks(), false);
   sitting.start(false, "1");
   sitting.apply({ kind: "title" });
   sitting.apply({ kind: "step", ms: 5 });
   sitting.apply({ kind: "click", index: 2 });
-  assert.deepEqual(core.applied, ["step"]);
+  sitting.apply({ kind: "title" });  // off the title page, it waits like any other
+  assert.deepEqual(core.applied, ["title", "step"]);
   sitting.picturesArrived();
-  assert.deepEqual(core.applied, ["step", "title", "click 2"]);
+  assert.deepEqual(core.applied, ["title", "step", "click 2", "title"]);
 });
 
 test("a fault in the core stops the sitting and says so; the end of a journey ends it", () => {
