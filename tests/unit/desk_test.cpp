@@ -103,7 +103,9 @@ TEST_F(DeskKeysTest, EachPageTakesItsOwnKeys) {
     const DeskAnswer answer = AnswerKey(c.press, c.screen, -1);
     EXPECT_EQ(answer.used, c.used);
     EXPECT_EQ(answer.action, c.action);
-    if (c.action == DeskAction::PressCommand) EXPECT_EQ(answer.command, c.command);
+    if (c.action == DeskAction::PressCommand) {
+      EXPECT_EQ(answer.command, c.command);
+    }
     EXPECT_EQ(answer.inputs, c.inputs);
     EXPECT_EQ(answer.focus, -1);
   }
