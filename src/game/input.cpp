@@ -26,6 +26,17 @@ constexpr std::array<VerbName, 10> kVerbs{{{InputKind::TitleClick, "title"},
                                           {InputKind::Rolls, "rolls"},
                                           {InputKind::Chapter, "chapter"}}};
 
+}  // namespace
+
+std::string_view InputVerb(InputKind kind) {
+  for (const VerbName& name : kVerbs) {
+    if (name.kind == kind) return name.verb;
+  }
+  return {};
+}
+
+namespace {
+
 std::string Escape(std::string_view text) {
   std::string out;
   for (char c : text) {

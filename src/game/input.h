@@ -51,6 +51,9 @@ struct Input {
   friend bool operator==(const Input&, const Input&) = default;
 };
 
+// The word a line and the page's input objects name a kind by: "title", "command", "step" ….
+std::string_view InputVerb(InputKind kind);
+
 // One line, no line break in it: "title", "name 霧葉", "answer no",
 // "command 4 徘徊", "click 2", "hover 2", "leave", "step 50", "rolls 3 0",
 // "chapter 1". Texts escape "\\", CR and LF as \\, \r and \n.

@@ -11,19 +11,6 @@ namespace {
 
 using nlohmann::json;
 
-constexpr std::array<std::pair<InputKind, std::string_view>, 10> kKinds{{
-    {InputKind::TitleClick, "title"},
-    {InputKind::NameGiven, "name"},
-    {InputKind::Answer, "answer"},
-    {InputKind::Command, "command"},
-    {InputKind::SwordClick, "click"},
-    {InputKind::SwordHover, "hover"},
-    {InputKind::Leave, "leave"},
-    {InputKind::ClockStep, "step"},
-    {InputKind::Rolls, "rolls"},
-    {InputKind::Chapter, "chapter"},
-}};
-
 constexpr std::array<std::pair<std::string_view, DeskKey>, 13> kKeys{{
     {"Enter", DeskKey::Enter},
     {" ", DeskKey::Space},
@@ -58,10 +45,7 @@ std::string String(const json& object, const char* field) {
 }  // namespace
 
 json InputToJson(const Input& input) {
-  json object;
-  for (const auto& [kind, name] : kKinds) {
-    if (kind == input.kind) object["kind"] = name;
-  }
+  json object{{"kind", InputVerb(input.kind)}};
   switch (input.kind) {
     case InputKind::NameGiven: object["text"] = input.text; break;
     case InputKind::Answer: object["yes"] = input.yes; break;
